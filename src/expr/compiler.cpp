@@ -1,0 +1,453 @@
+// The formula compiler. It does not tokenise: it decides what a stretch of text is by
+// trying every form it could have, in a fixed order, and splits infix expressions at the
+// first operator whose two sides are acceptable. The analysis of a range depends only on
+// the range, so it is remembered: a flat chain of operators compiles in polynomial time.
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "number_literal.h"
+#include "program.h"
+#include "random_source.h"
+
+namespace quadrel::expr {
+namespace {
+
+enum class Form : std::uint8_t {
+  Number,
+  Variable,
+  Parameter,
+  Infix,
+  UnaryMinus,
+  UnaryFunction,
+  BinaryFunction
+};
+
+struct FunctionName {
+  std::string_view name;
+  std::uint8_t code;
+};
+
+constexpr std::array<FunctionName, 17> kUnaryFunctions{{
+    {"cos", 11},   {"sin", 12},    {"exp", 13},    {"ln", 14},     {"arctan", 16}, {"sqrt", 15},
+    {"abs", 20},   {"sgn", 40},    {"heav", 23},   {"en", 24},     {"sinh", 27},   {"cosh", 28},
+    {"fr", 31},    {"tan", 36},    {"tanh", 37},   {"arcsin", 38}, {"arccos", 39},
+}};
+
+constexpr std::array<FunctionName, 10> kBinaryFunctions{{
+    {"min", 22},
+    {"max", 21},
+    {"rn", 25},
+    {"arg", 26},
+    {"r", 29},
+    {"rm", 30},
+    {"lt", 32},
+    {"le", 34},
+    {"eq", 33},
+    {"ne", 35},
+}};
+
+// What the analysis found for one range. Positions are 0-based; a parenthesised range
+// carries the analysis of its inside, whose own range is kept as the core.
+struct Analysis {
+  enum State : std::uint8_t { Unknown, Rejected, Accepted };
+  State state = Unknown;
+  bool parenthesised = false;
+  Form form = Form::Number;
+  std::uint8_t code = 0;
+  std::uint8_t precedence = 0;  // infix: of its operator; binary function: name length
+  std::uint8_t aux = 0;         // infix: operator; binary function: comma; leaf: index
+  std::uint8_t coreStart = 0;
+  std::uint8_t coreLength = 0;
+};
+
+struct Range {
+  int start;
+  int length;
+};
+
+int precedenceOf(char c) {
+  switch (c) {
+    case '+':
+    case '-': return 1;
+    case '*':
+    case '/': return 2;
+    case '^': return 3;
+    default: return 0;
+  }
+}
+
+std::uint8_t infixCode(char c) {
+  switch (c) {
+    case '+': return 5;
+    case '-': return 6;
+    case '*': return 7;
+    case '/': return 8;
+    default: return 10;
+  }
+}
+
+class Analyser {
+ public:
+  Analyser(std::string_view text, std::string_view variables, std::string_view parameters)
+      : text_(text),
+        variables_(variables.substr(0, kMaxVariables)),
+        parameters_(parameters.substr(0, kMaxParameters)),
+        width_(static_cast<int>(text.size()) + 1),
+        memo_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(width_)) {}
+
+  const Analysis& analyse(int start, int length) {
+    Analysis& entry = memo_[static_cast<std::size_t>(start * width_ + length)];
+    if (entry.state == Analysis::Unknown) entry = classify(start, length);
+    return entry;
+  }
+
+  // The operand ranges of an accepted operation.
+  std::array<Range, 2> operands(const Analysis& a) const {
+    const int s = a.coreStart;
+    const int l = a.coreLength;
+    switch (a.form) {
+      case Form::Infix: return {{{s, a.aux - s}, {a.aux + 1, s + l - 1 - a.aux}}};
+      case Form::UnaryMinus: return {{{s + 1, l - 1}, {0, 0}}};
+      case Form::UnaryFunction: {
+        const int name = static_cast<int>(nameOf(a.code).size());
+        return {{{s + name + 1, l - name - 2}, {0, 0}}};
+      }
+      case Form::BinaryFunction: {
+        const int open = s + a.precedence;
+        return {{{open + 1, a.aux - open - 1}, {a.aux + 1, s + l - 2 - a.aux}}};
+      }
+      default: return {{{0, 0}, {0, 0}}};
+    }
+  }
+
+  std::string_view text() const { return text_; }
+
+ private:
+  static std::string_view nameOf(std::uint8_t code) {
+    for (const auto& f : kUnaryFunctions)
+      if (f.code == code) return f.name;
+    return {};
+  }
+
+  bool balanced(int start, int length) const {
+    int depth = 0;
+    for (int i = start; i < start + length; ++i) {
+      if (text_[i] == '(') {
+        ++depth;
+      } else if (text_[i] == ')') {
+        if (--depth < 0) return false;
+      }
+    }
+    return depth == 0;
+  }
+
+  Analysis leaf(int start, int length, Form form, std::uint8_t code, int index) const {
+    Analysis a;
+    a.state = Analysis::Accepted;
+    a.form = form;
+    a.code = code;
+    a.aux = static_cast<std::uint8_t>(index);
+    a.coreStart = static_cast<std::uint8_t>(start);
+    a.coreLength = static_cast<std::uint8_t>(length);
+    return a;
+  }
+
+  Analysis classify(int start, int length) {
+    Analysis rejected;
+    rejected.state = Analysis::Rejected;
+    if (length <= 0 || !balanced(start, length)) return rejected;
+    const std::string_view range = text_.substr(start, length);
+
+    if (length >= 3 && range.front() == '(' && range.back() == ')') {
+      Analysis inside = analyse(start + 1, length - 2);
+      if (inside.state == Analysis::Accepted) {
+        inside.parenthesised = true;
+        return inside;
+      }
+    }
+    if (parseNumberLiteral(range)) return leaf(start, length, Form::Number, 1, 0);
+    if (length == 1) {
+      const auto v = variables_.find(range[0]);
+      if (v != std::string_view::npos) return leaf(start, 1, Form::Variable, 0, int(v));
+      const auto p = parameters_.find(range[0]);
+      if (p != std::string_view::npos) return leaf(start, 1, Form::Parameter, 2, int(p));
+    }
+    if (Analysis a = infix(start, length); a.state == Analysis::Accepted) return a;
+    if (Analysis a = unaryMinus(start, length); a.state == Analysis::Accepted) return a;
+    if (Analysis a = unaryFunction(start, length); a.state == Analysis::Accepted) return a;
+    if (Analysis a = binaryFunction(start, length); a.state == Analysis::Accepted) return a;
+    return rejected;
+  }
+
+  static bool isOperand(const Analysis& a) {
+    return a.parenthesised || a.form == Form::Variable || a.form == Form::Number ||
+           a.form == Form::Parameter || a.form == Form::UnaryFunction ||
+           a.form == Form::BinaryFunction;
+  }
+
+  bool acceptableLeft(int start, int length, int precedence) {
+    if (!balanced(start, length)) return false;
+    const Analysis& a = analyse(start, length);
+    if (a.state != Analysis::Accepted) return false;
+    if (isOperand(a)) return true;
+    if (a.form == Form::UnaryMinus) return precedence < 3;
+    return a.form == Form::Infix && a.precedence >= precedence;
+  }
+
+  bool acceptableRight(int start, int length, int precedence) {
+    if (!balanced(start, length)) return false;
+    const Analysis& a = analyse(start, length);
+    if (a.state != Analysis::Accepted) return false;
+    if (isOperand(a)) return true;
+    return a.form == Form::Infix && a.precedence > precedence;
+  }
+
+  Analysis infix(int start, int length) {
+    Analysis a;
+    a.state = Analysis::Rejected;
+    for (int i = start; i < start + length; ++i) {
+      const int p = precedenceOf(text_[i]);
+      if (p == 0) continue;
+      const int leftLength = i - start;
+      const int rightLength = start + length - 1 - i;
+      if (leftLength == 0 || rightLength == 0) continue;
+      if (!acceptableLeft(start, leftLength, p) || !acceptableRight(i + 1, rightLength, p))
+        continue;
+      a.state = Analysis::Accepted;
+      a.form = Form::Infix;
+      a.precedence = static_cast<std::uint8_t>(p);
+      a.aux = static_cast<std::uint8_t>(i);
+      a.coreStart = static_cast<std::uint8_t>(start);
+      a.coreLength = static_cast<std::uint8_t>(length);
+      a.code = text_[i] == '^' ? powerCode(i + 1, rightLength) : infixCode(text_[i]);
+      return a;
+    }
+    return a;
+  }
+
+  // An integral constant exponent, written bare or in one pair of parentheses, gets a
+  // dedicated code.
+  std::uint8_t powerCode(int start, int length) {
+    const Analysis& right = analyse(start, length);
+    if (right.form != Form::Number) return 10;
+    if (right.parenthesised && right.coreLength != length - 2) return 10;
+    const extended n = *parseNumberLiteral(text_.substr(right.coreStart, right.coreLength));
+    if (n != std::trunc(n)) return 10;
+    if (n == 2) return 17;
+    if (n == 3) return 18;
+    if (n == 4) return 19;
+    return 9;
+  }
+
+  Analysis unaryMinus(int start, int length) {
+    Analysis a;
+    a.state = Analysis::Rejected;
+    if (length < 2 || text_[start] != '-') return a;
+    const Analysis& rest = analyse(start + 1, length - 1);
+    if (rest.state != Analysis::Accepted) return a;
+    if (!isOperand(rest) && !(rest.form == Form::Infix && rest.precedence > 1)) return a;
+    a.state = Analysis::Accepted;
+    a.form = Form::UnaryMinus;
+    a.code = 4;
+    a.coreStart = static_cast<std::uint8_t>(start);
+    a.coreLength = static_cast<std::uint8_t>(length);
+    return a;
+  }
+
+  Analysis unaryFunction(int start, int length) {
+    Analysis a;
+    a.state = Analysis::Rejected;
+    const std::string_view range = text_.substr(start, length);
+    for (const auto& f : kUnaryFunctions) {
+      const int name = static_cast<int>(f.name.size());
+      if (length < name + 3 || !range.starts_with(f.name)) continue;
+      const Analysis& rest = analyse(start + name, length - name);
+      if (rest.state != Analysis::Accepted || !rest.parenthesised) continue;
+      // "Parenthesised" peels every pair; the operand is the inside of the first.
+      if (range[name] != '(' || range.back() != ')') continue;
+      a.state = Analysis::Accepted;
+      a.form = Form::UnaryFunction;
+      a.code = f.code;
+      a.coreStart = static_cast<std::uint8_t>(start);
+      a.coreLength = static_cast<std::uint8_t>(length);
+      return a;
+    }
+    return a;
+  }
+
+  Analysis binaryFunction(int start, int length) {
+    Analysis a;
+    a.state = Analysis::Rejected;
+    const std::string_view range = text_.substr(start, length);
+    if (range.back() != ')') return a;
+    for (const auto& f : kBinaryFunctions) {
+      const int name = static_cast<int>(f.name.size());
+      if (length < name + 4 || !range.starts_with(f.name) || range[name] != '(') continue;
+      const int first = start + name + 1;
+      const int last = start + length - 2;  // inclusive end of the arguments
+      for (int comma = first + 1; comma < last; ++comma) {
+        if (text_[comma] != ',') continue;
+        const int firstLength = comma - first;
+        const int secondLength = last - comma;
+        if (analyse(first, firstLength).state != Analysis::Accepted) continue;
+        if (analyse(comma + 1, secondLength).state != Analysis::Accepted) continue;
+        a.state = Analysis::Accepted;
+        a.form = Form::BinaryFunction;
+        a.code = f.code;
+        a.precedence = static_cast<std::uint8_t>(name);
+        a.aux = static_cast<std::uint8_t>(comma);
+        a.coreStart = static_cast<std::uint8_t>(start);
+        a.coreLength = static_cast<std::uint8_t>(length);
+        return a;
+      }
+    }
+    return a;
+  }
+
+  std::string_view text_;
+  std::string_view variables_;
+  std::string_view parameters_;
+  int width_;
+  std::vector<Analysis> memo_;
+};
+
+// Walks the accepted tree depth first, left before right, placing each operation in the
+// next free slot of the depth below its consumer; cells are counted first and allocated
+// once at the end.
+class Generator {
+ public:
+  explicit Generator(Analyser& analyser) : analyser_(analyser) {}
+
+  std::unique_ptr<Program> generate(std::string_view original) {
+    const int length = static_cast<int>(analyser_.text().size());
+    const Analysis& root = analyser_.analyse(0, length);
+    Binding rootBinding{-1, 0, 1};
+    if (!visit(root, 0, rootBinding)) return nullptr;
+    return link(original);
+  }
+
+ private:
+  static constexpr int kFirstVariableCell = 0;
+  static constexpr int kFirstParameterCell = kMaxVariables;
+  static constexpr int kFirstFreeCell = kMaxVariables + kMaxParameters;
+
+  struct PendingInstruction {
+    int a = -1, b = -1, r = -1;  // cell indices
+    std::uint16_t code = 0;
+  };
+  struct Binding {
+    int depth;    // depth of the consumer instruction's slot; -1 for the pseudo-instruction
+    int slot;
+    int operand;  // 1 or 2
+  };
+
+  void bind(const Binding& to, int cell) {
+    if (to.depth < 0) {
+      rootCell_ = cell;
+      return;
+    }
+    PendingInstruction& consumer = slots_[static_cast<std::size_t>(to.depth)][to.slot];
+    (to.operand == 1 ? consumer.a : consumer.b) = cell;
+  }
+
+  bool visit(const Analysis& a, int depth, const Binding& consumer) {
+    if (depth > kMaxDepth) return false;
+    switch (a.form) {
+      case Form::Variable: bind(consumer, kFirstVariableCell + a.aux); return true;
+      case Form::Parameter: bind(consumer, kFirstParameterCell + a.aux); return true;
+      case Form::Number: {
+        const std::string_view literal = analyser_.text().substr(a.coreStart, a.coreLength);
+        constants_.push_back(*parseNumberLiteral(literal));
+        bind(consumer, kFirstFreeCell + static_cast<int>(constants_.size()) - 1 + kConstantTag);
+        return true;
+      }
+      default: break;
+    }
+    const int operationDepth = depth + 1;
+    if (slots_.size() <= static_cast<std::size_t>(operationDepth)) slots_.resize(operationDepth + 1);
+    auto& level = slots_[static_cast<std::size_t>(operationDepth)];
+    if (level.size() >= static_cast<std::size_t>(kMaxSlotsPerDepth)) return false;
+    if (a.code == 25 || a.code == 30) reseedRandomFromClock();
+    const int slot = static_cast<int>(level.size());
+    PendingInstruction instruction;
+    instruction.code = a.code;
+    instruction.r = resultCount_++ + kResultTag;
+    level.push_back(instruction);
+    bind(consumer, instruction.r);
+
+    const auto ranges = analyser_.operands(a);
+    const bool binary = a.form == Form::Infix || a.form == Form::BinaryFunction;
+    for (int k = 0; k < (binary ? 2 : 1); ++k) {
+      const Analysis& operand = analyser_.analyse(ranges[k].start, ranges[k].length);
+      if (!visit(operand, operationDepth, Binding{operationDepth, slot, k + 1})) return false;
+    }
+    return true;
+  }
+
+  // Constants and results are numbered apart while generating; tags tell them apart.
+  static constexpr int kConstantTag = 1 << 20;
+  static constexpr int kResultTag = 1 << 21;
+
+  int resolve(int cell) const {
+    if (cell < 0) return -1;
+    if (cell >= kResultTag) return kFirstFreeCell + static_cast<int>(constants_.size()) + cell - kResultTag;
+    if (cell >= kConstantTag) return cell - kConstantTag;
+    return cell;
+  }
+
+  std::unique_ptr<Program> link(std::string_view original) {
+    auto program = std::make_unique<Program>();
+    program->text = std::string(original);
+    program->cellCount = kFirstFreeCell + static_cast<int>(constants_.size()) + resultCount_;
+    program->cells = std::make_unique<extended[]>(static_cast<std::size_t>(program->cellCount));
+    extended* cells = program->cells.get();
+    for (int i = 0; i < kMaxVariables; ++i) program->variables[i] = cells + kFirstVariableCell + i;
+    for (int i = 0; i < kMaxParameters; ++i) program->parameters[i] = cells + kFirstParameterCell + i;
+    for (std::size_t i = 0; i < constants_.size(); ++i) cells[kFirstFreeCell + i] = constants_[i];
+
+    auto pointer = [&](int cell) { return cell < 0 ? nullptr : cells + resolve(cell); };
+    if (resultCount_ == 0) {
+      extended* value = pointer(rootCell_);
+      program->instructions.push_back(Instruction{value, nullptr, value, 0});
+      program->instructionCount = 0;
+      return program;
+    }
+    for (std::size_t depth = slots_.size(); depth-- > 1;) {
+      for (const PendingInstruction& p : slots_[depth])
+        program->instructions.push_back(Instruction{pointer(p.a), pointer(p.b), pointer(p.r), p.code});
+    }
+    program->instructionCount = static_cast<int>(program->instructions.size());
+    return program;
+  }
+
+  Analyser& analyser_;
+  std::vector<std::vector<PendingInstruction>> slots_;
+  std::vector<extended> constants_;
+  int resultCount_ = 0;
+  int rootCell_ = -1;
+};
+
+}  // namespace
+
+std::unique_ptr<Program> compile(std::string_view text, std::string_view variableNames,
+                                 std::string_view parameterNames) {
+  const std::string_view original = text.substr(0, kMaxFormulaLength);
+  std::string compact;
+  compact.reserve(original.size());
+  for (char c : original)
+    if (c != ' ') compact.push_back(c);
+  if (compact.empty()) return nullptr;
+
+  Analyser analyser(compact, variableNames.substr(0, kMaxNameListLength),
+                    parameterNames.substr(0, kMaxNameListLength));
+  if (analyser.analyse(0, static_cast<int>(compact.size())).state != Analysis::Accepted)
+    return nullptr;
+  Generator generator(analyser);
+  return generator.generate(original);
+}
+
+}  // namespace quadrel::expr

@@ -1,0 +1,39 @@
+// Arithmetic faults of a run (overflow, invalid operation, division by zero) read from
+// the floating-point unit's sticky flags: cleared when set before a run, tested once after
+// it, so nothing is added to the per-instruction path. Underflow and inexact are ignored.
+#pragma once
+
+#if defined(__x86_64__) || defined(__i386__)
+
+namespace quadrel::expr::fpfault {
+
+// x87 status word: invalid (with stack fault), zero divide, overflow.
+inline constexpr unsigned short kFaultMask = 0x01 | 0x04 | 0x08;
+
+inline unsigned short status() {
+  unsigned short sw;
+  asm volatile("fnstsw %0" : "=am"(sw) : : "memory");
+  return sw;
+}
+
+inline void clearIfRaised() {
+  if (status() & kFaultMask) asm volatile("fnclex" : : : "memory");
+}
+
+inline bool raised() { return (status() & kFaultMask) != 0; }
+
+}  // namespace quadrel::expr::fpfault
+
+#else
+
+#include <cfenv>
+
+namespace quadrel::expr::fpfault {
+inline constexpr int kFaults = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+inline void clearIfRaised() {
+  if (std::fetestexcept(kFaults)) std::feclearexcept(kFaults);
+}
+inline bool raised() { return std::fetestexcept(kFaults) != 0; }
+}  // namespace quadrel::expr::fpfault
+
+#endif

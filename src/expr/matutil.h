@@ -1,0 +1,25 @@
+// Text and numeric services on top of the formula engine: the user's notation to the
+// engine's, constant fields, zeros of a formula on an interval, vector arithmetic.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "parsor.h"
+
+std::string remplace(std::string_view text, std::string_view old, std::string_view nouveau);
+std::string normalise(std::string_view text);
+extended valeurformule(std::string_view text, bool& erreur);
+struct racines {
+  int count = 0;
+  std::array<extended, 101> value{};  // value[0..count)
+};
+bool chercheracines(std::string_view text, extended lower, extended upper, extended step,
+                    racines& r);
+extended derivee(TExpress& e, extended x);
+struct vecteur {
+  extended x = 0, y = 0, z = 0;
+};
+vecteur produitvectoriel(const vecteur& u, const vecteur& v);
+extended norme(const vecteur& v);

@@ -1,0 +1,145 @@
+// Zeros of a formula in x on an interval: sign changes, tangent zeros (zeros of the
+// derivative where the function also vanishes) and zeros at the border of the domain,
+// each found by bisection from a regular sampling of the interval.
+
+#include <cmath>
+
+#include "matutil.h"
+#include "program.h"
+
+namespace {
+
+constexpr extended S = valeurerreur;
+// A step so small against the interval that the scans would run for minutes (or never
+// advance) is refused rather than allowed to freeze the program.
+constexpr long kMaxIntervals = 1000000;
+
+// Rounded at the given decimal unit (1e-9 ...) in double, halves to even.
+bool roundsToZero(extended v, double unit) {
+  return std::nearbyint(static_cast<double>(v) / unit) == 0;
+}
+
+extended roundedTo4Decimals(extended v) {
+  return static_cast<extended>(std::nearbyint(static_cast<double>(v) / 1e-4) * 1e-4);
+}
+
+class RootSearch {
+ public:
+  RootSearch(TExpress& e, extended lower, extended upper, extended step, racines& r)
+      : e_(e), lower_(lower), upper_(upper), step_(step), r_(r) {}
+
+  void run() {
+    scan([this](extended w) { signChange(w, w + step_); });
+    scan([this](extended w) { tangentZero(w, w + step_); });
+    scan([this](extended w) { domainBorder(w, w + step_); });
+  }
+
+ private:
+  extended F(extended x) { return e_.Evaluate(x, 0, 0); }
+  extended D(extended x) { return derivee(e_, x); }
+
+  void record(extended t) {
+    if (r_.count < static_cast<int>(r_.value.size())) r_.value[r_.count++] = roundedTo4Decimals(t);
+  }
+
+  template <class Examine>
+  void scan(Examine examine) {
+    extended w = lower_;
+    long intervals = 0;
+    do {
+      if (r_.count < 100) examine(w);
+      const extended next = w + step_;
+      if (next == w || ++intervals >= kMaxIntervals) break;
+      w = next;
+    } while (w < upper_ && r_.count < 101);
+  }
+
+  // One bisection step on values L, M, K at p, q and the midpoint.
+  static void narrow(extended& p, extended& q, extended L, extended M, extended K) {
+    const extended mid = (p + q) / 2;
+    if (L * K <= 0) {
+      q = mid;
+    } else if (M * K <= 0) {
+      p = mid;
+    }
+    if (L * K > 0 && M * K > 0) p = q;
+  }
+
+  void signChange(extended p, extended q) {
+    const extended f1 = F(p), f2 = F(q);
+    if (f1 == S || f2 == S || !(f1 * f2 <= 0) || !(std::fabs(f1) < 10) || !(std::fabs(f2) < 10))
+      return;
+    int iterations = 0;
+    extended mid, fm;
+    for (;;) {
+      const extended L = F(p), M = F(q), K = F((p + q) / 2);
+      const bool undefined = L == S || M == S || K == S;
+      if (!undefined) narrow(p, q, L, M, K);
+      ++iterations;
+      mid = (p + q) / 2;
+      fm = F(mid);
+      if (iterations > 400 || roundsToZero(p - q, 1e-12) || roundsToZero(fm, 1e-9) ||
+          std::fabs(fm) > 15 || undefined)
+        break;
+    }
+    if (roundsToZero(fm, 1e-5)) record(mid);
+  }
+
+  void tangentZero(extended p, extended q) {
+    const extended d1 = D(p), d2 = D(q);
+    if (d1 == S || d2 == S || !(d1 * d2 <= 0) || !(std::fabs(d1) < 15) || !(std::fabs(d2) < 15))
+      return;
+    int iterations = 0;
+    extended mid, fm;
+    for (;;) {
+      const extended L = D(p), M = D(q), K = D((p + q) / 2);
+      const bool undefined = L == S || M == S || K == S;
+      if (!undefined) narrow(p, q, L, M, K);
+      ++iterations;
+      mid = (p + q) / 2;
+      fm = F(mid);
+      if (iterations >= 400 || roundsToZero(p - q, 1e-12) || roundsToZero(fm, 1e-8) ||
+          std::fabs(fm) > 15 || undefined)
+        break;
+    }
+    if (roundsToZero(fm, 1e-4)) record(mid);
+  }
+
+  void domainBorder(extended p, extended q) {
+    if ((F(p) == S) == (F(q) == S)) return;
+    for (int iterations = 1;; ++iterations) {
+      const extended L = F(p), M = F(q), K = F((p + q) / 2);
+      const extended mid = (p + q) / 2;
+      if (K != L) {
+        q = mid;
+      } else {
+        p = mid;
+      }
+      if (iterations >= 400 || roundsToZero(p - q, 1e-12) || (L == S && M == S && K == S)) break;
+    }
+    const extended fp = F(p), fq = F(q);
+    if (roundsToZero(fp, 1e-4)) record(p);
+    if (roundsToZero(fq, 1e-4)) record(q);
+  }
+
+  TExpress& e_;
+  extended lower_, upper_, step_;
+  racines& r_;
+};
+
+}  // namespace
+
+bool chercheracines(std::string_view text, extended lower, extended upper, extended step,
+                    racines& r) {
+  r.count = 0;
+  TExpress e;
+  e.setExpression(text.substr(0, quadrel::expr::kMaxFormulaLength));
+  if (e.CompileError() || !(upper > lower)) return false;
+  if (!std::isfinite(lower) || !std::isfinite(upper) || !(step > 0) || !std::isfinite(step))
+    return false;
+  RootSearch(e, lower, upper, step, r).run();
+  for (int i = 0; i + 1 < r.count; ++i)
+    for (int j = i + 1; j < r.count; ++j)
+      if (r.value[i] > r.value[j]) std::swap(r.value[i], r.value[j]);
+  return true;
+}

@@ -1,0 +1,16 @@
+// The engine's pseudo-random generator for "rn" and "rm".
+#pragma once
+
+#include <cstdint>
+
+#include "parsor.h"
+
+namespace quadrel::expr {
+
+void reseedRandomFromClock();
+// Uniform in 0..n-1; 0 when n is 0.
+std::uint32_t randomInteger(std::uint32_t n);
+// Uniform in [0, 1).
+extended randomReal();
+
+}  // namespace quadrel::expr

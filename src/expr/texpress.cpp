@@ -1,0 +1,46 @@
+#include <cmath>
+
+#include "parsor.h"
+#include "program.h"
+
+using quadrel::expr::Program;
+
+namespace {
+// Only the first five parameter values (e, a, b, c, d) are ever given to a program.
+constexpr int kTransferredParameters = 5;
+const extended kParameterValues[kTransferredParameters] = {expl(1.0L), 0, 0, 0, 0};
+}  // namespace
+
+TExpress::TExpress() = default;
+TExpress::~TExpress() = default;
+
+void TExpress::setExpression(std::string_view text) {
+  const std::string copy(text.substr(0, quadrel::expr::kMaxFormulaLength));
+  program_.reset();
+  program_ = quadrel::expr::compile(copy, VariableList, ParameterList);
+  compileError_ = program_ == nullptr;
+  if (compileError_) return;
+  for (int i = 0; i < kTransferredParameters; ++i)
+    *program_->parameters[i] = kParameterValues[i];
+  expression_ = copy;
+}
+
+const std::string& TExpress::Expression() const { return expression_; }
+
+bool TExpress::CompileError() const { return compileError_; }
+
+extended TExpress::Evaluate(extended x, extended y, extended z) {
+  if (!program_) return 1.0L;
+  erreurcalcul = false;
+  const extended value = quadrel::expr::run(*program_, x, y, z);
+  return erreurcalcul ? valeurerreur : value;
+}
+
+int TExpress::instructionCount() const { return program_ ? program_->instructionCount : 0; }
+
+std::vector<int> TExpress::operationCodes() const {
+  std::vector<int> codes;
+  if (!program_) return codes;
+  for (const auto& in : program_->instructions) codes.push_back(in.code);
+  return codes;
+}

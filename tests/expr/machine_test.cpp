@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "parsor.h"
+
+namespace {
+
+constexpr extended kPi = 3.141592653589793238462643383279502884L;
+
+struct Case {
+  const char* text;
+  extended x, y, z;
+  extended expected;  // ignored when error
+  bool error;
+};
+
+class Evaluation : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Evaluation, GivesTheValueOrTheError) {
+  const Case& c = GetParam();
+  TExpress e;
+  e.setExpression(c.text);
+  ASSERT_FALSE(e.CompileError()) << c.text;
+  const extended v = e.Evaluate(c.x, c.y, c.z);
+  EXPECT_EQ(erreurcalcul, c.error) << c.text << " = " << static_cast<double>(v);
+  if (c.error) {
+    EXPECT_EQ(v, valeurerreur) << c.text;
+  } else {
+    const extended tolerance = 4 * std::numeric_limits<extended>::epsilon() * std::fabs(c.expected);
+    EXPECT_NEAR(static_cast<double>(v), static_cast<double>(c.expected), 1e-15) << c.text;
+    EXPECT_LE(std::fabs(v - c.expected), tolerance) << c.text;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arithmetic, Evaluation,
+    ::testing::Values(Case{"2^3^2", 0, 0, 0, 64, false}, Case{"-2^2", 0, 0, 0, 4, false},
+                      Case{"-x^2", 2, 0, 0, -4, false}, Case{"1-2-3", 0, 0, 0, -4, false},
+                      Case{"8/2/2", 0, 0, 0, 2, false}, Case{"x+y*z", 1, 2, 3, 7, false},
+                      Case{"x*y+z", 1, 2, 3, 5, false}, Case{"-x*y", 2, 3, 0, -6, false},
+                      Case{"x*-2", 3, 0, 0, -6, false}, Case{"--2", 0, 0, 0, 2, false},
+                      Case{"max(1,2)", 0, 0, 0, 2, false}, Case{"min(1,2)", 0, 0, 0, 1, false},
+                      Case{"min(max(x,y),1)", 3, 5, 0, 1, false}, Case{"z", 1, 2, 3, 3, false},
+                      Case{"1/0", 0, 0, 0, 0, true}, Case{"1/x", 0, 0, 0, 0, true},
+                      Case{"0/5", 0, 0, 0, 0, false}, Case{"1E5", 0, 0, 0, 100000, false},
+                      Case{".", 0, 0, 0, 0, false}, Case{"e", 0, 0, 0, 2.718281828459045235360287L, false},
+                      Case{"a+b+c+d+$", 0, 0, 0, 0, false}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Domains, Evaluation,
+    ::testing::Values(Case{"ln(0)", 0, 0, 0, 0, true}, Case{"ln(-1)", 0, 0, 0, 0, true},
+                      Case{"sqrt(-1E-30)", 0, 0, 0, 0, true}, Case{"exp(35)", 0, 0, 0, 0, true},
+                      Case{"exp(x)", 1, 0, 0, 2.718281828459045235360287L, false},
+                      Case{"arcsin(1)", 0, 0, 0, kPi / 2, false},
+                      Case{"arccos(-1)", 0, 0, 0, kPi, false},
+                      Case{"arccos(0)", 0, 0, 0, kPi / 2, false},
+                      Case{"arcsin(-1)", 0, 0, 0, -kPi / 2, false},
+                      Case{"arcsin(1.0000001)", 0, 0, 0, 0, true},
+                      Case{"arccos(-1.0000001)", 0, 0, 0, 0, true},
+                      Case{"heav(0)", 0, 0, 0, 1, false}, Case{"heav(-0.1)", 0, 0, 0, 0, false},
+                      Case{"sgn(0)", 0, 0, 0, 1, false}, Case{"sgn(-3)", 0, 0, 0, -1, false},
+                      Case{"en(-2.5)", 0, 0, 0, -2, false}, Case{"fr(-2.5)", 0, 0, 0, -0.5L, false},
+                      Case{"x^-2", 0, 0, 0, 0, false}, Case{"x^-2", 2, 0, 0, 0.25L, false},
+                      Case{"x^y", -8, 1.0L / 3, 0, 0, true}, Case{"2^y", 0, 31, 0, 0, true},
+                      Case{"2^31", 0, 0, 0, 2147483648.0L, false},
+                      Case{"x^y", 2, 30, 0, 1073741824.0L, false},
+                      Case{"x^y", -2, 3, 0, -8, false}, Case{"x^y", 0, 0, 0, 1, false},
+                      Case{"x^y", 0, 2.5L, 0, 0, false}, Case{"x^y", 0, -2, 0, 0, true},
+                      Case{"x^y", 0, -2.5L, 0, 0, true}, Case{"x^y", 2, -1, 0, 0.5L, false},
+                      Case{"arg(0,-1)", 0, 0, 0, kPi / 2, false},
+                      Case{"arg(-1,0)", 0, 0, 0, -kPi, false},
+                      Case{"arg(-1,1)", 0, 0, 0, 3 * kPi / 4, false},
+                      Case{"arg(1,1)", 0, 0, 0, kPi / 4, false},
+                      Case{"rn(1,0)", 0, 0, 0, 1, false}, Case{"rn(0,0)", 0, 0, 0, 1, false},
+                      Case{"rn(1,1)", 0, 0, 0, 0, false},
+                      Case{"lt(1,2)+le(2,2)+eq(2,2)+ne(1,2)", 0, 0, 0, 4, false},
+                      Case{"lt(2,1)+le(3,2)+eq(1,2)+ne(2,2)", 0, 0, 0, 0, false},
+                      Case{"r(3,4)", 0, 0, 0, 5, false}, Case{"abs(-3)", 0, 0, 0, 3, false},
+                      Case{"tan(x)", 0.5L, 0, 0, 0.5463024898437905132551794657802853832975L, false},
+                      Case{"cosh(0)+sinh(0)+tanh(0)", 0, 0, 0, 1, false}));
+
+// Faults that a plain routine would not guard: each must make the run an error and
+// leave the program usable for the next point.
+INSTANTIATE_TEST_SUITE_P(
+    ArithmeticFaults, Evaluation,
+    ::testing::Values(Case{"x*x", 1e3000L, 0, 0, 0, true}, Case{"x/y", 1e4000L, 1e-4000L, 0, 0, true},
+                      Case{"sinh(x)", 20000, 0, 0, 0, true}, Case{"cosh(x)", -20000, 0, 0, 0, true},
+                      Case{"tanh(x)", 12000, 0, 0, 0, true}, Case{"r(x,x)", 1e3000L, 0, 0, 0, true},
+                      Case{"x^5000", 10, 0, 0, 0, true}, Case{"x^-5000", 10, 0, 0, 0, true},
+                      Case{"x^-2000", 2, 0, 0, 0x1p-2000L, false},
+                      Case{"x^999999999", 1, 0, 0, 1, false},
+                      Case{"x^999999999", 1.001L, 0, 0, 0, true},
+                      Case{"x^1E30", 1, 0, 0, 0, true}, Case{"rn(1E30,1)", 0, 0, 0, 0, true},
+                      Case{"x*y", 1e-4000L, 1e-4000L, 0, 0, false}));
+
+TEST(Evaluation, AfterAnErrorTheNextPointIsComputedAfresh) {
+  TExpress e;
+  e.setExpression("1/x");
+  EXPECT_EQ(e.Evaluate(0, 0, 0), valeurerreur);
+  EXPECT_TRUE(erreurcalcul);
+  EXPECT_EQ(e.Evaluate(2, 0, 0), 0.5L);
+  EXPECT_FALSE(erreurcalcul);
+  e.setExpression("x*x*x");
+  EXPECT_EQ(e.Evaluate(1e2000L, 0, 0), valeurerreur);
+  EXPECT_EQ(e.Evaluate(3, 0, 0), 27);
+  EXPECT_FALSE(erreurcalcul);
+}
+
+TEST(Evaluation, ExponentialStopsJustBelowThirtyFive) {
+  TExpress e;
+  e.setExpression("exp(x)");
+  const extended v = e.Evaluate(34.9L, 0, 0);
+  EXPECT_FALSE(erreurcalcul);
+  EXPECT_NEAR(static_cast<double>(v / 1435084317161583.0L), 1.0, 1e-14);
+  e.Evaluate(35, 0, 0);
+  EXPECT_TRUE(erreurcalcul);
+}
+
+TEST(Evaluation, NotANumberIsAnError) {
+  TExpress e;
+  e.setExpression("x+1");
+  EXPECT_EQ(e.Evaluate(std::numeric_limits<extended>::quiet_NaN(), 0, 0), valeurerreur);
+  EXPECT_TRUE(erreurcalcul);
+}
+
+TEST(Evaluation, RandomHitIsOneAboutOnceInM) {
+  TExpress e;
+  e.setExpression("rn(10,3)");
+  int hits = 0;
+  constexpr int kDraws = 20000;
+  for (int i = 0; i < kDraws; ++i) hits += static_cast<int>(e.Evaluate(0, 0, 0));
+  EXPECT_NEAR(hits, kDraws / 10, 300);
+}
+
+TEST(Evaluation, NormalDeviateHasItsMeanAndSpread) {
+  TExpress e;
+  e.setExpression("rm(5,2)");
+  long double sum = 0, squares = 0;
+  constexpr int kDraws = 20000;
+  for (int i = 0; i < kDraws; ++i) {
+    const extended v = e.Evaluate(0, 0, 0);
+    ASSERT_FALSE(erreurcalcul);
+    sum += v;
+    squares += v * v;
+  }
+  const long double mean = sum / kDraws;
+  EXPECT_NEAR(static_cast<double>(mean), 5.0, 0.1);
+  EXPECT_NEAR(std::sqrt(static_cast<double>(squares / kDraws - mean * mean)), 2.0, 0.1);
+}
+
+}  // namespace

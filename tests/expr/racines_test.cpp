@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "matutil.h"
+
+namespace {
+
+struct Search {
+  const char* text;
+  extended lower, upper, step;
+  bool ok;
+  std::vector<double> roots;  // expected values, in order, to the 4 decimals recorded
+};
+
+class Racines : public ::testing::TestWithParam<Search> {};
+
+TEST_P(Racines, FindsTheZerosInOrder) {
+  const Search& s = GetParam();
+  racines r;
+  r.count = 7;  // stale content must not survive
+  EXPECT_EQ(chercheracines(s.text, s.lower, s.upper, s.step, r), s.ok) << s.text;
+  ASSERT_EQ(r.count, static_cast<int>(s.roots.size())) << s.text;
+  for (int i = 0; i < r.count; ++i)
+    EXPECT_NEAR(static_cast<double>(r.value[i]), s.roots[i], 1.0001e-4) << s.text << " #" << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Racines,
+    ::testing::Values(
+        Search{"x^2-1", -3, 3, 0.1L, true, {-1, 1}},
+        // no sign change on the grid: the tangent zero is found by the derivative scan
+        Search{"x^2", -1, 1, 0.3L, true, {0}},
+        // the grid hits 0 itself: recorded by more than one scan
+        Search{"x^2", -1, 1, 0.25L, true, {0, 0, 0}},
+        Search{"sqrt(x)", -1, 1, 0.1L, true, {0}},
+        // The defined side on the left: the bracket shrinks away from the border. (With
+        // step 0.3 the grid itself lands within 1e-19 of the border and records it.)
+        Search{"sqrt(1-x)", -2, 2, 0.35L, true, {}},
+        Search{"sqrt(1-x)", -2, 2, 0.3L, true, {1}},
+        Search{"x^2-1", 1, 1, 0.1L, false, {}},
+        Search{"x^2-1", 2, 1, 0.1L, false, {}},
+        Search{"x+", -1, 1, 0.1L, false, {}},
+        Search{"x^2-1", -3, 3, 0, false, {}},
+        Search{"x^2-1", -3, 3, -0.1L, false, {}},
+        Search{"x-0.123456", 0, 1, 0.1L, true, {0.1235}},
+        Search{"x^2+0^2-2", -4, 4, 0.1L, true, {-1.4142, 1.4142}},
+        Search{"1/x", -1, 1, 0.3L, true, {}}));
+
+TEST(Racines, NeverMoreThan101Values) {
+  racines r;
+  ASSERT_TRUE(chercheracines("sin(100*x)", -10, 10, 0.001L, r));
+  EXPECT_LE(r.count, 101);
+  EXPECT_GE(r.count, 100);
+  for (int i = 1; i < r.count; ++i) EXPECT_LE(r.value[i - 1], r.value[i]);
+}
+
+TEST(Racines, StepTooSmallToAdvanceIsRefusedOrBounded) {
+  racines r;
+  // 1e-30 never moves 1e10: the scan must still end.
+  chercheracines("x-1E10", 1e10L, 1e10L + 1, 1e-30L, r);
+  EXPECT_LE(r.count, 101);
+}
+
+}  // namespace

@@ -1,0 +1,46 @@
+# The two commands of the README, `make run` and `make test`, do all the set-up.
+BUILD_DIR ?= build
+ASAN_DIR ?= build-asan
+BENCH_DIR ?= build-bench
+FUZZ_DIR ?= build-fuzz
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+CMAKE_FLAGS ?=
+ifeq ($(CI),true)
+  CMAKE_FLAGS += -DQUADREL_WERROR=ON
+endif
+
+.PHONY: deps build run test test-asan bench fuzz clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	scripts/run-quadrel $(BUILD_DIR)
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# The headless tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUADREL_SANITIZE=ON -DQUADREL_NO_GUI=ON $(CMAKE_FLAGS)
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target quadrel_benchmarks
+	scripts/run-benchmarks $(BENCH_DIR)
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUADREL_FUZZ=ON -DQUADREL_NO_GUI=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	scripts/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(BENCH_DIR) $(FUZZ_DIR)

@@ -97,7 +97,9 @@ class Analyser {
         variables_(variables.substr(0, kMaxVariables)),
         parameters_(parameters.substr(0, kMaxParameters)),
         width_(static_cast<int>(text.size()) + 1),
-        memo_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(width_)) {}
+        memo_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(width_)) {
+    prepareBalance();
+  }
 
   const Analysis& analyse(int start, int length) {
     Analysis& entry = memo_[static_cast<std::size_t>(start * width_ + length)];
@@ -133,16 +135,27 @@ class Analyser {
     return {};
   }
 
-  bool balanced(int start, int length) const {
-    int depth = 0;
-    for (int i = start; i < start + length; ++i) {
-      if (text_[i] == '(') {
-        ++depth;
-      } else if (text_[i] == ')') {
-        if (--depth < 0) return false;
+  // depth_[k]: parentheses open before position k; dip_[s]: the first k > s where the
+  // depth falls below depth_[s]. A range is balanced when it ends at its starting depth
+  // without dipping below it on the way: a constant-time test.
+  void prepareBalance() {
+    const int n = width_ - 1;
+    depth_.assign(static_cast<std::size_t>(n) + 1, 0);
+    for (int k = 0; k < n; ++k)
+      depth_[k + 1] = depth_[k] + (text_[k] == '(') - (text_[k] == ')');
+    dip_.assign(static_cast<std::size_t>(n) + 1, n + 1);
+    std::vector<int> waiting;  // positions whose dip is not found yet, depths increasing
+    for (int k = 0; k <= n; ++k) {
+      while (!waiting.empty() && depth_[k] < depth_[waiting.back()]) {
+        dip_[waiting.back()] = k;
+        waiting.pop_back();
       }
+      waiting.push_back(k);
     }
-    return depth == 0;
+  }
+
+  bool balanced(int start, int length) const {
+    return depth_[start + length] == depth_[start] && dip_[start] > start + length;
   }
 
   Analysis leaf(int start, int length, Form form, std::uint8_t code, int index) const {
@@ -313,6 +326,8 @@ class Analyser {
   std::string_view parameters_;
   int width_;
   std::vector<Analysis> memo_;
+  std::vector<int> depth_;
+  std::vector<int> dip_;
 };
 
 // Walks the accepted tree depth first, left before right, placing each operation in the
@@ -447,7 +462,9 @@ std::unique_ptr<Program> compile(std::string_view text, std::string_view variabl
   if (analyser.analyse(0, static_cast<int>(compact.size())).state != Analysis::Accepted)
     return nullptr;
   Generator generator(analyser);
-  return generator.generate(original);
+  auto program = generator.generate(original);
+  if (program) bindRoutines(*program);
+  return program;
 }
 
 }  // namespace quadrel::expr

@@ -1,6 +1,6 @@
-// Arithmetic faults of a run (overflow, invalid operation, division by zero) read from
-// the floating-point unit's sticky flags: cleared when set before a run, tested once after
-// it, so nothing is added to the per-instruction path. Underflow and inexact are ignored.
+// Arithmetic faults (overflow, invalid operation, division by zero) read from the
+// floating-point unit's sticky flags, so that nothing is added to the per-instruction
+// path of a run. Underflow and inexact are ignored.
 #pragma once
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -16,8 +16,10 @@ inline unsigned short status() {
   return sw;
 }
 
+inline void clear() { asm volatile("fnclex" : : : "memory"); }
+
 inline void clearIfRaised() {
-  if (status() & kFaultMask) asm volatile("fnclex" : : : "memory");
+  if (status() & kFaultMask) clear();
 }
 
 inline bool raised() { return (status() & kFaultMask) != 0; }
@@ -30,6 +32,7 @@ inline bool raised() { return (status() & kFaultMask) != 0; }
 
 namespace quadrel::expr::fpfault {
 inline constexpr int kFaults = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+inline void clear() { std::feclearexcept(kFaults); }
 inline void clearIfRaised() {
   if (std::fetestexcept(kFaults)) std::feclearexcept(kFaults);
 }

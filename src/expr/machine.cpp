@@ -1,10 +1,13 @@
-// The evaluation machine: one pass over the instructions, one switch per instruction.
+// The evaluation machine. Each operation code has one routine per kind of operands
+// (cells or computed nodes), chosen once at compile time; a run calls the root's routine.
 // A domain error sets erreurcalcul and the run goes on; arithmetic faults anywhere in the
 // run (overflow, invalid operation, division by zero) are read once at the end from the
 // floating-point flags and make the run an error too.
 
+#include <array>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "fpfault.h"
 #include "program.h"
@@ -100,91 +103,66 @@ extended angle(extended a, extended b) {
   return x87::arctan(b / a) - x87::kPi;
 }
 
-inline void execute(const Instruction& in) {
-  extended& r = *in.r;
-  switch (in.code) {
-    case 4: r = -*in.a; break;
-    case 5: r = *in.a + *in.b; break;
-    case 6: r = *in.a - *in.b; break;
-    case 7: r = *in.a * *in.b; break;
+// The result of one operation; the value after a domain error is meaningless.
+[[gnu::always_inline]] inline extended compute(int code, extended a, extended b) {
+  extended r = 0;
+  switch (code) {
+    case 4: r = -a; break;
+    case 5: r = a + b; break;
+    case 6: r = a - b; break;
+    case 7: r = a * b; break;
     case 8:
-      if (*in.b == 0) domainError();
-      else r = *in.a / *in.b;
+      if (b == 0) domainError();
+      else r = a / b;
       break;
-    case 9: r = literalPower(*in.a, *in.b); break;
-    case 10: r = generalPower(*in.a, *in.b); break;
-    case 11: r = x87::cos(*in.a); break;
-    case 12: r = x87::sin(*in.a); break;
+    case 9: r = literalPower(a, b); break;
+    case 10: r = generalPower(a, b); break;
+    case 11: r = x87::cos(a); break;
+    case 12: r = x87::sin(a); break;
     case 13:
-      if (*in.a >= 35) domainError();
-      else r = x87::exp(*in.a);
+      if (a >= 35) domainError();
+      else r = x87::exp(a);
       break;
     case 14:
-      if (*in.a <= 0) domainError();
-      else r = x87::ln(*in.a);
+      if (a <= 0) domainError();
+      else r = x87::ln(a);
       break;
     case 15:
-      if (*in.a < 0) domainError();
-      else r = x87::sqrt(*in.a);
+      if (a < 0) domainError();
+      else r = x87::sqrt(a);
       break;
-    case 16: r = x87::arctan(*in.a); break;
-    case 17: {
-      const extended a = *in.a;
-      r = a * a;
-      break;
-    }
-    case 18: {
-      const extended a = *in.a;
-      r = a * a * a;
-      break;
-    }
-    case 19: {
-      const extended a = *in.a;
-      r = a * a * a * a;
-      break;
-    }
-    case 20: r = std::fabs(*in.a); break;
-    case 21: r = *in.a > *in.b ? *in.a : *in.b; break;
-    case 22: r = *in.b < *in.a ? *in.b : *in.a; break;
-    case 23: r = *in.a >= 0 ? 1 : 0; break;
-    case 24: r = std::trunc(*in.a); break;
-    case 25: r = randomHit(*in.a, *in.b); break;
-    case 26: r = angle(*in.a, *in.b); break;
-    case 27: {
-      const extended a = *in.a;
-      r = (x87::exp(a) - x87::exp(-a)) / 2;
-      break;
-    }
-    case 28: {
-      const extended a = *in.a;
-      r = (x87::exp(a) + x87::exp(-a)) / 2;
-      break;
-    }
-    case 29: {
-      const extended a = *in.a, b = *in.b;
-      r = x87::sqrt(a * a + b * b);
-      break;
-    }
-    case 30: r = normalDeviate(*in.a, *in.b); break;
-    case 31: r = *in.a - std::trunc(*in.a); break;
-    case 32: r = *in.a < *in.b ? 1 : 0; break;
-    case 33: r = *in.a == *in.b ? 1 : 0; break;
-    case 34: r = *in.a <= *in.b ? 1 : 0; break;
-    case 35: r = *in.a != *in.b ? 1 : 0; break;
+    case 16: r = x87::arctan(a); break;
+    case 17: r = a * a; break;
+    case 18: r = a * a * a; break;
+    case 19: r = a * a * a * a; break;
+    case 20: r = std::fabs(a); break;
+    case 21: r = a > b ? a : b; break;
+    case 22: r = b < a ? b : a; break;
+    case 23: r = a >= 0 ? 1 : 0; break;
+    case 24: r = std::trunc(a); break;
+    case 25: r = randomHit(a, b); break;
+    case 26: r = angle(a, b); break;
+    case 27: r = (x87::exp(a) - x87::exp(-a)) / 2; break;
+    case 28: r = (x87::exp(a) + x87::exp(-a)) / 2; break;
+    case 29: r = x87::sqrt(a * a + b * b); break;
+    case 30: r = normalDeviate(a, b); break;
+    case 31: r = a - std::trunc(a); break;
+    case 32: r = a < b ? 1 : 0; break;
+    case 33: r = a == b ? 1 : 0; break;
+    case 34: r = a <= b ? 1 : 0; break;
+    case 35: r = a != b ? 1 : 0; break;
     case 36: {
-      const extended c = x87::cos(*in.a);
+      const extended c = x87::cos(a);
       if (c == 0) domainError();
-      else r = x87::sin(*in.a) / c;
+      else r = x87::sin(a) / c;
       break;
     }
     case 37: {
-      const extended a = *in.a;
       const extended p = x87::exp(a), m = x87::exp(-a);
       r = (p - m) / (p + m);
       break;
     }
     case 38: {
-      const extended a = *in.a;
       if (std::fabs(a) < 1) r = x87::arctan(a / x87::sqrt(1 - a * a));
       else if (a == 1) r = x87::kHalfPi;
       else if (a == -1) r = -x87::kHalfPi;
@@ -192,28 +170,121 @@ inline void execute(const Instruction& in) {
       break;
     }
     case 39: {
-      const extended a = *in.a;
       if (a > 0 && a <= 1) r = x87::arctan(x87::sqrt(1 - a * a) / a);
       else if (a == 0) r = x87::kHalfPi;
       else if (a >= -1 && a < 0) r = x87::arctan(x87::sqrt(1 - a * a) / a) + x87::kPi;
       else domainError();
       break;
     }
-    case 40: r = *in.a >= 0 ? 1 : -1; break;
+    case 40: r = a >= 0 ? 1 : -1; break;
     default: break;  // 0 to 3: an operand alone, nothing to compute
   }
+  return r;
+}
+
+constexpr bool isBinary(int code) {
+  return (code >= 5 && code <= 10) || code == 21 || code == 22 || code == 25 || code == 26 ||
+         (code >= 29 && code <= 30) || (code >= 32 && code <= 35);
+}
+
+template <int Kind>
+[[gnu::always_inline]] inline extended operand(const Node* computed, const extended* cell,
+                                               int variable, const Arguments& args) {
+  if constexpr (Kind == Node::Computed) return computed->routine(*computed, args);
+  if constexpr (Kind == Node::Variable) return *args.value[variable];
+  return *cell;
+}
+
+template <int Code, int LeftKind, int RightKind>
+extended routine(const Node& n, const Arguments& args) {
+  const extended a = operand<LeftKind>(n.left, n.a, n.leftVariable, args);
+  extended b = 0;
+  if constexpr (isBinary(Code)) b = operand<RightKind>(n.right, n.b, n.rightVariable, args);
+  return compute(Code, a, b);
+}
+
+constexpr int kCodes = 41;
+constexpr int kKinds = 3;
+using RoutineTable = std::array<std::array<std::array<Node::Routine, kKinds>, kKinds>, kCodes>;
+
+template <int Code>
+constexpr std::array<std::array<Node::Routine, kKinds>, kKinds> routinesOf() {
+  return {{{{&routine<Code, 0, 0>, &routine<Code, 0, 1>, &routine<Code, 0, 2>}},
+           {{&routine<Code, 1, 0>, &routine<Code, 1, 1>, &routine<Code, 1, 2>}},
+           {{&routine<Code, 2, 0>, &routine<Code, 2, 1>, &routine<Code, 2, 2>}}}};
+}
+
+template <int... Code>
+constexpr RoutineTable makeRoutineTable(std::integer_sequence<int, Code...>) {
+  return RoutineTable{{routinesOf<Code>()...}};
+}
+
+constexpr RoutineTable kRoutines = makeRoutineTable(std::make_integer_sequence<int, kCodes>{});
+
+int variableIndex(const Program& program, const extended* cell) {
+  for (int k = 0; k < kMaxVariables; ++k)
+    if (program.variables[k] == cell) return k;
+  return -1;
+}
+
+extended evaluate(const Program& program, const Arguments& args) {
+  if (program.nodes.empty()) {
+    return program.singleVariable >= 0 ? *args.value[program.singleVariable]
+                                       : *program.instructions.front().r;
+  }
+  const Node& root = program.nodes.back();
+  return root.routine(root, args);
 }
 
 }  // namespace
 
-extended run(const Program& program, extended first, extended second, extended third) {
-  *program.variables[0] = first;
-  *program.variables[1] = second;
-  *program.variables[2] = third;
-  fpfault::clearIfRaised();
-  for (const Instruction& in : program.instructions) execute(in);
-  const extended value = *program.instructions.back().r;
-  if (fpfault::raised() || value != value) erreurcalcul = true;
+void bindRoutines(Program& program) {
+  program.nodes.clear();
+  if (program.instructionCount == 0) {  // a single operand: nothing to compute
+    program.singleVariable = variableIndex(program, program.instructions.front().a);
+    return;
+  }
+  program.nodes.resize(program.instructions.size());
+  auto producer = [&](const extended* cell, std::size_t before) -> const Node* {
+    for (std::size_t j = 0; j < before; ++j)
+      if (program.instructions[j].r == cell) return &program.nodes[j];
+    return nullptr;
+  };
+  // Wires one operand and returns its kind.
+  auto wire = [&](const extended* cell, std::size_t i, const Node*& computed,
+                  const extended*& constant, int& variable) {
+    if (!cell) return 0;
+    if ((computed = producer(cell, i))) return static_cast<int>(Node::Computed);
+    if ((variable = variableIndex(program, cell)) >= 0) return static_cast<int>(Node::Variable);
+    variable = 0;
+    constant = cell;
+    return static_cast<int>(Node::Cell);
+  };
+  for (std::size_t i = 0; i < program.instructions.size(); ++i) {
+    const Instruction& in = program.instructions[i];
+    Node& node = program.nodes[i];
+    const int left = wire(in.a, i, node.left, node.a, node.leftVariable);
+    const int right = wire(in.b, i, node.right, node.b, node.rightVariable);
+    node.routine = kRoutines[in.code][left][right];
+  }
+}
+
+// Faults are read from the sticky flags once, after the run. Flags left raised by code
+// outside the engine cannot be told from this run's own, so a run that finds them raised
+// clears them and runs again: only a fault of its own survives the second run.
+extended run(const Program& program, const extended& first, const extended& second,
+             const extended& third) {
+  const Arguments args{{&first, &second, &third}};
+  extended value = evaluate(program, args);
+  if (fpfault::raised()) [[unlikely]] {
+    fpfault::clear();
+    value = evaluate(program, args);
+    if (fpfault::raised()) {
+      fpfault::clear();
+      erreurcalcul = true;
+    }
+  }
+  if (value != value) erreurcalcul = true;
   return value;
 }
 

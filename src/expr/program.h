@@ -25,6 +25,27 @@ struct Instruction {
   std::uint16_t code = 0;
 };
 
+// The evaluation point, read in place from the caller.
+struct Arguments {
+  const extended* value[kMaxVariables];
+};
+
+// The instructions rewired as a tree: each node's routine computes its operands' nodes
+// and returns its value in a register, and variables are read straight from the caller's
+// arguments, so that no value makes a round trip through an 80-bit memory cell on its way
+// to the next operation. Every instruction still runs exactly once per evaluation.
+struct Node {
+  using Routine = extended (*)(const Node&, const Arguments&);
+  enum Kind : int { Cell = 0, Computed = 1, Variable = 2 };
+  Routine routine = nullptr;
+  const Node* left = nullptr;   // computed operands
+  const Node* right = nullptr;
+  const extended* a = nullptr;  // cell operands: parameters and constants
+  const extended* b = nullptr;
+  int leftVariable = 0;  // variable operands: 0, 1 or 2
+  int rightVariable = 0;
+};
+
 // All cells live in one block so that a run walks contiguous memory; each cell is
 // still owned exactly once and shared by pointer between producer and consumers.
 struct Program {
@@ -35,7 +56,12 @@ struct Program {
   extended* parameters[kMaxParameters] = {};
   std::vector<Instruction> instructions;  // execution order; last one is the root
   int instructionCount = 0;               // 0 when the formula is a single operand
+  std::vector<Node> nodes;                // execution order; the last one is the root
+  int singleVariable = -1;                // a formula that is one variable: its index
 };
+
+// Fills the program's nodes from its instructions, with the routine of each code.
+void bindRoutines(Program& program);
 
 // Compiles a formula in engine notation; null when it is not accepted.
 std::unique_ptr<Program> compile(std::string_view text, std::string_view variableNames,
@@ -43,6 +69,7 @@ std::unique_ptr<Program> compile(std::string_view text, std::string_view variabl
 
 // Runs the program for one point and returns the root's value. Sets erreurcalcul on a
 // domain error, an overflow, an invalid operation or a division by zero.
-extended run(const Program& program, extended first, extended second, extended third);
+extended run(const Program& program, const extended& first, const extended& second,
+             const extended& third);
 
 }  // namespace quadrel::expr

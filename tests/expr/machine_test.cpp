@@ -118,6 +118,18 @@ TEST(Evaluation, ExponentialStopsJustBelowThirtyFive) {
   EXPECT_TRUE(erreurcalcul);
 }
 
+TEST(Evaluation, FaultFlagsLeftByOtherCodeAreNotThisRunsError) {
+  // A long double division by zero elsewhere in the program leaves the unit's sticky
+  // fault flag raised; the next evaluation must not take it for its own.
+  volatile extended zero = 0;
+  volatile extended inf = 1 / zero;
+  (void)inf;
+  TExpress e;
+  e.setExpression("x+1");
+  EXPECT_EQ(e.Evaluate(1, 0, 0), 2);
+  EXPECT_FALSE(erreurcalcul);
+}
+
 TEST(Evaluation, NotANumberIsAnError) {
   TExpress e;
   e.setExpression("x+1");

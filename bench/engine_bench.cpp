@@ -34,8 +34,7 @@ const std::vector<Formula>& formulas() {
        [](long double x, long double y) { return sinl(x) * cosl(y) + x * x / 4; }},
       {"x*y*exp(-x^2-y^2)",
        [](long double x, long double y) { return x * y * expl(-x * x - y * y); }},
-      {"sqrt(1-x^2-y^2)",
-       [](long double x, long double y) { return sqrtl(1 - x * x - y * y); }},
+      {"sqrt(1-x^2-y^2)", [](long double x, long double y) { return sqrtl(1 - x * x - y * y); }},
       {"arctan(y/x)+cosh(x/4)",
        [](long double x, long double y) { return atanl(y / x) + coshl(x / 4); }},
   };
@@ -51,9 +50,9 @@ void sweepGrid(benchmark::State& state, Evaluate evaluate) {
       for (int j = 0; j < kGrid; ++j) benchmark::DoNotOptimize(evaluate(x, kLow + j * step));
     }
   }
-  state.counters["ns_per_eval"] = benchmark::Counter(
-      static_cast<double>(state.iterations()) * kGrid * kGrid,
-      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["ns_per_eval"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * kGrid * kGrid,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void Quadrel(benchmark::State& state) {
@@ -97,21 +96,31 @@ void elementary(benchmark::State& state, F f, long double from, long double to) 
   for (std::size_t i = 0; i < xs.size(); ++i) xs[i] = from + (to - from) * i / xs.size();
   for (auto _ : state)
     for (long double x : xs) benchmark::DoNotOptimize(f(x));
-  state.counters["ns_per_call"] = benchmark::Counter(
-      static_cast<double>(state.iterations()) * xs.size(),
-      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["ns_per_call"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * xs.size(),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 namespace x87 = quadrel::expr::x87;
-BENCHMARK_CAPTURE(elementary, sin_x87, [](long double x) { return x87::sin(x); }, -10, 10);
-BENCHMARK_CAPTURE(elementary, sin_sinl, [](long double x) { return sinl(x); }, -10, 10);
-BENCHMARK_CAPTURE(elementary, sin_double, [](long double x) { return std::sin(double(x)); }, -10, 10);
-BENCHMARK_CAPTURE(elementary, exp_x87, [](long double x) { return x87::exp(x); }, -10, 10);
-BENCHMARK_CAPTURE(elementary, exp_expl, [](long double x) { return expl(x); }, -10, 10);
-BENCHMARK_CAPTURE(elementary, exp_double, [](long double x) { return std::exp(double(x)); }, -10, 10);
-BENCHMARK_CAPTURE(elementary, ln_x87, [](long double x) { return x87::ln(x); }, 0.01L, 10);
-BENCHMARK_CAPTURE(elementary, ln_logl, [](long double x) { return logl(x); }, 0.01L, 10);
-BENCHMARK_CAPTURE(elementary, atan_x87, [](long double x) { return x87::arctan(x); }, -10, 10);
-BENCHMARK_CAPTURE(elementary, atan_atanl, [](long double x) { return atanl(x); }, -10, 10);
+BENCHMARK_CAPTURE(
+    elementary, sin_x87, [](long double x) { return x87::sin(x); }, -10, 10);
+BENCHMARK_CAPTURE(
+    elementary, sin_sinl, [](long double x) { return sinl(x); }, -10, 10);
+BENCHMARK_CAPTURE(
+    elementary, sin_double, [](long double x) { return std::sin(double(x)); }, -10, 10);
+BENCHMARK_CAPTURE(
+    elementary, exp_x87, [](long double x) { return x87::exp(x); }, -10, 10);
+BENCHMARK_CAPTURE(
+    elementary, exp_expl, [](long double x) { return expl(x); }, -10, 10);
+BENCHMARK_CAPTURE(
+    elementary, exp_double, [](long double x) { return std::exp(double(x)); }, -10, 10);
+BENCHMARK_CAPTURE(
+    elementary, ln_x87, [](long double x) { return x87::ln(x); }, 0.01L, 10);
+BENCHMARK_CAPTURE(
+    elementary, ln_logl, [](long double x) { return logl(x); }, 0.01L, 10);
+BENCHMARK_CAPTURE(
+    elementary, atan_x87, [](long double x) { return x87::arctan(x); }, -10, 10);
+BENCHMARK_CAPTURE(
+    elementary, atan_atanl, [](long double x) { return atanl(x); }, -10, 10);
 
 void Compile(benchmark::State& state, std::string text) {
   TExpress e;

@@ -32,9 +32,23 @@ struct FunctionName {
 };
 
 constexpr std::array<FunctionName, 17> kUnaryFunctions{{
-    {"cos", 11},   {"sin", 12},    {"exp", 13},    {"ln", 14},     {"arctan", 16}, {"sqrt", 15},
-    {"abs", 20},   {"sgn", 40},    {"heav", 23},   {"en", 24},     {"sinh", 27},   {"cosh", 28},
-    {"fr", 31},    {"tan", 36},    {"tanh", 37},   {"arcsin", 38}, {"arccos", 39},
+    {"cos", 11},
+    {"sin", 12},
+    {"exp", 13},
+    {"ln", 14},
+    {"arctan", 16},
+    {"sqrt", 15},
+    {"abs", 20},
+    {"sgn", 40},
+    {"heav", 23},
+    {"en", 24},
+    {"sinh", 27},
+    {"cosh", 28},
+    {"fr", 31},
+    {"tan", 36},
+    {"tanh", 37},
+    {"arcsin", 38},
+    {"arccos", 39},
 }};
 
 constexpr std::array<FunctionName, 10> kBinaryFunctions{{
@@ -72,21 +86,30 @@ struct Range {
 int precedenceOf(char c) {
   switch (c) {
     case '+':
-    case '-': return 1;
+    case '-':
+      return 1;
     case '*':
-    case '/': return 2;
-    case '^': return 3;
-    default: return 0;
+    case '/':
+      return 2;
+    case '^':
+      return 3;
+    default:
+      return 0;
   }
 }
 
 std::uint8_t infixCode(char c) {
   switch (c) {
-    case '+': return 5;
-    case '-': return 6;
-    case '*': return 7;
-    case '/': return 8;
-    default: return 10;
+    case '+':
+      return 5;
+    case '-':
+      return 6;
+    case '*':
+      return 7;
+    case '/':
+      return 8;
+    default:
+      return 10;
   }
 }
 
@@ -112,8 +135,10 @@ class Analyser {
     const int s = a.coreStart;
     const int l = a.coreLength;
     switch (a.form) {
-      case Form::Infix: return {{{s, a.aux - s}, {a.aux + 1, s + l - 1 - a.aux}}};
-      case Form::UnaryMinus: return {{{s + 1, l - 1}, {0, 0}}};
+      case Form::Infix:
+        return {{{s, a.aux - s}, {a.aux + 1, s + l - 1 - a.aux}}};
+      case Form::UnaryMinus:
+        return {{{s + 1, l - 1}, {0, 0}}};
       case Form::UnaryFunction: {
         const int name = static_cast<int>(nameOf(a.code).size());
         return {{{s + name + 1, l - name - 2}, {0, 0}}};
@@ -122,7 +147,8 @@ class Analyser {
         const int open = s + a.precedence;
         return {{{open + 1, a.aux - open - 1}, {a.aux + 1, s + l - 2 - a.aux}}};
       }
-      default: return {{{0, 0}, {0, 0}}};
+      default:
+        return {{{0, 0}, {0, 0}}};
     }
   }
 
@@ -141,8 +167,7 @@ class Analyser {
   void prepareBalance() {
     const int n = width_ - 1;
     depth_.assign(static_cast<std::size_t>(n) + 1, 0);
-    for (int k = 0; k < n; ++k)
-      depth_[k + 1] = depth_[k] + (text_[k] == '(') - (text_[k] == ')');
+    for (int k = 0; k < n; ++k) depth_[k + 1] = depth_[k] + (text_[k] == '(') - (text_[k] == ')');
     dip_.assign(static_cast<std::size_t>(n) + 1, n + 1);
     std::vector<int> waiting;  // positions whose dip is not found yet, depths increasing
     for (int k = 0; k <= n; ++k) {
@@ -355,7 +380,7 @@ class Generator {
     std::uint16_t code = 0;
   };
   struct Binding {
-    int depth;    // depth of the consumer instruction's slot; -1 for the pseudo-instruction
+    int depth;  // depth of the consumer instruction's slot; -1 for the pseudo-instruction
     int slot;
     int operand;  // 1 or 2
   };
@@ -372,18 +397,24 @@ class Generator {
   bool visit(const Analysis& a, int depth, const Binding& consumer) {
     if (depth > kMaxDepth) return false;
     switch (a.form) {
-      case Form::Variable: bind(consumer, kFirstVariableCell + a.aux); return true;
-      case Form::Parameter: bind(consumer, kFirstParameterCell + a.aux); return true;
+      case Form::Variable:
+        bind(consumer, kFirstVariableCell + a.aux);
+        return true;
+      case Form::Parameter:
+        bind(consumer, kFirstParameterCell + a.aux);
+        return true;
       case Form::Number: {
         const std::string_view literal = analyser_.text().substr(a.coreStart, a.coreLength);
         constants_.push_back(*parseNumberLiteral(literal));
         bind(consumer, kFirstFreeCell + static_cast<int>(constants_.size()) - 1 + kConstantTag);
         return true;
       }
-      default: break;
+      default:
+        break;
     }
     const int operationDepth = depth + 1;
-    if (slots_.size() <= static_cast<std::size_t>(operationDepth)) slots_.resize(operationDepth + 1);
+    if (slots_.size() <= static_cast<std::size_t>(operationDepth))
+      slots_.resize(operationDepth + 1);
     auto& level = slots_[static_cast<std::size_t>(operationDepth)];
     if (level.size() >= static_cast<std::size_t>(kMaxSlotsPerDepth)) return false;
     if (a.code == 25 || a.code == 30) reseedRandomFromClock();
@@ -409,7 +440,8 @@ class Generator {
 
   int resolve(int cell) const {
     if (cell < 0) return -1;
-    if (cell >= kResultTag) return kFirstFreeCell + static_cast<int>(constants_.size()) + cell - kResultTag;
+    if (cell >= kResultTag)
+      return kFirstFreeCell + static_cast<int>(constants_.size()) + cell - kResultTag;
     if (cell >= kConstantTag) return cell - kConstantTag;
     return cell;
   }
@@ -421,7 +453,8 @@ class Generator {
     program->cells = std::make_unique<extended[]>(static_cast<std::size_t>(program->cellCount));
     extended* cells = program->cells.get();
     for (int i = 0; i < kMaxVariables; ++i) program->variables[i] = cells + kFirstVariableCell + i;
-    for (int i = 0; i < kMaxParameters; ++i) program->parameters[i] = cells + kFirstParameterCell + i;
+    for (int i = 0; i < kMaxParameters; ++i)
+      program->parameters[i] = cells + kFirstParameterCell + i;
     for (std::size_t i = 0; i < constants_.size(); ++i) cells[kFirstFreeCell + i] = constants_[i];
 
     auto pointer = [&](int cell) { return cell < 0 ? nullptr : cells + resolve(cell); };
@@ -433,7 +466,8 @@ class Generator {
     }
     for (std::size_t depth = slots_.size(); depth-- > 1;) {
       for (const PendingInstruction& p : slots_[depth])
-        program->instructions.push_back(Instruction{pointer(p.a), pointer(p.b), pointer(p.r), p.code});
+        program->instructions.push_back(
+            Instruction{pointer(p.a), pointer(p.b), pointer(p.r), p.code});
     }
     program->instructionCount = static_cast<int>(program->instructions.size());
     return program;

@@ -16,13 +16,17 @@ inline unsigned short status() {
   return sw;
 }
 
-inline void clear() { asm volatile("fnclex" : : : "memory"); }
+inline void clear() {
+  asm volatile("fnclex" : : : "memory");
+}
 
 inline void clearIfRaised() {
   if (status() & kFaultMask) clear();
 }
 
-inline bool raised() { return (status() & kFaultMask) != 0; }
+inline bool raised() {
+  return (status() & kFaultMask) != 0;
+}
 
 }  // namespace quadrel::expr::fpfault
 
@@ -32,11 +36,15 @@ inline bool raised() { return (status() & kFaultMask) != 0; }
 
 namespace quadrel::expr::fpfault {
 inline constexpr int kFaults = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
-inline void clear() { std::feclearexcept(kFaults); }
+inline void clear() {
+  std::feclearexcept(kFaults);
+}
 inline void clearIfRaised() {
   if (std::fetestexcept(kFaults)) std::feclearexcept(kFaults);
 }
-inline bool raised() { return std::fetestexcept(kFaults) != 0; }
+inline bool raised() {
+  return std::fetestexcept(kFaults) != 0;
+}
 }  // namespace quadrel::expr::fpfault
 
 #endif

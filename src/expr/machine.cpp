@@ -22,7 +22,9 @@ namespace {
 // Beyond this a truncation to a 64-bit integer is not representable: a fault.
 constexpr extended kIntegerLimit = 9223372036854775807.0L;
 
-inline void domainError() { erreurcalcul = true; }
+inline void domainError() {
+  erreurcalcul = true;
+}
 
 // a^n by repeated squaring, for n >= 1.
 extended squaringPower(extended a, std::uint64_t n) {
@@ -83,8 +85,10 @@ extended randomHit(extended a, extended b) {
     domainError();
     return 0;
   }
-  const auto modulus = static_cast<std::uint32_t>(static_cast<std::uint64_t>(static_cast<std::int64_t>(m)) & 0xFFFFu);
-  const auto target = static_cast<std::uint32_t>(static_cast<std::uint64_t>(static_cast<std::int64_t>(k)) & 0xFFFFu);
+  const auto modulus = static_cast<std::uint32_t>(
+      static_cast<std::uint64_t>(static_cast<std::int64_t>(m)) & 0xFFFFu);
+  const auto target = static_cast<std::uint32_t>(
+      static_cast<std::uint64_t>(static_cast<std::int64_t>(k)) & 0xFFFFu);
   return randomInteger(modulus) == target ? 1 : 0;
 }
 
@@ -107,54 +111,120 @@ extended angle(extended a, extended b) {
 [[gnu::always_inline]] inline extended compute(int code, extended a, extended b) {
   extended r = 0;
   switch (code) {
-    case 4: r = -a; break;
-    case 5: r = a + b; break;
-    case 6: r = a - b; break;
-    case 7: r = a * b; break;
-    case 8:
-      if (b == 0) domainError();
-      else r = a / b;
+    case 4:
+      r = -a;
       break;
-    case 9: r = literalPower(a, b); break;
-    case 10: r = generalPower(a, b); break;
-    case 11: r = x87::cos(a); break;
-    case 12: r = x87::sin(a); break;
+    case 5:
+      r = a + b;
+      break;
+    case 6:
+      r = a - b;
+      break;
+    case 7:
+      r = a * b;
+      break;
+    case 8:
+      if (b == 0)
+        domainError();
+      else
+        r = a / b;
+      break;
+    case 9:
+      r = literalPower(a, b);
+      break;
+    case 10:
+      r = generalPower(a, b);
+      break;
+    case 11:
+      r = x87::cos(a);
+      break;
+    case 12:
+      r = x87::sin(a);
+      break;
     case 13:
-      if (a >= 35) domainError();
-      else r = x87::exp(a);
+      if (a >= 35)
+        domainError();
+      else
+        r = x87::exp(a);
       break;
     case 14:
-      if (a <= 0) domainError();
-      else r = x87::ln(a);
+      if (a <= 0)
+        domainError();
+      else
+        r = x87::ln(a);
       break;
     case 15:
-      if (a < 0) domainError();
-      else r = x87::sqrt(a);
+      if (a < 0)
+        domainError();
+      else
+        r = x87::sqrt(a);
       break;
-    case 16: r = x87::arctan(a); break;
-    case 17: r = a * a; break;
-    case 18: r = a * a * a; break;
-    case 19: r = a * a * a * a; break;
-    case 20: r = std::fabs(a); break;
-    case 21: r = a > b ? a : b; break;
-    case 22: r = b < a ? b : a; break;
-    case 23: r = a >= 0 ? 1 : 0; break;
-    case 24: r = std::trunc(a); break;
-    case 25: r = randomHit(a, b); break;
-    case 26: r = angle(a, b); break;
-    case 27: r = (x87::exp(a) - x87::exp(-a)) / 2; break;
-    case 28: r = (x87::exp(a) + x87::exp(-a)) / 2; break;
-    case 29: r = x87::sqrt(a * a + b * b); break;
-    case 30: r = normalDeviate(a, b); break;
-    case 31: r = a - std::trunc(a); break;
-    case 32: r = a < b ? 1 : 0; break;
-    case 33: r = a == b ? 1 : 0; break;
-    case 34: r = a <= b ? 1 : 0; break;
-    case 35: r = a != b ? 1 : 0; break;
+    case 16:
+      r = x87::arctan(a);
+      break;
+    case 17:
+      r = a * a;
+      break;
+    case 18:
+      r = a * a * a;
+      break;
+    case 19:
+      r = a * a * a * a;
+      break;
+    case 20:
+      r = std::fabs(a);
+      break;
+    case 21:
+      r = a > b ? a : b;
+      break;
+    case 22:
+      r = b < a ? b : a;
+      break;
+    case 23:
+      r = a >= 0 ? 1 : 0;
+      break;
+    case 24:
+      r = std::trunc(a);
+      break;
+    case 25:
+      r = randomHit(a, b);
+      break;
+    case 26:
+      r = angle(a, b);
+      break;
+    case 27:
+      r = (x87::exp(a) - x87::exp(-a)) / 2;
+      break;
+    case 28:
+      r = (x87::exp(a) + x87::exp(-a)) / 2;
+      break;
+    case 29:
+      r = x87::sqrt(a * a + b * b);
+      break;
+    case 30:
+      r = normalDeviate(a, b);
+      break;
+    case 31:
+      r = a - std::trunc(a);
+      break;
+    case 32:
+      r = a < b ? 1 : 0;
+      break;
+    case 33:
+      r = a == b ? 1 : 0;
+      break;
+    case 34:
+      r = a <= b ? 1 : 0;
+      break;
+    case 35:
+      r = a != b ? 1 : 0;
+      break;
     case 36: {
       const extended c = x87::cos(a);
-      if (c == 0) domainError();
-      else r = x87::sin(a) / c;
+      if (c == 0)
+        domainError();
+      else
+        r = x87::sin(a) / c;
       break;
     }
     case 37: {
@@ -163,21 +233,32 @@ extended angle(extended a, extended b) {
       break;
     }
     case 38: {
-      if (std::fabs(a) < 1) r = x87::arctan(a / x87::sqrt(1 - a * a));
-      else if (a == 1) r = x87::kHalfPi;
-      else if (a == -1) r = -x87::kHalfPi;
-      else domainError();
+      if (std::fabs(a) < 1)
+        r = x87::arctan(a / x87::sqrt(1 - a * a));
+      else if (a == 1)
+        r = x87::kHalfPi;
+      else if (a == -1)
+        r = -x87::kHalfPi;
+      else
+        domainError();
       break;
     }
     case 39: {
-      if (a > 0 && a <= 1) r = x87::arctan(x87::sqrt(1 - a * a) / a);
-      else if (a == 0) r = x87::kHalfPi;
-      else if (a >= -1 && a < 0) r = x87::arctan(x87::sqrt(1 - a * a) / a) + x87::kPi;
-      else domainError();
+      if (a > 0 && a <= 1)
+        r = x87::arctan(x87::sqrt(1 - a * a) / a);
+      else if (a == 0)
+        r = x87::kHalfPi;
+      else if (a >= -1 && a < 0)
+        r = x87::arctan(x87::sqrt(1 - a * a) / a) + x87::kPi;
+      else
+        domainError();
       break;
     }
-    case 40: r = a >= 0 ? 1 : -1; break;
-    default: break;  // 0 to 3: an operand alone, nothing to compute
+    case 40:
+      r = a >= 0 ? 1 : -1;
+      break;
+    default:
+      break;  // 0 to 3: an operand alone, nothing to compute
   }
   return r;
 }

@@ -46,14 +46,17 @@ const std::array<Rewrite, 13> kRestore{{
 constexpr std::string_view kOperators = "*+-/^";
 constexpr std::string_view kLetters = "pxyzabcd";
 
-bool isOperator(char c) { return kOperators.find(c) != std::string_view::npos; }
+bool isOperator(char c) {
+  return kOperators.find(c) != std::string_view::npos;
+}
 
 // Removes every '+' whose neighbour on the given side is '-'. After a removal the scan
 // steps over the character that followed the removed '+'.
 void fuseSigns(std::string& s, bool leftNeighbour) {
   for (std::size_t i = 0; i < s.size(); ++i) {
     if (s[i] != '+') continue;
-    const bool minus = leftNeighbour ? (i > 0 && s[i - 1] == '-') : (i + 1 < s.size() && s[i + 1] == '-');
+    const bool minus =
+        leftNeighbour ? (i > 0 && s[i - 1] == '-') : (i + 1 < s.size() && s[i + 1] == '-');
     if (minus) s.erase(i, 1);
   }
 }
@@ -70,7 +73,8 @@ void productsAroundLetter(std::string& s, char letter) {
 void productsAroundParentheses(std::string& s) {
   constexpr std::string_view kNoProductBefore = "(*+-/^xyzsnthpe";
   for (std::size_t i = 1; i < s.size(); ++i) {
-    if (s[i] == '(' && kNoProductBefore.find(s[i - 1]) == std::string_view::npos) s.insert(i, 1, '*');
+    if (s[i] == '(' && kNoProductBefore.find(s[i - 1]) == std::string_view::npos)
+      s.insert(i, 1, '*');
   }
   for (std::size_t i = 0; i + 1 < s.size(); ++i) {
     if (s[i] == ')' && s[i + 1] != ')' && !isOperator(s[i + 1])) s.insert(i + 1, 1, '*');

@@ -1,8 +1,9 @@
 #include "number_literal.h"
 
+#include <locale.h>
+
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 
 #include "x87math.h"
@@ -10,7 +11,9 @@
 namespace quadrel::expr {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // strtold follows the process locale; literals never do.
 locale_t classicLocale() {
@@ -49,7 +52,8 @@ std::optional<extended> parseNumberLiteral(std::string_view text) {
     const std::size_t first = i;
     int exponent = 0;
     // Digits are read while the exponent stays below 500; any left over end the literal.
-    while (i < n && isDigit(text[i]) && exponent < 500) exponent = exponent * 10 + (text[i++] - '0');
+    while (i < n && isDigit(text[i]) && exponent < 500)
+      exponent = exponent * 10 + (text[i++] - '0');
     if (i == first) return std::nullopt;
     canonical += negative ? "e-" : "e";
     canonical += std::to_string(exponent);

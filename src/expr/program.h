@@ -38,7 +38,7 @@ struct Node {
   using Routine = extended (*)(const Node&, const Arguments&);
   enum Kind : int { Cell = 0, Computed = 1, Variable = 2 };
   Routine routine = nullptr;
-  const Node* left = nullptr;   // computed operands
+  const Node* left = nullptr;  // computed operands
   const Node* right = nullptr;
   const extended* a = nullptr;  // cell operands: parameters and constants
   const extended* b = nullptr;

@@ -20,14 +20,17 @@ void TExpress::setExpression(std::string_view text) {
   program_ = quadrel::expr::compile(copy, VariableList, ParameterList);
   compileError_ = program_ == nullptr;
   if (compileError_) return;
-  for (int i = 0; i < kTransferredParameters; ++i)
-    *program_->parameters[i] = kParameterValues[i];
+  for (int i = 0; i < kTransferredParameters; ++i) *program_->parameters[i] = kParameterValues[i];
   expression_ = copy;
 }
 
-const std::string& TExpress::Expression() const { return expression_; }
+const std::string& TExpress::Expression() const {
+  return expression_;
+}
 
-bool TExpress::CompileError() const { return compileError_; }
+bool TExpress::CompileError() const {
+  return compileError_;
+}
 
 extended TExpress::Evaluate(extended x, extended y, extended z) {
   if (!program_) return 1.0L;
@@ -36,7 +39,9 @@ extended TExpress::Evaluate(extended x, extended y, extended z) {
   return erreurcalcul ? valeurerreur : value;
 }
 
-int TExpress::instructionCount() const { return program_ ? program_->instructionCount : 0; }
+int TExpress::instructionCount() const {
+  return program_ ? program_->instructionCount : 0;
+}
 
 std::vector<int> TExpress::operationCodes() const {
   std::vector<int> codes;

@@ -78,10 +78,14 @@ inline extended sin(extended x) {
   unsigned q;
   const extended r = detail::reduceHalfPi(x, q);
   switch (q) {
-    case 0: return detail::fsin(r);
-    case 1: return detail::fcos(r);
-    case 2: return -detail::fsin(r);
-    default: return -detail::fcos(r);
+    case 0:
+      return detail::fsin(r);
+    case 1:
+      return detail::fcos(r);
+    case 2:
+      return -detail::fsin(r);
+    default:
+      return -detail::fcos(r);
   }
 }
 
@@ -90,10 +94,14 @@ inline extended cos(extended x) {
   unsigned q;
   const extended r = detail::reduceHalfPi(x, q);
   switch (q) {
-    case 0: return detail::fcos(r);
-    case 1: return -detail::fsin(r);
-    case 2: return -detail::fcos(r);
-    default: return detail::fsin(r);
+    case 0:
+      return detail::fcos(r);
+    case 1:
+      return -detail::fsin(r);
+    case 2:
+      return -detail::fcos(r);
+    default:
+      return detail::fsin(r);
   }
 }
 
@@ -119,18 +127,34 @@ inline extended ln(extended x) {
   return detail::fyl2x(x, kLn2);
 }
 
-inline extended arctan(extended x) { return detail::fpatan(x, 1.0L); }
+inline extended arctan(extended x) {
+  return detail::fpatan(x, 1.0L);
+}
 
-inline extended sqrt(extended x) { return __builtin_sqrtl(x); }
+inline extended sqrt(extended x) {
+  return __builtin_sqrtl(x);
+}
 
 #else  // not x87: the library at long double precision
 
-inline extended sin(extended x) { return sinl(x); }
-inline extended cos(extended x) { return cosl(x); }
-inline extended exp(extended x) { return expl(x); }
-inline extended ln(extended x) { return logl(x); }
-inline extended arctan(extended x) { return atanl(x); }
-inline extended sqrt(extended x) { return sqrtl(x); }
+inline extended sin(extended x) {
+  return sinl(x);
+}
+inline extended cos(extended x) {
+  return cosl(x);
+}
+inline extended exp(extended x) {
+  return expl(x);
+}
+inline extended ln(extended x) {
+  return logl(x);
+}
+inline extended arctan(extended x) {
+  return atanl(x);
+}
+inline extended sqrt(extended x) {
+  return sqrtl(x);
+}
 
 #endif
 

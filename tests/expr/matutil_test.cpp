@@ -1,8 +1,9 @@
+#include "matutil.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "matutil.h"
 #include "parsor.h"
 
 namespace {

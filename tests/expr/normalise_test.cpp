@@ -26,8 +26,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Rewrite{"sin(x)cos(y)", "sin(x)*cos(y)"},
                       Rewrite{"2arcsin(x)", "2*arcsin(x)"},
                       Rewrite{"ln(x)+2ln(y)", "ln(x)+2*ln(y)"}, Rewrite{"COS(x)", "cos(x)"},
-                      Rewrite{"TANH(x)", "tanh(x)"}, Rewrite{"x+-y", "x-y"},
-                      Rewrite{"x  y", "x*y"},
+                      Rewrite{"TANH(x)", "tanh(x)"}, Rewrite{"x+-y", "x-y"}, Rewrite{"x  y", "x*y"},
                       Rewrite{"(x)2(y)3(z)4(x)5(y)6", "(x)*2*(y)*3*(z)*4*(x)*5*(y)*6"},
                       Rewrite{"x/2y", "x/2*y"}, Rewrite{"pi", "pi*i"},
                       Rewrite{"exp(x)", "e*x*pi*(x)"}, Rewrite{"sinx", "sin*x"}));
@@ -58,8 +57,8 @@ TEST(Normalise, EmptyTextNeverCompiles) {
 
 TEST(Normalise, UpperCaseNamesCompileOthersDoNot) {
   TExpress e;
-  for (const char* ok : {"COS(x)", "SIN(x)", "TAN(x)", "LN(x)", "EXP(x)", "ABS(x)",
-                         "COSH(x)", "SINH(x)", "TANH(x)", "ARCTAN(x)"}) {
+  for (const char* ok : {"COS(x)", "SIN(x)", "TAN(x)", "LN(x)", "EXP(x)", "ABS(x)", "COSH(x)",
+                         "SINH(x)", "TANH(x)", "ARCTAN(x)"}) {
     e.setExpression(normalise(ok));
     EXPECT_FALSE(e.CompileError()) << ok;
   }
@@ -83,14 +82,11 @@ TEST_P(Remplace, ReplacesEveryOccurrenceOnce) {
   EXPECT_EQ(remplace(r.text, r.old, r.with), r.result);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Remplace,
-                         ::testing::Values(Replacement{"abc", "b", "", "ac"},
-                                           Replacement{"a  b", " ", "", "ab"},
-                                           Replacement{"x", "x", "xx", "xx"},
-                                           Replacement{"xxx", "xx", "y", "yx"},
-                                           Replacement{"k+2k", "k", "z", "z+2z"},
-                                           Replacement{"abc", "", "z", "abc"},
-                                           Replacement{"", "a", "b", ""},
-                                           Replacement{"aaaa", "a", "aa", "aaaaaaaa"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Remplace,
+    ::testing::Values(Replacement{"abc", "b", "", "ac"}, Replacement{"a  b", " ", "", "ab"},
+                      Replacement{"x", "x", "xx", "xx"}, Replacement{"xxx", "xx", "y", "yx"},
+                      Replacement{"k+2k", "k", "z", "z+2z"}, Replacement{"abc", "", "z", "abc"},
+                      Replacement{"", "a", "b", ""}, Replacement{"aaaa", "a", "aa", "aaaaaaaa"}));
 
 }  // namespace

@@ -32,18 +32,13 @@ INSTANTIATE_TEST_SUITE_P(
         // no sign change on the grid: the tangent zero is found by the derivative scan
         Search{"x^2", -1, 1, 0.3L, true, {0}},
         // the grid hits 0 itself: recorded by more than one scan
-        Search{"x^2", -1, 1, 0.25L, true, {0, 0, 0}},
-        Search{"sqrt(x)", -1, 1, 0.1L, true, {0}},
+        Search{"x^2", -1, 1, 0.25L, true, {0, 0, 0}}, Search{"sqrt(x)", -1, 1, 0.1L, true, {0}},
         // The defined side on the left: the bracket shrinks away from the border. (With
         // step 0.3 the grid itself lands within 1e-19 of the border and records it.)
-        Search{"sqrt(1-x)", -2, 2, 0.35L, true, {}},
-        Search{"sqrt(1-x)", -2, 2, 0.3L, true, {1}},
-        Search{"x^2-1", 1, 1, 0.1L, false, {}},
-        Search{"x^2-1", 2, 1, 0.1L, false, {}},
-        Search{"x+", -1, 1, 0.1L, false, {}},
-        Search{"x^2-1", -3, 3, 0, false, {}},
-        Search{"x^2-1", -3, 3, -0.1L, false, {}},
-        Search{"x-0.123456", 0, 1, 0.1L, true, {0.1235}},
+        Search{"sqrt(1-x)", -2, 2, 0.35L, true, {}}, Search{"sqrt(1-x)", -2, 2, 0.3L, true, {1}},
+        Search{"x^2-1", 1, 1, 0.1L, false, {}}, Search{"x^2-1", 2, 1, 0.1L, false, {}},
+        Search{"x+", -1, 1, 0.1L, false, {}}, Search{"x^2-1", -3, 3, 0, false, {}},
+        Search{"x^2-1", -3, 3, -0.1L, false, {}}, Search{"x-0.123456", 0, 1, 0.1L, true, {0.1235}},
         Search{"x^2+0^2-2", -4, 4, 0.1L, true, {-1.4142, 1.4142}},
         Search{"1/x", -1, 1, 0.3L, true, {}}));
 

@@ -1,11 +1,11 @@
 // The x87-based functions against glibc's long double library, in ulps of the result.
+#include "x87math.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 #include <limits>
-
-#include "x87math.h"
 
 namespace {
 
@@ -14,8 +14,8 @@ namespace x87 = quadrel::expr::x87;
 // Distance in units in the last place of the reference, with a floor at the smallest
 // normal scale of 1 so that values near a zero are compared absolutely.
 double ulps(extended value, extended reference, extended scale = 0) {
-  const extended unit = std::numeric_limits<extended>::epsilon() *
-                        std::fmax(std::fabs(reference), scale);
+  const extended unit =
+      std::numeric_limits<extended>::epsilon() * std::fmax(std::fabs(reference), scale);
   if (unit == 0) return value == reference ? 0 : 1e30;
   return static_cast<double>(std::fabs(value - reference) / unit);
 }

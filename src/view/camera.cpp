@@ -1,0 +1,99 @@
+#include "view/camera.h"
+
+#include <cstdlib>
+
+#include "view/glconst.h"
+#include "view/materials.h"
+
+namespace quadrel {
+
+SheetSize sheetSize(int mainWidth, int mainHeight) {
+  return {mainWidth - 180, mainHeight - 100};
+}
+
+void resetView(Scene& s) {
+  if (s.typerepere == TypeRepere::axes) {
+    s.inclinaison = 0;
+    s.rotz = 0;
+  } else {
+    s.inclinaison = 4;
+    s.rotz = -133.5f;
+  }
+  s.decaly = 0;
+  s.decalz = 0;
+  s.zoom = 0.75f;
+}
+
+bool mouseDown(Scene& s, MouseButton button, int x, int y) {
+  s.sourisx = x;
+  s.sourisy = y;
+  switch (button) {
+    case MouseButton::left:
+      s.modesouris = 1;
+      return false;
+    case MouseButton::right:
+      s.modesouris = 2;
+      return false;
+    case MouseButton::middle:
+      resetView(s);
+      return true;
+  }
+  return false;
+}
+
+// Half a degree per pixel, never wrapped: the angles grow without bound on long drags.
+static void turn(Scene& s, int x, int y) {
+  s.inclinaison = static_cast<float>(s.inclinaison + (y - s.sourisy) / 2.0);
+  s.rotz = static_cast<float>(s.rotz - (x - s.sourisx) / 2.0);
+}
+
+// A fixed step per event and direction, whatever the distance travelled.
+static void pan(Scene& s, int x, int y) {
+  constexpr float step = 0.25f;
+  if (std::abs(y - s.sourisy) > 0) s.decalz += y > s.sourisy ? -step : step;
+  if (std::abs(x - s.sourisx) > 0) s.decaly += x < s.sourisx ? -step : step;
+}
+
+bool mouseMove(Scene& s, int x, int y) {
+  if (s.modesouris == 1) {
+    turn(s, x, y);
+  } else if (s.modesouris == 2) {
+    pan(s, x, y);
+  } else {
+    return false;
+  }
+  s.sourisx = x;
+  s.sourisy = y;
+  return true;
+}
+
+void mouseUp(Scene& s) {
+  s.modesouris = 0;
+}
+
+bool mouseWheel(Scene& s, int delta) {
+  s.zoom = static_cast<float>(s.zoom * (delta > 0 ? 0.9 : 1.1));
+  return true;
+}
+
+DrawList sheetSetup(int width, int height) {
+  DrawList d;
+  d.enable(gl::DEPTH_TEST);
+  d.enable(gl::COLOR_MATERIAL);
+  d.shadeModel(gl::FLAT);
+  d.enable(gl::BLEND);
+  d.blendFunc(gl::SRC_ALPHA, gl::ONE_MINUS_SRC_ALPHA);
+  d.hint(gl::PERSPECTIVE_CORRECTION_HINT, gl::NICEST);
+  d.material(gl::FRONT_AND_BACK, gl::SHININESS, 80);
+  setLight0Colours(d);
+  d.viewport(0, 0, width, height);
+  d.matrixMode(gl::PROJECTION);
+  d.loadIdentity();
+  // Outer sizes, as the window was sized; a degenerate height must not divide by zero.
+  const double aspect = height > 0 ? static_cast<double>(width) / height : 1.0;
+  d.perspective(45, aspect, 0.1, 500);
+  d.matrixMode(gl::MODELVIEW);
+  return d;
+}
+
+}  // namespace quadrel

@@ -1,0 +1,151 @@
+#include "surfaces/lignes.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "matutil.h"
+#include "surfaces/jonction.h"
+#include "surfaces/niveaux.h"
+#include "view/glconst.h"
+
+namespace quadrel {
+
+namespace {
+
+constexpr long kMaxTraces = 10000;  // lines per direction, as for the ticks
+
+extended pasMarche(extended lo, extended hi, int precision, extended grad) {
+  const int p = std::clamp(precision, 3, 12);
+  extended h = std::fabs(hi - lo) / (10 * p);
+  if (h < 0.05L) h = 0.05L;
+  if (h > grad) h = grad;
+  return h;
+}
+
+// Black lines of width 2, unlit.
+void debutTraits(DrawList& d) {
+  d.pushMatrix();
+  d.disable(gl::LIGHTING);
+  d.polygonMode(gl::FRONT_AND_BACK, gl::LINE);
+  d.color(0, 0, 0);
+  d.lineWidth(2);
+}
+
+// The traces of the planes u = q along the other axis v. `enX`: u is x (the x lines).
+class Traces {
+ public:
+  Traces(const Scene& s, TExpress& e, bool enX, DrawList& d)
+      : s_(s), e_(e), enX_(enX), d_(d), bas_(s.zmin - 10), haut_(s.zmax + 10) {}
+
+  void run() {
+    const extended umin = enX_ ? s_.xmin : s_.ymin, umax = enX_ ? s_.xmax : s_.ymax;
+    const extended gu = enX_ ? s_.gradx : s_.grady;
+    debutTraits(d_);
+    // Every graduation inside the range, counted from 0 each way (so 0 is walked twice).
+    // A range that leaves 0 out still gets its lines.
+    for (const int sens : {1, -1}) {
+      extended q = 0;
+      for (long n = 0; n < kMaxTraces && budget_ > 0; ++n, q += sens) {
+        const extended u = q * gu;
+        if (umin <= u && u <= umax) trace(q);
+        if (sens > 0 ? u > umax : u < umin) break;
+      }
+    }
+    if (ouvert_) d_.end();
+    d_.popMatrix();
+  }
+
+ private:
+  struct Valeur {
+    extended v;
+    bool ok;
+  };
+
+  Valeur f(extended u, extended v) {
+    const extended r = enX_ ? e_.Evaluate(u, v, 0) : e_.Evaluate(v, u, 0);
+    return {r, !erreurcalcul && bas_ <= r && r <= haut_};
+  }
+
+  void trace(extended q) {
+    const extended gu = enX_ ? s_.gradx : s_.grady, gv = enX_ ? s_.grady : s_.gradx;
+    const extended vmin = enX_ ? s_.ymin : s_.xmin, vmax = enX_ ? s_.ymax : s_.xmax;
+    const extended pas = enX_ ? s_.pasy : s_.pasx;
+    extended v = vmin / gv;
+    Valeur a = f(q * gu, v * gv);
+    do {
+      const Valeur b = f(q * gu, (v + pas) * gv);
+      if (a.ok && b.ok) segment(q, v, a.v, v + pas, b.v);
+      v += pas;
+      a = b;
+    } while (v * gv < vmax && --budget_ > 0);
+  }
+
+  void segment(extended q, extended v0, extended w0, extended v1, extended w1) {
+    if (!ouvert_) {
+      d_.begin(gl::LINES);
+      ouvert_ = true;
+    }
+    const double u = static_cast<double>(q);
+    const double a = static_cast<double>(v0), b = static_cast<double>(v1);
+    const double za = static_cast<double>(w0 / s_.gradz), zb = static_cast<double>(w1 / s_.gradz);
+    if (enX_) {
+      d_.vertex(u, a, za), d_.vertex(u, b, zb);
+    } else {
+      d_.vertex(a, u, za), d_.vertex(b, u, zb);
+    }
+  }
+
+  const Scene& s_;
+  TExpress& e_;
+  const bool enX_;
+  DrawList& d_;
+  const extended bas_, haut_;
+  long budget_ = kMaxPasMarche;
+  bool ouvert_ = false;
+};
+
+DrawList lignesZ(const Scene& s, const std::vector<PointNiveau>& p) {
+  DrawList d;
+  debutTraits(d);
+  const extended gx = s.gradx, gy = s.grady, gz = s.gradz;
+  const auto seuil = static_cast<double>((gx * gx + gy * gy + gz * gz) / 9);
+  const std::vector<Segment> segments = joinLevelPoints(p, seuil);
+  if (!segments.empty()) {
+    d.reserve(segments.size() * 2 + 8);
+    d.begin(gl::LINES);
+    for (const auto& [a, b] : segments) {
+      for (const PointNiveau& q : {p[a], p[b]})
+        d.vertex(static_cast<double>(q.x / gx), static_cast<double>(q.y / gy),
+                 static_cast<double>(q.z / gz));
+    }
+    d.end();
+  }
+  d.popMatrix();
+  return d;
+}
+
+}  // namespace
+
+extended stepLignesX(const Scene& s) {
+  return pasMarche(s.ymin, s.ymax, s.precision, s.grady);
+}
+
+extended stepLignesY(const Scene& s) {
+  return pasMarche(s.xmin, s.xmax, s.precision, s.gradx);
+}
+
+std::optional<LevelLines> buildLevelLines(Scene& s) {
+  TExpress e;
+  e.setExpression(normalise(s.formule));
+  s.pasx = stepLignesY(s);
+  s.pasy = stepLignesX(s);
+  if (e.CompileError() || !fonctionvalide(s)) return std::nullopt;
+  LevelLines out;
+  Traces(s, e, true, out.x).run();
+  Traces(s, e, false, out.y).run();
+  const std::vector<PointNiveau> points = collectLevelPoints(s, e.Expression());
+  out.z = lignesZ(s, points);
+  return out;
+}
+
+}  // namespace quadrel

@@ -1,0 +1,33 @@
+// The level lines of the surface: traces of the planes x = q and y = q (one per
+// graduation) and the curves f(x, y) = k for k on the z graduations.
+#pragma once
+
+#include <optional>
+
+#include "parsor.h"
+#include "view/drawlist.h"
+#include "view/scene.h"
+
+namespace quadrel {
+
+struct LevelLines {
+  DrawList x;  // listelignesx
+  DrawList y;  // listelignesy
+  DrawList z;  // listelignesz
+};
+
+// Walk step of the x lines (along y) and of the y lines (along x), in drawing units: the
+// range over ten times the precision, at least 0.05, at most the graduation.
+extended stepLignesX(const Scene& s);  // pasy
+extended stepLignesY(const Scene& s);  // pasx
+
+// Most steps the x lines (and, apart, the y lines) may walk in all. Tiny graduations would
+// otherwise ask for tens of millions of segments.
+inline constexpr long kMaxPasMarche = 500000;
+
+// Contents of the three lists. nullopt when the formula does not compile or the formula
+// field is not accepted: the lists keep what they held. Leaves pasx and pasy at the steps
+// of the z lines (range over ten times the precision).
+std::optional<LevelLines> buildLevelLines(Scene& s);
+
+}  // namespace quadrel

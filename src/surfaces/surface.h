@@ -1,0 +1,25 @@
+// The surface z = f(x, y) of the function dialog as a mesh of lit triangles (listesurface).
+#pragma once
+
+#include <optional>
+
+#include "parsor.h"
+#include "view/drawlist.h"
+#include "view/scene.h"
+
+namespace quadrel {
+
+// Side of a grid cell in user units: the y range over ten times the precision, at least
+// 0.05. The same step serves both axes.
+extended surfaceStep(const Scene& s);
+
+// Most cells one mesh may hold. A frame far wider in x than in y would otherwise ask for
+// millions of cells.
+inline constexpr long kMaxCellules = 250000;
+
+// Contents of listesurface. nullopt when the formula does not compile: the list keeps what
+// it held. When the formula field is not accepted, only the push and pop (an empty
+// surface). Sets pasx to the step.
+std::optional<DrawList> buildSurface(Scene& s);
+
+}  // namespace quadrel

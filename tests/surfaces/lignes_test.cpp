@@ -1,0 +1,240 @@
+#include "surfaces/lignes.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "matutil.h"
+#include "surfaces/niveaux.h"
+#include "surfaces/texte_nombre.h"
+#include "view/glconst.h"
+
+namespace quadrel {
+namespace {
+
+Scene sceneAvec(const std::string& formule, int precision = 3) {
+  Scene s;
+  s.formule = formule;
+  s.etatformule = EtatChamp::accepte;
+  s.precision = precision;
+  return s;
+}
+
+std::vector<Vec3> sommets(const DrawList& d) {
+  std::vector<Vec3> out;
+  for (const Primitive& p : d.primitives()) {
+    EXPECT_EQ(p.mode, gl::LINES);
+    EXPECT_EQ(p.vertices.size() % 2, 0u);
+    out.insert(out.end(), p.vertices.begin(), p.vertices.end());
+  }
+  return out;
+}
+
+TEST(LevelLines, ParaboloidGivesCirclesAndParabolas) {
+  for (const int precision : {3, 12}) {
+    Scene s = sceneAvec("x\xB2+y\xB2", precision);
+    const auto l = buildLevelLines(s);
+    ASSERT_TRUE(l);
+    std::set<double> niveaux;
+    const auto z = sommets(l->z);
+    ASSERT_GT(z.size(), 100u);
+    for (const Vec3& v : z) {
+      niveaux.insert(v.z);
+      ASSERT_NEAR(std::hypot(v.x, v.y), std::sqrt(v.z), 1e-3) << v.x << " " << v.y;
+    }
+    // level 0 is the touching point at the origin
+    EXPECT_TRUE(niveaux == (std::set<double>{1, 2, 3, 4}) ||
+                niveaux == (std::set<double>{0, 1, 2, 3, 4}));
+    // joined points are neighbours on their circle
+    for (std::size_t k = 0; k < z.size(); k += 2)
+      EXPECT_LT(std::hypot(z[k].x - z[k + 1].x, z[k].y - z[k + 1].y), std::sqrt(3.0) / 3);
+
+    std::set<double> traces;
+    for (const Vec3& v : sommets(l->x)) {
+      traces.insert(v.x);
+      ASSERT_NEAR(v.z, v.x * v.x + v.y * v.y, 1e-9);
+      ASSERT_LE(v.z, 14);
+    }
+    EXPECT_EQ(traces, (std::set<double>{-3, -2, -1, 0, 1, 2, 3}));
+    for (const Vec3& v : sommets(l->y)) ASSERT_NEAR(v.z, v.x * v.x + v.y * v.y, 1e-9);
+    // the z lines work with the unlimited steps, and leave them
+    EXPECT_DOUBLE_EQ(static_cast<double>(s.pasx), 8.0 / (10 * precision));
+  }
+}
+
+TEST(LevelLines, FormulaInYOnlyGivesStraightLinesAlongX) {
+  Scene s = sceneAvec("y\xB2");
+  const auto l = buildLevelLines(s);
+  ASSERT_TRUE(l);
+  const auto z = sommets(l->z);
+  ASSERT_FALSE(z.empty());
+  std::set<double> xs;
+  for (std::size_t k = 0; k < z.size(); k += 2) {
+    ASSERT_NEAR(std::fabs(z[k].y), std::sqrt(z[k].z), 1e-3);
+    if (z[k].z == 0) continue;  // the touching zero is found at 0 and +-0.0001
+    EXPECT_EQ(z[k].y, z[k + 1].y);
+    EXPECT_EQ(z[k].z, z[k + 1].z);
+    xs.insert(z[k].x);
+  }
+  EXPECT_NEAR(*std::next(xs.begin()) - *xs.begin(), 8.0 / 30 / 4, 1e-12);  // pasx / 4
+}
+
+TEST(LevelLines, FormulaInXOnlyGivesStraightLinesAlongY) {
+  Scene s = sceneAvec("e(x)");  // the x of exp is not the variable; x is
+  const auto l = buildLevelLines(s);
+  ASSERT_TRUE(l);
+  const auto z = sommets(l->z);
+  ASSERT_FALSE(z.empty());
+  for (std::size_t k = 0; k < z.size(); k += 2) {
+    ASSERT_NEAR(z[k].x, std::log(z[k].z), 1e-3);
+    EXPECT_EQ(z[k].x, z[k + 1].x);
+  }
+}
+
+TEST(LevelLines, NoVariableGivesNoZLines) {
+  for (const char* f : {"2", "p", "e"}) {
+    Scene s = sceneAvec(f);
+    const auto l = buildLevelLines(s);
+    ASSERT_TRUE(l) << f;
+    EXPECT_EQ(l->z.count(Op::Vertex), 0u) << f;
+    EXPECT_GT(l->x.count(Op::Vertex), 0u) << f;
+  }
+}
+
+TEST(LevelLines, LevelAtTheFirstGraduationPastZmaxIsSolved) {
+  Scene s = sceneAvec("x\xB2+y\xB2");
+  s.zmax = 3.5L;
+  const auto l = buildLevelLines(s);
+  ASSERT_TRUE(l);
+  std::set<double> niveaux;
+  for (const Vec3& v : sommets(l->z))
+    if (v.z > 0) niveaux.insert(v.z);
+  EXPECT_EQ(niveaux, (std::set<double>{1, 2, 3, 4}));
+}
+
+TEST(LevelLines, NotCompilingOrNotAcceptedGivesNothing) {
+  Scene s = sceneAvec("x*+");
+  EXPECT_FALSE(buildLevelLines(s));
+  s.formule = "x\xB2";
+  for (const EtatChamp e : {EtatChamp::attente, EtatChamp::refuse}) {
+    s.etatformule = e;
+    EXPECT_FALSE(buildLevelLines(s));
+  }
+}
+
+TEST(LevelLines, ListsCarryTheLineState) {
+  Scene s = sceneAvec("x*y");
+  const auto l = buildLevelLines(s);
+  ASSERT_TRUE(l);
+  for (const DrawList* d : {&l->x, &l->y, &l->z}) {
+    EXPECT_EQ((*d)[0].op, Op::PushMatrix);
+    EXPECT_EQ(d->count(Op::Disable, gl::LIGHTING), 1u);
+    EXPECT_EQ(d->filter(Op::PolygonMode).at(0).i[1], gl::LINE);
+    EXPECT_EQ(d->filter(Op::LineWidth).at(0).d[0], 2);
+    EXPECT_EQ((*d)[d->size() - 1].op, Op::PopMatrix);
+  }
+}
+
+TEST(LevelLines, GraduationTwoOnYWalksEvery0533UserUnits) {
+  Scene s = sceneAvec("x+y");
+  s.grady = 2;
+  EXPECT_NEAR(static_cast<double>(stepLignesX(s)), 0.2667, 1e-4);
+  const auto l = buildLevelLines(s);
+  ASSERT_TRUE(l);
+  const auto x = sommets(l->x);
+  ASSERT_FALSE(x.empty());
+  EXPECT_NEAR((x[1].y - x[0].y) * 2, 0.5333, 1e-4);
+}
+
+TEST(LevelLines, RangeLeavingZeroOutStillGetsItsTraces) {
+  Scene s = sceneAvec("x+y");
+  s.xmin = 1, s.xmax = 5;
+  const auto l = buildLevelLines(s);
+  ASSERT_TRUE(l);
+  std::set<double> traces;
+  for (const Vec3& v : sommets(l->x)) traces.insert(v.x);
+  EXPECT_EQ(traces, (std::set<double>{1, 2, 3, 4, 5}));
+}
+
+TEST(LevelLines, TinyGraduationsStayWithinTheWalkBudget) {
+  Scene s = sceneAvec("x+y", 12);
+  s.gradx = s.grady = 0.001L;
+  const auto l = buildLevelLines(s);
+  ASSERT_TRUE(l);
+  EXPECT_LE(static_cast<long>(l->x.count(Op::Vertex)), 2 * kMaxPasMarche);
+  EXPECT_LE(static_cast<long>(l->y.count(Op::Vertex)), 2 * kMaxPasMarche);
+}
+
+struct Suite {
+  extended zmin, zmax, gz;
+  std::vector<extended> niveaux;
+};
+
+TEST(LevelSequence, UpToTheFirstPastZmaxThenDownInside) {
+  const Suite cas[] = {
+      {-4, 4, 1, {0, 1, 2, 3, 4, 3, 2, 1, 0, -1, -2, -3}},
+      {-4, 3.5L, 1, {0, 1, 2, 3, 4, 3, 2, 1, 0, -1, -2, -3}},
+      {-4, 4, 2, {0, 2, 4, 2, 0, -2}},
+      {-1, 1, 3, {0, 3, 0}},
+      // the box leaves 0 out: levels below the box are passed over, not an end
+      {1.5L, 4, 1, {0, 2, 3, 4, 3, 2}},
+      {-4, -1.5L, 1, {0, 1, -2, -3}},
+  };
+  for (const Suite& c : cas) {
+    const auto n = levelSequence(c.zmin, c.zmax, c.gz);
+    EXPECT_EQ(n, c.niveaux) << static_cast<double>(c.zmin) << " " << static_cast<double>(c.zmax);
+  }
+  EXPECT_LE(levelSequence(-1e9L, 1e9L, 1).size(), 2u * kMaxNiveaux + 1);
+}
+
+struct Substitution {
+  const char* formule;
+  bool x, y;
+  const char* avec;  // x -> "(1)", y -> "(2)"
+};
+
+TEST(Gabarit, OnlyTheVariablesAreReplaced) {
+  const Substitution cas[] = {
+      {"x^2+y^2", true, true, "(1)^2+(2)^2"},
+      {"exp(y)", false, true, "exp((2))"},
+      {"x*exp(-x^2)", true, false, "(1)*exp(-(1)^2)"},
+      {"2*pi", false, false, "2*pi"},
+      {"sqrt(x*y)-ln(y)", true, true, "sqrt((1)*(2))-ln((2))"},
+  };
+  for (const Substitution& c : cas) {
+    const Gabarit g(c.formule);
+    EXPECT_EQ(g.usesX(), c.x) << c.formule;
+    EXPECT_EQ(g.usesY(), c.y) << c.formule;
+    EXPECT_EQ(g.avec("(1)", "(2)"), c.avec);
+  }
+}
+
+TEST(TexteNombre, GeneralFormat15DigitsThatTheEngineReadsBack) {
+  const std::pair<extended, const char*> cas[] = {
+      {0, "0"},
+      {-4, "-4"},
+      {1.0L / 3, "0.333333333333333"},
+      {-3.9333333333333333333L, "-3.93333333333333"},
+      {1.2e-17L, "1.2E-17"},
+      {1e15L, "1E15"},
+      {123456789012345678.0L, "1.23456789012346E17"},
+  };
+  // a decimal comma in the process locale must change nothing
+  const char* avant = std::setlocale(LC_ALL, nullptr);
+  const std::string sauve = avant ? avant : "C";
+  std::setlocale(LC_ALL, "fr_FR.UTF-8");
+  for (const auto& [v, texte] : cas) {
+    EXPECT_EQ(texteNombre(v), texte);
+    TExpress e;
+    e.setExpression(normalise("x-(" + texteNombre(v) + ")"));
+    ASSERT_FALSE(e.CompileError()) << texte;
+    EXPECT_NEAR(static_cast<double>(e.Evaluate(v, 0, 0)), 0, 1e-14 * std::fabs((double)v));
+  }
+  std::setlocale(LC_ALL, sauve.c_str());
+}
+
+}  // namespace
+}  // namespace quadrel

@@ -86,10 +86,10 @@ class DeuxVariables {
     const extended pas = enX ? s_.pasy : s_.pasx;
     const extended bas = enX ? s_.xmin : s_.ymin, haut = enX ? s_.xmax : s_.ymax;
     for (const extended k : niveaux) {
-      const std::string niveau = "-(" + texteNombre(k) + ")";
+      const std::string niveau = entreParentheses(k, "-");
       extended v = debut;
       for (int n = 0; v < fin && n < kMaxLignesParNiveau && !t_.pleine(); ++n, v += pas) {
-        const std::string valeur = "(" + texteNombre(v) + ")";
+        const std::string valeur = entreParentheses(v);
         std::string texte = enX ? g_.avec("x", valeur) : g_.avec(valeur, "x");
         texte = normalise(texte + niveau);
         auto it = deja.find(texte);
@@ -121,7 +121,7 @@ void uneVariable(const Scene& s, const Gabarit& g, bool enX, const std::vector<e
   const extended debut = enX ? s.ymin : s.xmin, fin = enX ? s.ymax : s.xmax;
   const extended pas = (enX ? s.pasy : s.pasx) / 4;
   for (const extended k : niveaux) {
-    const Racines r = racinesDe(base + "-(" + texteNombre(k) + ")", bas, haut, 0.25L);
+    const Racines r = racinesDe(base + entreParentheses(k, "-"), bas, haut, 0.25L);
     if (!r.ok) continue;
     for (const extended racine : r.valeurs) {
       for (extended w = debut; w < fin && !t.pleine(); w += pas) {

@@ -10,15 +10,18 @@ namespace quadrel {
 
 namespace {
 
-// f at one point, with the engine's error flag read right after the evaluation.
+// f at one point, with the engine's error flag read right after the evaluation, and its
+// height in drawing units (worked out once, as every value serves two cells).
 struct Valeur {
   extended v = 0;
   bool erreur = false;
+  double z = 0;
 };
 
-Valeur evalue(TExpress& e, extended x, extended y) {
-  const extended v = e.Evaluate(x, y, 0);
-  return {v, erreurcalcul};
+// v / g, skipping the division for the usual graduation 1 (where it is exact anyway): the
+// x87 division is a good part of the mesh's own cost.
+double dessin(extended v, extended g) {
+  return static_cast<double>(g == 1 ? v : v / g);
 }
 
 class Maillage {
@@ -30,33 +33,52 @@ class Maillage {
     long lignes = 0;
     for (extended y = s_.ymin; y < s_.ymax && lignes < kMaxCellules; y += h_) ++lignes;
     const long maxColonnes = std::max(1L, kMaxCellules / std::max(1L, lignes));
+    long colonnes = 0;
+    for (extended x = s_.xmin; x < s_.xmax && colonnes < maxColonnes; x += h_) ++colonnes;
+    // One allocation for the whole mesh: a normal and six vertices per cell.
+    d_.reserve(static_cast<std::size_t>(lignes * std::max(1L, colonnes) * 7 + 8));
     long n = 0;
     for (extended y = s_.ymin; y < s_.ymax && n < lignes; y += h_, ++n) ligne(y, maxColonnes);
     if (ouvert_) d_.end();
   }
 
  private:
+  Valeur evalue(extended x, extended y) {
+    const extended v = e_.Evaluate(x, y, 0);
+    return {v, erreurcalcul, dessin(v, s_.gradz)};
+  }
+
   bool dessinable(const Valeur& v) const { return !v.erreur && bas_ <= v.v && v.v <= haut_; }
 
   // One row of cells with its lower edge at y; each column reuses the right-hand values
   // of the previous one, so a cell costs two evaluations.
   void ligne(extended y, long maxColonnes) {
+    const double y0 = dessin(y, s_.grady);
+    const double y1 = dessin(y + h_, s_.grady);
     extended x = s_.xmin;
-    Valeur ga = evalue(e_, x, y);
-    Valeur gd = evalue(e_, x, y + h_);
+    double x0 = dessin(x, s_.gradx);
+    Valeur ga = evalue(x, y);
+    Valeur gd = evalue(x, y + h_);
     for (long n = 0; x < s_.xmax && n < maxColonnes; ++n) {
       const Valeur a = ga, d = gd;
-      const Valeur b = evalue(e_, x + h_, y);
-      const Valeur c = evalue(e_, x + h_, y + h_);
+      const Valeur b = evalue(x + h_, y);
+      const Valeur c = evalue(x + h_, y + h_);
+      const double x1 = dessin(x + h_, s_.gradx);
       ga = b;
       gd = c;
-      if (dessinable(a) && dessinable(b) && dessinable(c) && dessinable(d))
-        cellule(x, y, a.v, b.v, c.v, d.v);
+      if (dessinable(a) && dessinable(b) && dessinable(c) && dessinable(d)) {
+        normale(a.v, b.v, d.v);
+        const Vec3 pa{x0, y0, a.z}, pc{x1, y1, c.z};
+        d_.vertex(pa), d_.vertex(x1, y0, b.z), d_.vertex(pc);
+        d_.vertex(pa), d_.vertex(pc), d_.vertex(x0, y1, d.z);
+      }
       x += h_;
+      x0 = x1;
     }
   }
 
-  void cellule(extended x, extended y, extended a, extended b, extended c, extended d) {
+  // One normal for both triangles of the cell, in user units, sent as single floats.
+  void normale(extended a, extended b, extended d) {
     const vecteur n = produitvectoriel({h_, 0, b - a}, {0, h_, d - a});
     const extended l = norme(n);
     if (!ouvert_) {
@@ -65,15 +87,6 @@ class Maillage {
     }
     d_.normal(static_cast<float>(n.x / l), static_cast<float>(n.y / l),
               static_cast<float>(n.z / l));
-    const Vec3 pa = point(x, y, a), pb = point(x + h_, y, b);
-    const Vec3 pc = point(x + h_, y + h_, c), pd = point(x, y + h_, d);
-    d_.vertex(pa), d_.vertex(pb), d_.vertex(pc);
-    d_.vertex(pa), d_.vertex(pc), d_.vertex(pd);
-  }
-
-  Vec3 point(extended x, extended y, extended z) const {
-    return {static_cast<double>(x / s_.gradx), static_cast<double>(y / s_.grady),
-            static_cast<double>(z / s_.gradz)};
   }
 
   const Scene& s_;

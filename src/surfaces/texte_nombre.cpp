@@ -23,4 +23,12 @@ std::string texteNombre(extended v) {
   return out + s.substr(i);
 }
 
+std::string entreParentheses(extended v, const char* prefixe) {
+  std::string s = prefixe;
+  s += '(';
+  s += texteNombre(v);
+  s += ')';
+  return s;
+}
+
 }  // namespace quadrel

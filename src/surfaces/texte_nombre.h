@@ -11,4 +11,7 @@ namespace quadrel {
 
 std::string texteNombre(extended v);
 
+// prefix + "(" + the number + ")"
+std::string entreParentheses(extended v, const char* prefixe = "");
+
 }  // namespace quadrel

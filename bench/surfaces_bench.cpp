@@ -1,0 +1,205 @@
+// The surface and level-line builders on the default frame: whole builds, the bare
+// evaluations the mesh needs (its peer), the parts of the level-line build, and the
+// joining of the level points through the grid against the plain full scan.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "matutil.h"
+#include "surfaces/jonction.h"
+#include "surfaces/lignes.h"
+#include "surfaces/niveaux.h"
+#include "surfaces/surface.h"
+#include "surfaces/texte_nombre.h"
+
+namespace quadrel {
+namespace {
+
+const char* const kFormules[] = {"x\xB2+y\xB2", "sin(x)*cos(y)"};
+
+Scene scene(benchmark::State& state) {
+  Scene s;
+  s.formule = kFormules[state.range(0)];
+  s.etatformule = EtatChamp::accepte;
+  s.precision = static_cast<int>(state.range(1));
+  state.SetLabel(state.range(0) == 0 ? "x^2+y^2" : "sin(x)*cos(y)");
+  return s;
+}
+
+void Args(benchmark::internal::Benchmark* b) {
+  for (int f : {0, 1})
+    for (int p : {3, 12}) b->Args({f, p});
+  b->Unit(benchmark::kMillisecond);
+}
+
+void BM_Surface(benchmark::State& state) {
+  Scene s = scene(state);
+  for (auto _ : state) benchmark::DoNotOptimize(buildSurface(s));
+}
+BENCHMARK(BM_Surface)->Apply(Args);
+
+// Same grid, same component, same two evaluations per cell and flag reads, no mesh.
+void BM_SurfaceEvaluations(benchmark::State& state) {
+  Scene s = scene(state);
+  TExpress e;
+  e.setExpression(normalise(s.formule));
+  const extended h = surfaceStep(s);
+  for (auto _ : state) {
+    long erreurs = 0;
+    extended somme = 0;
+    for (extended y = s.ymin; y < s.ymax; y += h) {
+      extended x = s.xmin;
+      somme += e.Evaluate(x, y, 0), erreurs += erreurcalcul;
+      somme += e.Evaluate(x, y + h, 0), erreurs += erreurcalcul;
+      for (; x < s.xmax; x += h) {
+        somme += e.Evaluate(x + h, y, 0), erreurs += erreurcalcul;
+        somme += e.Evaluate(x + h, y + h, 0), erreurs += erreurcalcul;
+      }
+    }
+    benchmark::DoNotOptimize(somme);
+    benchmark::DoNotOptimize(erreurs);
+  }
+}
+BENCHMARK(BM_SurfaceEvaluations)->Apply(Args);
+
+// The list alone: a normal and six vertices per cell for 120 x 120 cells, no evaluation.
+void BM_SurfaceListOnly(benchmark::State& state) {
+  for (auto _ : state) {
+    DrawList d;
+    d.reserve(120 * 120 * 7 + 8);
+    d.begin(4);
+    for (int j = 0; j < 120; ++j)
+      for (int i = 0; i < 120; ++i) {
+        d.normal(0, 0, 1);
+        for (int k = 0; k < 6; ++k) d.vertex(i, j, k);
+      }
+    d.end();
+    benchmark::DoNotOptimize(d);
+  }
+}
+BENCHMARK(BM_SurfaceListOnly)->Unit(benchmark::kMillisecond);
+
+void BM_LevelLines(benchmark::State& state) {
+  Scene s = scene(state);
+  for (auto _ : state) benchmark::DoNotOptimize(buildLevelLines(s));
+}
+BENCHMARK(BM_LevelLines)->Apply(Args);
+
+// --- where the level-line time goes ---
+
+std::string formuleNormalisee(const Scene& s) {
+  TExpress e;
+  e.setExpression(normalise(s.formule));
+  return e.Expression();
+}
+
+// Collecting the z points: texts, normalisation, root searches (no joining, no x/y lines).
+void BM_LevelPoints(benchmark::State& state) {
+  Scene s = scene(state);
+  const std::string f = formuleNormalisee(s);
+  for (auto _ : state) benchmark::DoNotOptimize(collectLevelPoints(s, f));
+}
+BENCHMARK(BM_LevelPoints)->Apply(Args);
+
+// The per-row and per-column texts of both passes and every level, built and normalised,
+// and (with compile = 1) compiled once each, as the root finder does first.
+void BM_LevelTexts(benchmark::State& state) {
+  Scene s = scene(state);
+  const bool compile = state.range(2) != 0;
+  const Gabarit g(formuleNormalisee(s));
+  const auto niveaux = levelSequence(s.zmin, s.zmax, s.gradz);
+  const extended pas = std::fabs(s.ymax - s.ymin) / (10 * s.precision);
+  long textes = 0;
+  for (auto _ : state) {
+    for (const bool enX : {true, false}) {
+      for (const extended k : niveaux) {
+        const std::string niveau = entreParentheses(k, "-");
+        int n = 0;
+        for (extended v = -4; v < 4 && n < kMaxLignesParNiveau; v += pas, ++n) {
+          const std::string valeur = entreParentheses(v);
+          std::string t = normalise((enX ? g.avec("x", valeur) : g.avec(valeur, "x")) + niveau);
+          if (compile) {
+            TExpress e;
+            e.setExpression(t);
+            benchmark::DoNotOptimize(e.CompileError());
+          }
+          benchmark::DoNotOptimize(t);
+          ++textes;
+        }
+      }
+    }
+  }
+  state.counters["texts"] =
+      benchmark::Counter(static_cast<double>(textes) / static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_LevelTexts)->Apply([](benchmark::internal::Benchmark* b) {
+  for (int f : {0, 1})
+    for (int c : {0, 1}) b->Args({f, 12, c});
+  b->Unit(benchmark::kMillisecond);
+});
+
+// --- joining ---
+
+std::vector<Segment> joinQuadratic(const std::vector<PointNiveau>& pts, double seuil) {
+  const int n = static_cast<int>(pts.size());
+  std::vector<PointNiveau> t(1, PointNiveau{10000, 10000, 10000});
+  t.insert(t.end(), pts.begin(), pts.end());
+  std::vector<std::array<int, 2>> lien(n + 1, {0, 0});
+  auto d = [&](int a, int b) {
+    const double dx = t[a].x - t[b].x, dy = t[a].y - t[b].y;
+    return dx * dx + dy * dy;
+  };
+  auto libre = [&](int a) { return lien[a][0] == 0 || lien[a][1] == 0; };
+  auto lie = [&](int a, int b) { return lien[a][0] == b || lien[a][1] == b; };
+  auto lier = [&](int a, int b) { (lien[a][0] == 0 ? lien[a][0] : lien[a][1]) = b; };
+  std::vector<Segment> out;
+  for (int m = 1; m <= n; ++m) {
+    for (int essai = 0; essai < 2; ++essai) {
+      if (!libre(m)) continue;
+      int x = 0;
+      for (int j = 1; j <= n; ++j)
+        if (j != m && j != x && t[j].z == t[m].z && d(m, j) < d(m, x) && d(m, j) < seuil &&
+            !lie(m, j) && !lie(j, m) && libre(j))
+          x = j;
+      if (x == 0) continue;
+      out.emplace_back(m - 1, x - 1);
+      lier(x, m);
+      lier(m, x);
+    }
+  }
+  return out;
+}
+
+// Points of the default frame at precision 12; with gz = 0.25 sin(x)*cos(y) fills the table.
+std::vector<PointNiveau> pointsJonction(benchmark::State& state) {
+  Scene s = scene(state);
+  if (state.range(2) != 0) s.gradz = 0.25L;
+  const auto p = collectLevelPoints(s, formuleNormalisee(s));
+  state.counters["points"] = static_cast<double>(p.size());
+  return p;
+}
+
+void JoinArgs(benchmark::internal::Benchmark* b) {
+  b->Args({0, 12, 0})->Args({1, 12, 0})->Args({1, 12, 1});
+  b->Unit(benchmark::kMillisecond);
+}
+
+void BM_JoinGrid(benchmark::State& state) {
+  const auto p = pointsJonction(state);
+  for (auto _ : state) benchmark::DoNotOptimize(joinLevelPoints(p, 1.0 / 3));
+}
+BENCHMARK(BM_JoinGrid)->Apply(JoinArgs);
+
+void BM_JoinQuadratic(benchmark::State& state) {
+  const auto p = pointsJonction(state);
+  for (auto _ : state) benchmark::DoNotOptimize(joinQuadratic(p, 1.0 / 3));
+}
+BENCHMARK(BM_JoinQuadratic)->Apply(JoinArgs);
+
+}  // namespace
+}  // namespace quadrel
+
+BENCHMARK_MAIN();

@@ -3,6 +3,7 @@
 // joining of the level points through the grid against the plain full scan.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -140,6 +141,30 @@ BENCHMARK(BM_LevelTexts)->Apply([](benchmark::internal::Benchmark* b) {
     for (int c : {0, 1}) b->Args({f, 12, c});
   b->Unit(benchmark::kMillisecond);
 });
+
+// The root searches alone, on the distinct texts of both passes (built beforehand): what
+// the collection pays to the engine (compiling each text included).
+void BM_LevelRootSearches(benchmark::State& state) {
+  Scene s = scene(state);
+  const Gabarit g(formuleNormalisee(s));
+  std::vector<extended> niveaux = levelSequence(s.zmin, s.zmax, s.gradz);
+  std::sort(niveaux.begin(), niveaux.end());
+  niveaux.erase(std::unique(niveaux.begin(), niveaux.end()), niveaux.end());
+  const extended pas = std::fabs(s.ymax - s.ymin) / (10 * s.precision);
+  std::vector<std::string> textes;
+  for (const bool enX : {true, false})
+    for (const extended k : niveaux)
+      for (extended v = -4; v < 4; v += pas)
+        textes.push_back(
+            normalise((enX ? g.avec("x", entreParentheses(v)) : g.avec(entreParentheses(v), "x")) +
+                      entreParentheses(k, "-")));
+  for (auto _ : state) {
+    racines r;
+    for (const std::string& t : textes) benchmark::DoNotOptimize(chercheracines(t, -4, 4, 0.1L, r));
+  }
+  state.counters["calls"] = static_cast<double>(textes.size());
+}
+BENCHMARK(BM_LevelRootSearches)->Apply(Args);
 
 // --- joining ---
 

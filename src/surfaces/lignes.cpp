@@ -42,9 +42,10 @@ class Traces {
     const extended gu = enX_ ? s_.gradx : s_.grady;
     debutTraits(d_);
     // Every graduation inside the range, counted from 0 each way (so 0 is walked twice).
-    // A range that leaves 0 out still gets its lines.
+    // A range that leaves 0 out still gets its lines: the count starts at its first one.
     for (const int sens : {1, -1}) {
-      extended q = 0;
+      extended q =
+          sens > 0 ? std::max(0.0L, std::ceil(umin / gu)) : std::min(0.0L, std::floor(umax / gu));
       for (long n = 0; n < kMaxTraces && budget_ > 0; ++n, q += sens) {
         const extended u = q * gu;
         if (umin <= u && u <= umax) trace(q);

@@ -140,7 +140,8 @@ void uneVariable(const Scene& s, const Gabarit& g, bool enX, const std::vector<e
 std::vector<extended> levelSequence(extended zmin, extended zmax, extended gz) {
   std::vector<extended> out{0};
   if (!(gz > 0)) return out;
-  extended k = 0;
+  // A box above 0 starts the climb at its floor, as the levels below it are passed over.
+  extended k = zmin >= gz ? std::floor(zmin / gz) * gz : 0;
   for (long n = 0; n < kMaxNiveaux; ++n) {
     k += gz;
     if (k >= zmax) {
@@ -150,6 +151,8 @@ std::vector<extended> levelSequence(extended zmin, extended zmax, extended gz) {
     if (zmin < k) out.push_back(k);
   }
   if (!(k >= zmax)) return out;
+  // A box below the first graduation starts the descent at its top.
+  if (k - gz >= zmax) k = std::ceil(zmax / gz) * gz;
   for (long n = 0; n < kMaxNiveaux; ++n) {
     k -= gz;
     if (k <= zmin) break;

@@ -157,6 +157,13 @@ TEST(LevelLines, RangeLeavingZeroOutStillGetsItsTraces) {
   std::set<double> traces;
   for (const Vec3& v : sommets(l->x)) traces.insert(v.x);
   EXPECT_EQ(traces, (std::set<double>{1, 2, 3, 4, 5}));
+  s.formule = "y";  // stays inside the z range out there
+  s.xmin = -1e6L - 2, s.xmax = -1e6L;
+  const auto loin = buildLevelLines(s);
+  ASSERT_TRUE(loin);
+  traces.clear();
+  for (const Vec3& v : sommets(loin->x)) traces.insert(v.x);
+  EXPECT_EQ(traces, (std::set<double>{-1e6 - 2, -1e6 - 1, -1e6}));
 }
 
 TEST(LevelLines, TinyGraduationsStayWithinTheWalkBudget) {
@@ -182,6 +189,8 @@ TEST(LevelSequence, UpToTheFirstPastZmaxThenDownInside) {
       // the box leaves 0 out: levels below the box are passed over, not an end
       {1.5L, 4, 1, {0, 2, 3, 4, 3, 2}},
       {-4, -1.5L, 1, {0, 1, -2, -3}},
+      {1e6L, 1e6L + 3, 1, {0, 1e6L + 1, 1e6L + 2, 1e6L + 3, 1e6L + 2, 1e6L + 1}},
+      {-1e6L - 3, -1e6L, 1, {0, 1, -1e6L - 1, -1e6L - 2}},
   };
   for (const Suite& c : cas) {
     const auto n = levelSequence(c.zmin, c.zmax, c.gz);

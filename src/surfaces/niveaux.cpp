@@ -74,28 +74,30 @@ Racines racinesDe(const std::string& texte, extended lower, extended upper, exte
 }
 
 // Both variables used: one root search per row (pass 1, solving in x) or column (pass 2,
-// solving in y, the formula's x and y exchanged) and per level. A level met twice gives the
-// same texts again; their roots are kept by text so that the search is not run twice.
+// solving in y, the formula's x and y exchanged) and per level. A level met twice (same
+// text) gives the same row texts again, so its rows' roots are kept and not searched twice.
 class DeuxVariables {
  public:
   DeuxVariables(const Scene& s, const Gabarit& g, Table& t) : s_(s), g_(g), t_(t) {}
 
   void passe(bool enX, const std::vector<extended>& niveaux) {
-    std::unordered_map<std::string, Racines> deja;
+    std::unordered_map<std::string, std::vector<Racines>> deja;  // by level text, per row
     const extended debut = enX ? s_.ymin : s_.xmin, fin = enX ? s_.ymax : s_.xmax;
     const extended pas = enX ? s_.pasy : s_.pasx;
     const extended bas = enX ? s_.xmin : s_.ymin, haut = enX ? s_.xmax : s_.ymax;
     for (const extended k : niveaux) {
       const std::string niveau = entreParentheses(k, "-");
+      std::vector<Racines>& lignes = deja[niveau];
       extended v = debut;
-      for (int n = 0; v < fin && n < kMaxLignesParNiveau && !t_.pleine(); ++n, v += pas) {
-        const std::string valeur = entreParentheses(v);
-        std::string texte = enX ? g_.avec("x", valeur) : g_.avec(valeur, "x");
-        texte = normalise(texte + niveau);
-        auto it = deja.find(texte);
-        if (it == deja.end()) it = deja.emplace(texte, racinesDe(texte, bas, haut, 0.1L)).first;
-        if (!it->second.ok) continue;
-        for (const extended r : it->second.valeurs) {
+      for (std::size_t n = 0; v < fin && n < kMaxLignesParNiveau && !t_.pleine(); ++n, v += pas) {
+        if (n == lignes.size()) {
+          const std::string valeur = entreParentheses(v);
+          const std::string texte =
+              normalise((enX ? g_.avec("x", valeur) : g_.avec(valeur, "x")) + niveau);
+          lignes.push_back(racinesDe(texte, bas, haut, 0.1L));
+        }
+        if (!lignes[n].ok) continue;
+        for (const extended r : lignes[n].valeurs) {
           if (enX) {
             t_.ajouteUnique(r, v, k);
           } else {

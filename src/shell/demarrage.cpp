@@ -1,0 +1,75 @@
+#include "shell/demarrage.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "shell/aiderapide.h"
+#include "shell/apropos.h"
+#include "shell/fond.h"
+#include "shell/outils.h"
+#include "view/fenetres.h"
+#include "view/feuille.h"
+#include "view/glyphes.h"
+
+Application::Application() = default;
+
+Application::~Application() {
+  Fenetres& f = fenetres();
+  f = Fenetres{};
+  Aiderapide.reset();
+  Apropos.reset();
+  fond.reset();
+}
+
+namespace {
+
+void creerfond(Application& a, const QString& dossier) {
+  a.fond = std::make_unique<Tfond>(dossier);
+  Tfond* fond = a.fond.get();
+  Fenetres& f = fenetres();
+  f.scene = &a.scene;
+  f.fond = fond;
+  f.ouvrir = [fond](QWidget* w) { fond->ouvrir(w); };
+  f.fermer = [fond](QWidget* w) { fond->fermer(w); };
+  // Without a window manager "maximised" means nothing: cover the screen by hand.
+  if (const QScreen* ecran = QGuiApplication::primaryScreen())
+    fond->setGeometry(ecran->availableGeometry());
+  fond->showMaximized();
+  fond->repaint();
+}
+
+}  // namespace
+
+std::unique_ptr<Application> demarrer(const QString& dossier) {
+  QGuiApplication::setApplicationName(QStringLiteral("Quadrel"));
+  QGuiApplication::setApplicationDisplayName(QStringLiteral("Quadrel"));
+  quadrel::substituerpolices();
+  auto a = std::make_unique<Application>();
+  creerfond(*a, dossier);
+  Fenetres& f = fenetres();
+
+  a->outils = new Toutils(a->fond.get());
+  f.outils = a->outils;
+  // optionrendu (render options) is made here when it exists.
+
+  a->Apropos = std::make_unique<TApropos>();
+  f.Apropos = a->Apropos.get();
+  a->Apropos->show();
+  a->Apropos->repaint();
+
+  // optionrepere, fonction3d, choixquadrics, the five solid dialogs, choixsection and
+  // Pointlibre are made here, hidden, in that order, when they exist; each registers with
+  // the palette through Toutils::setdialogue.
+
+  a->Feuille = new TFeuille(a->scene, a->fond->zone, a->fond->size());
+  f.Feuille = a->Feuille;
+
+  a->Aiderapide = std::make_unique<TAiderapide>();
+  f.Aiderapide = a->Aiderapide.get();
+
+  a->fond->enfant(a->outils, false)->setFixedSize(a->fond->enfant(a->outils, false)->sizeHint());
+  cadre(a->outils)->show();
+  a->outils->show();
+  a->outils->FormShow();
+  return a;
+}

@@ -1,0 +1,30 @@
+// The start-up sequence: every window of the run, made once, in an order that matters (the
+// sheet draws its first frame while it is made, and that frame reads the dialogs).
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "view/scene.h"
+
+class Tfond;
+class Toutils;
+class TApropos;
+class TFeuille;
+class TAiderapide;
+
+struct Application {
+  quadrel::Scene scene;
+  std::unique_ptr<Tfond> fond;  // owns the palette, the sheet and every dialog
+  Toutils* outils = nullptr;
+  std::unique_ptr<TApropos> Apropos;
+  TFeuille* Feuille = nullptr;
+  std::unique_ptr<TAiderapide> Aiderapide;
+
+  Application();
+  ~Application();
+};
+
+// `dossier`: the folder of the executable, with kolu/ and wav/ beside it. Needs the
+// QApplication; leaves the working folder at dossier/wav when that folder exists.
+std::unique_ptr<Application> demarrer(const QString& dossier);

@@ -1,0 +1,109 @@
+#include "shell/fond.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+#include "shell/cahier.h"
+#include "shell/curseurs.h"
+#include "shell/sons.h"
+#include "view/fenetres.h"
+
+ZoneFond::ZoneFond(QWidget* parent) : QMdiArea(parent) {
+  setBackground(Qt::white);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  viewport()->setMouseTracking(true);
+}
+
+void ZoneFond::paintEvent(QPaintEvent*) {
+  QPainter p(viewport());
+  p.fillRect(viewport()->rect(), Qt::white);
+  dessinercahier(p, viewport()->width(), viewport()->height());
+}
+
+// Uncovered parts alone would leave stale rules where the area grew: redraw all of it.
+void ZoneFond::resizeEvent(QResizeEvent* e) {
+  QMdiArea::resizeEvent(e);
+  viewport()->update();
+}
+
+bool ZoneFond::viewportEvent(QEvent* e) {
+  if (e->type() == QEvent::MouseMove) emit survol();
+  return QMdiArea::viewportEvent(e);
+}
+
+Tfond::Tfond(const QString& dossier_) : dossier(dossier_) {
+  setWindowTitle(QStringLiteral("Quadrel"));
+  setAccessibleName(QStringLiteral("Quadrel"));
+  setWindowIcon(QIcon(QStringLiteral(":/quadrel.png")));
+  setFont(QFont(QStringLiteral("Tahoma"), 8));
+  zone = new ZoneFond(this);
+  zone->setAccessibleName(QStringLiteral("Quadrel"));
+  setCentralWidget(zone);
+  connect(zone, &ZoneFond::survol, this, &Tfond::FormMouseMove);
+  FormCreate();
+}
+
+void Tfond::FormCreate() {
+  QDir::setCurrent(dossier + QStringLiteral("/kolu"));  // fails quietly when absent
+  chargercurseurs(QDir::currentPath());
+  poser(zone->viewport(), Role::fleche);
+  QDir::setCurrent(dossier + QStringLiteral("/wav"));
+  sons::precharger();
+  // Numbers are read and written with "." whatever the user's locale.
+  QLocale::setDefault(QLocale::c());
+}
+
+void Tfond::FormMouseMove() {
+  if (QWidget* outils = fenetres().outils)
+    if (QWidget* c = cadre(outils)) c->setWindowTitle(QStringLiteral("Outils"));
+}
+
+QMdiSubWindow* Tfond::enfant(QWidget* w, bool boutons) {
+  if (auto* s = qobject_cast<QMdiSubWindow*>(w->parentWidget())) return s;
+  Qt::WindowFlags f = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (boutons) f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  QMdiSubWindow* s = zone->addSubWindow(w, f);
+  s->setOption(QMdiSubWindow::RubberBandResize, false);
+  s->setWindowTitle(w->windowTitle());
+  s->setWindowIcon(windowIcon());
+  poser(s, Role::defaut);
+  return s;
+}
+
+void Tfond::ouvrir(QWidget* w) {
+  if (!w) return;
+  QMdiSubWindow* s = enfant(w, true);
+  w->show();
+  s->show();
+  s->setFixedSize(s->sizeHint());
+  zone->setActiveSubWindow(s);
+  s->raise();
+}
+
+void Tfond::fermer(QWidget* w) {
+  if (QWidget* c = cadre(w)) c->hide();
+  if (w) w->hide();
+}
+
+void attendre(int ms) {
+  QEventLoop boucle;
+  QTimer::singleShot(ms, &boucle, &QEventLoop::quit);
+  boucle.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Tfond::closeEvent(QCloseEvent* e) {
+  if (fermeture_) return e->ignore();
+  fermeture_ = true;
+  sons::jouer(QStringLiteral("fin.wav"));
+  attendre(500);
+  e->accept();
+  QCoreApplication::quit();
+}

@@ -1,0 +1,67 @@
+# Read last of all folders: every file list is complete here, so the GUI targets are made
+# here, one per layer: quadrel_view -> quadrel_dialogs -> quadrel_shell -> quadrel.
+
+# The cursor file reader is plain C++ (it is also built into a fuzz target).
+add_library(quadrel_cursorfile STATIC shell/cursorfile.cpp shell/cursorani.cpp)
+target_include_directories(quadrel_cursorfile PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+
+# Help popup, sounds and cursors are used by every dialog, so they sit in the view layer.
+list(APPEND QUADREL_VIEW_SOURCES
+  shell/aiderapide.cpp
+  shell/curseurs.cpp
+  shell/sons.cpp
+)
+add_library(quadrel_view STATIC ${QUADREL_VIEW_SOURCES})
+target_link_libraries(quadrel_view PUBLIC
+  quadrel_geometry quadrel_cursorfile
+  Qt6::Widgets Qt6::OpenGL Qt6::OpenGLWidgets Qt6::Multimedia
+  OpenGL::GL OpenGL::GLU GLUT::GLUT)
+
+if(QUADREL_DIALOG_SOURCES)
+  add_library(quadrel_dialogs STATIC ${QUADREL_DIALOG_SOURCES})
+  target_link_libraries(quadrel_dialogs PUBLIC quadrel_view)
+else()
+  add_library(quadrel_dialogs INTERFACE)
+  target_link_libraries(quadrel_dialogs INTERFACE quadrel_view)
+endif()
+
+add_library(quadrel_shell STATIC
+  shell/apropos.cpp
+  shell/cahier.cpp
+  shell/demarrage.cpp
+  shell/fond.cpp
+  shell/outils.cpp
+  shell/outils_textes.cpp
+  shell/pressepapier.cpp
+)
+target_link_libraries(quadrel_shell PUBLIC quadrel_dialogs)
+set(QUADREL_RESOURCES ${PROJECT_SOURCE_DIR}/resources)
+qt_add_resources(quadrel_shell images
+  PREFIX /
+  BASE ${QUADREL_RESOURCES}
+  FILES ${QUADREL_RESOURCES}/quadrel.png ${QUADREL_RESOURCES}/apropos.jpg
+        ${QUADREL_RESOURCES}/boutons/00-repere.png ${QUADREL_RESOURCES}/boutons/01-visuel.png
+        ${QUADREL_RESOURCES}/boutons/02-fonction.png ${QUADREL_RESOURCES}/boutons/03-quadriques.png
+        ${QUADREL_RESOURCES}/boutons/04-section.png ${QUADREL_RESOURCES}/boutons/05-point.png
+        ${QUADREL_RESOURCES}/boutons/06-export.png ${QUADREL_RESOURCES}/boutons/07-videoprojecteur.png
+        ${QUADREL_RESOURCES}/boutons/08-apropos.png ${QUADREL_RESOURCES}/boutons/09-weblien.png
+        ${QUADREL_RESOURCES}/boutons/10-aide.png ${QUADREL_RESOURCES}/boutons/11-quitter.png)
+
+# The executable lands in <build>/src/shell with kolu/, wav/ and the help page beside it,
+# as it is installed.
+add_executable(quadrel shell/main.cpp)
+target_link_libraries(quadrel PRIVATE quadrel_shell)
+set_target_properties(quadrel PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/shell)
+add_custom_command(TARGET quadrel POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUADREL_RESOURCES}/kolu $<TARGET_FILE_DIR:quadrel>/kolu
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUADREL_RESOURCES}/wav $<TARGET_FILE_DIR:quadrel>/wav
+  COMMAND ${CMAKE_COMMAND} -E copy ${QUADREL_RESOURCES}/aide.html $<TARGET_FILE_DIR:quadrel>/aide.html
+  VERBATIM)
+install(TARGETS quadrel RUNTIME DESTINATION bin)
+install(DIRECTORY ${QUADREL_RESOURCES}/kolu ${QUADREL_RESOURCES}/wav DESTINATION bin)
+install(FILES ${QUADREL_RESOURCES}/aide.html DESTINATION bin)
+
+# Timings for the notes (not a test): scripts/measure runs it under Xvfb.
+add_executable(quadrel_mesures ${PROJECT_SOURCE_DIR}/tools/mesures.cpp)
+target_link_libraries(quadrel_mesures PRIVATE quadrel_shell)
+set_target_properties(quadrel_mesures PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/shell)

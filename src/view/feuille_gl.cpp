@@ -1,0 +1,109 @@
+// The sheet's GL objects: made when Qt gives the widget a context, released when that
+// context goes, and made again from the kept DrawLists if Qt gives it a new one.
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QOpenGLContext>
+
+#include "surfaces/axes.h"
+#include "view/camera.h"
+#include "view/feuille.h"
+#include "view/glutgarde.h"
+
+namespace {
+constexpr double kProfondeurGlyphes = 0.15;
+
+void ignorererreurs() {
+  for (int k = 0; k < 16 && glGetError() != GL_NO_ERROR; ++k) {
+  }
+}
+}  // namespace
+
+unsigned& TFeuille::id(Liste l) {
+  unsigned quadrel::Scene::*const ids[] = {
+      &quadrel::Scene::listeaxes,    &quadrel::Scene::listesurface, &quadrel::Scene::listelignesx,
+      &quadrel::Scene::listelignesy, &quadrel::Scene::listelignesz, &quadrel::Scene::listeplanx,
+      &quadrel::Scene::listeplany,   &quadrel::Scene::listeplanz,   &quadrel::Scene::listeplanxy,
+      &quadrel::Scene::listepyramide};
+  return scene.*ids[int(l)];
+}
+
+void TFeuille::echec(const QString& texte) {
+  if (echecmontre_) return;
+  echecmontre_ = true;
+  QMessageBox boite(QMessageBox::NoIcon, QStringLiteral("Init OpenGL"), texte, QMessageBox::Ok);
+  boite.exec();
+}
+
+void TFeuille::initializeGL() {
+  QOpenGLContext* c = context();
+  // Display lists and the fixed pipeline need a compatibility context.
+  if (!c || !c->isValid() || c->format().profile() == QSurfaceFormat::CoreProfile) {
+    echec(QStringLiteral("Le contexte OpenGL de la feuille n'offre pas OpenGL 1.1."));
+    return;
+  }
+  connect(c, &QOpenGLContext::aboutToBeDestroyed, this, &TFeuille::liberer, Qt::DirectConnection);
+  quadrel::executer(quadrel::sheetSetup(taille_.width(), taille_.height()), gl_);
+  creerobjets();
+  glok_ = true;
+  for (int l = 1; l < 10; ++l)
+    if (!gardees_[l].empty()) quadrel::compiler(id(Liste(l)), gardees_[l], gl_);
+  // The axes name their glyph lists, whose ids belong to this context.
+  prepareaxe();
+  ignorererreurs();
+}
+
+void TFeuille::creerobjets() {
+  QElapsedTimer chrono;
+  chrono.start();
+  scene.basepolice = quadrel::construireglyphes(QFont(QStringLiteral("Comics Sans MS")),
+                                                kProfondeurGlyphes, metriquespolice);
+  dureeglyphes_ = chrono.nsecsElapsed() / 1e6;
+  for (int q : {quadrel::kQuadPoint, quadrel::kQuadCyl, quadrel::kQuadCone})
+    gl_.quadriques[q] = gluNewQuadric();
+  gl_.secours = gluNewQuadric();
+  gl_.glut = quadrel::glutdisponible();
+  for (int l = 0; l < 10; ++l) id(Liste(l)) = glGenLists(1);
+}
+
+void TFeuille::compiler(Liste l, quadrel::DrawList commandes) {
+  gardees_[int(l)] = std::move(commandes);
+  if (!glok_) return;  // compiled when the context comes
+  // Also called from inside a frame (the section hook), where the context is current.
+  const bool courant = QOpenGLContext::currentContext() == context();
+  if (!courant) makeCurrent();
+  quadrel::compiler(id(l), gardees_[int(l)], gl_);
+  ignorererreurs();
+  if (!courant) doneCurrent();
+}
+
+void TFeuille::prepareaxe() {
+  compiler(Liste::axes, quadrel::buildAxes(scene));
+}
+
+void TFeuille::liberer() {
+  if (!glok_) return;
+  const bool courant = QOpenGLContext::currentContext() == context();
+  if (!courant) makeCurrent();
+  for (Liste l : {Liste::surface, Liste::lignesx, Liste::lignesy, Liste::lignesz, Liste::planx,
+                  Liste::plany, Liste::planxy, Liste::planz, Liste::pyramide, Liste::axes}) {
+    glDeleteLists(id(l), 1);
+    id(l) = 0;
+  }
+  if (scene.basepolice) glDeleteLists(scene.basepolice, 256);
+  scene.basepolice = 0;
+  for (GLUquadric*& q : gl_.quadriques) {
+    if (q) gluDeleteQuadric(q);
+    q = nullptr;
+  }
+  if (gl_.secours) gluDeleteQuadric(gl_.secours);
+  gl_.secours = nullptr;
+  glok_ = false;
+  if (!courant) doneCurrent();
+}
+
+void TFeuille::FormDestroy() {
+  liberer();
+}

@@ -1,0 +1,178 @@
+#include "view/glexec.h"
+
+#include <GL/freeglut.h>
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+namespace quadrel {
+namespace {
+
+std::array<GLfloat, 4> f4(const Command& c) {
+  return {GLfloat(c.d[0]), GLfloat(c.d[1]), GLfloat(c.d[2]), GLfloat(c.d[3])};
+}
+
+GLUquadric* quadrique(const ContexteGl& gl, int id) {
+  return id >= 0 && id < int(gl.quadriques.size()) ? gl.quadriques[id] : nullptr;
+}
+
+// GLUT's cube without GLUT: six quads, or their edges for the wire form.
+void cube(bool plein, double arete) {
+  static const GLfloat n[6][3] = {{1, 0, 0},  {-1, 0, 0}, {0, 1, 0},
+                                  {0, -1, 0}, {0, 0, 1},  {0, 0, -1}};
+  static const int f[6][4] = {{1, 2, 6, 5}, {0, 4, 7, 3}, {2, 3, 7, 6},
+                              {0, 1, 5, 4}, {4, 5, 6, 7}, {0, 3, 2, 1}};
+  const GLfloat h = GLfloat(arete / 2);
+  const GLfloat v[8][3] = {{-h, -h, -h}, {h, -h, -h}, {h, h, -h}, {-h, h, -h},
+                           {-h, -h, h},  {h, -h, h},  {h, h, h},  {-h, h, h}};
+  for (int k = 0; k < 6; ++k) {
+    glBegin(plein ? GL_QUADS : GL_LINE_LOOP);
+    glNormal3fv(n[k]);
+    for (int s : f[k]) glVertex3fv(v[s]);
+    glEnd();
+  }
+}
+
+void sphereglut(const ContexteGl& gl, const Command& c) {
+  const bool plein = c.i[0] != 0;
+  if (gl.glut) {
+    if (plein)
+      glutSolidSphere(c.d[0], c.i[1], c.i[2]);
+    else
+      glutWireSphere(c.d[0], c.i[1], c.i[2]);
+  } else if (gl.secours) {
+    gluQuadricDrawStyle(gl.secours, plein ? GLU_FILL : GLU_LINE);
+    gluSphere(gl.secours, c.d[0], c.i[1], c.i[2]);
+  }
+}
+
+void cubeglut(const ContexteGl& gl, const Command& c) {
+  const bool plein = c.i[0] != 0;
+  if (!gl.glut) return cube(plein, c.d[0]);
+  if (plein)
+    glutSolidCube(c.d[0]);
+  else
+    glutWireCube(c.d[0]);
+}
+
+void quadriques(const ContexteGl& gl, const Command& c) {
+  GLUquadric* q = quadrique(gl, c.i[0]);
+  if (!q) return;
+  switch (c.op) {
+    case Op::QuadricNormals:
+      return gluQuadricNormals(q, GLenum(c.i[1]));
+    case Op::QuadricDrawStyle:
+      return gluQuadricDrawStyle(q, GLenum(c.i[1]));
+    case Op::QuadricOrientation:
+      return gluQuadricOrientation(q, GLenum(c.i[1]));
+    case Op::Sphere:
+      return gluSphere(q, c.d[0], c.i[1], c.i[2]);
+    case Op::Cylinder:
+      return gluCylinder(q, c.d[0], c.d[1], c.d[2], c.i[1], c.i[2]);
+    case Op::Disk:
+      return gluDisk(q, c.d[0], c.d[1], c.i[1], c.i[2]);
+    case Op::PartialDisk:
+      return gluPartialDisk(q, c.d[0], c.d[1], c.i[1], c.i[2], c.d[2], c.d[3]);
+    default:
+      return;
+  }
+}
+
+void un(const DrawList& liste, const Command& c, const ContexteGl& gl) {
+  const auto d = c.d;
+  const auto e = [&](int k) { return GLenum(c.i[k]); };
+  switch (c.op) {
+    case Op::Begin:
+      return glBegin(e(0));
+    case Op::End:
+      return glEnd();
+    case Op::Vertex:
+      return glVertex3d(d[0], d[1], d[2]);
+    case Op::Normal:
+      return glNormal3d(d[0], d[1], d[2]);
+    case Op::Color3:
+      return glColor3d(d[0], d[1], d[2]);
+    case Op::Color4:
+      return glColor4d(d[0], d[1], d[2], d[3]);
+    case Op::Material:
+      if (c.i[1] == GL_SHININESS) return glMaterialf(e(0), e(1), GLfloat(d[0]));
+      return glMaterialfv(e(0), e(1), f4(c).data());
+    case Op::Light:
+      return glLightfv(e(0), e(1), f4(c).data());
+    case Op::Enable:
+      return glEnable(e(0));
+    case Op::Disable:
+      return glDisable(e(0));
+    case Op::PolygonMode:
+      return glPolygonMode(e(0), e(1));
+    case Op::LineWidth:
+      return glLineWidth(GLfloat(d[0]));
+    case Op::PointSize:
+      return glPointSize(GLfloat(d[0]));
+    case Op::ShadeModel:
+      return glShadeModel(e(0));
+    case Op::BlendFunc:
+      return glBlendFunc(e(0), e(1));
+    case Op::DepthFunc:
+      return glDepthFunc(e(0));
+    case Op::DepthMask:
+      return glDepthMask(c.i[0] ? GL_TRUE : GL_FALSE);
+    case Op::Hint:
+      return glHint(e(0), e(1));
+    case Op::FogMode:
+      return glFogi(GL_FOG_MODE, c.i[0]);
+    case Op::Fog:
+      if (c.i[0] == GL_FOG_COLOR) return glFogfv(e(0), f4(c).data());
+      return glFogf(e(0), GLfloat(d[0]));
+    case Op::MatrixMode:
+      return glMatrixMode(e(0));
+    case Op::PushMatrix:
+      return glPushMatrix();
+    case Op::PopMatrix:
+      return glPopMatrix();
+    case Op::LoadIdentity:
+      return glLoadIdentity();
+    case Op::Translate:
+      return glTranslated(d[0], d[1], d[2]);
+    case Op::Rotate:
+      return glRotated(d[0], d[1], d[2], d[3]);
+    case Op::Scale:
+      return glScaled(d[0], d[1], d[2]);
+    case Op::MultMatrix:
+      return glMultMatrixd(liste.matrix(c).data());
+    case Op::ClipPlane:
+      return glClipPlane(e(0), d.data());
+    case Op::CallList:
+      return glCallList(c.list());
+    case Op::GlutSphere:
+      return sphereglut(gl, c);
+    case Op::GlutCube:
+      return cubeglut(gl, c);
+    case Op::Perspective:
+      return gluPerspective(d[0], d[1], d[2], d[3]);
+    case Op::LookAt:
+      return gluLookAt(d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7], d[8]);
+    case Op::Viewport:
+      return glViewport(c.i[0], c.i[1], c.i[2], c.i[3]);
+    case Op::ClearColor:
+      return glClearColor(GLfloat(d[0]), GLfloat(d[1]), GLfloat(d[2]), GLfloat(d[3]));
+    case Op::Clear:
+      return glClear(GLbitfield(c.i[0]));
+    default:
+      return quadriques(gl, c);
+  }
+}
+
+}  // namespace
+
+void executer(const DrawList& liste, const ContexteGl& gl) {
+  for (const Command& c : liste.commands()) un(liste, c, gl);
+}
+
+void compiler(unsigned id, const DrawList& liste, const ContexteGl& gl) {
+  if (id == 0) return;
+  glNewList(id, GL_COMPILE);
+  executer(liste, gl);
+  glEndList();
+}
+
+}  // namespace quadrel

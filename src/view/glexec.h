@@ -1,0 +1,25 @@
+// The one place that turns recorded DrawList commands into GL, GLU and GLUT calls, either
+// immediately (the frame) or inside glNewList/glEndList (the prepare methods).
+#pragma once
+
+#include <array>
+
+#include "view/drawlist.h"
+
+struct GLUquadric;
+
+namespace quadrel {
+
+// GL objects of the sheet's context that commands refer to by id.
+struct ContexteGl {
+  std::array<GLUquadric*, 4> quadriques{};  // by quadric id (kQuadPoint, kQuadCyl, kQuadCone)
+  GLUquadric* secours = nullptr;            // draws GLUT's shapes when GLUT is not usable
+  bool glut = false;                        // glutInit succeeded
+};
+
+void executer(const DrawList& liste, const ContexteGl& gl);
+
+// Runs `liste` into display list `id` (GL_COMPILE), replacing what it held.
+void compiler(unsigned id, const DrawList& liste, const ContexteGl& gl);
+
+}  // namespace quadrel

@@ -1,0 +1,17 @@
+# GL and Qt side of the view: the GL executor, the 3D glyph lists and the sheet.
+# The targets themselves are made in shell/gui.cmake, the last folder read, once every
+# folder has listed its files.
+find_package(Qt6 REQUIRED COMPONENTS Widgets OpenGL OpenGLWidgets Multimedia)
+find_package(OpenGL REQUIRED COMPONENTS OpenGL)
+find_package(GLUT REQUIRED)
+set(CMAKE_AUTOMOC ON)
+
+list(APPEND QUADREL_VIEW_SOURCES
+  view/glexec.cpp
+  view/glutgarde.cpp
+  view/glyphes.cpp
+  view/feuille.cpp
+  view/feuille_gl.cpp
+  view/feuille_souris.cpp
+  view/fenetres.cpp
+)

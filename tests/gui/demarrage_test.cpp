@@ -1,0 +1,67 @@
+// Start-up: the windows in place, the about box for 1.5 s, the number format, and a start
+// without the kolu/ and wav/ folders.
+#include "shell/demarrage.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "principal.h"
+#include "shell/aiderapide.h"
+#include "shell/apropos.h"
+#include "shell/curseurs.h"
+#include "shell/fond.h"
+#include "shell/outils.h"
+#include "shell/sons.h"
+
+class TestDemarrage : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Runs first: cursors are read once per process.
+  void sansKoluNiWav() {
+    QTemporaryDir vide;
+    const QString avant = QDir::currentPath();
+    auto app = demarrer(vide.path());
+    QVERIFY(QTest::qWaitForWindowExposed(app->fond.get()));
+    QCOMPARE(QDir::currentPath(), avant);  // missing folders leave it as it was
+    for (Role r : {Role::croix, Role::defaut, Role::sablier, Role::main, Role::fleche,
+                   Role::glisser, Role::aide})
+      QVERIFY(!curseurcharge(r));
+    QCOMPARE(app->Feuille->cursor().shape(), Qt::CrossCursor);
+    QVERIFY(app->Feuille->glok());
+    QVERIFY(app->Feuille->imagesdessinees() >= 1);
+    sons::jouer(QStringLiteral("click.wav"));  // silence, no fault
+    QTest::mouseClick(app->outils->boutons[6], Qt::LeftButton);
+    QTest::mouseClick(app->outils->boutons[10], Qt::RightButton);
+    QVERIFY(app->Aiderapide->isVisible());
+  }
+
+  void avecRessources() {
+    auto app = demarrer(QStringLiteral(QUADREL_RESOURCES));
+    QVERIFY(QTest::qWaitForWindowExposed(app->fond.get()));
+    QCOMPARE(QDir::current().dirName(), QStringLiteral("wav"));
+    QCOMPARE(QLocale().decimalPoint(), QStringLiteral("."));
+    QCOMPARE(QLocale().toString(1.5), QStringLiteral("1.5"));
+    QCOMPARE(app->fond->windowTitle(), QStringLiteral("Quadrel"));
+    QVERIFY(app->fond->isMaximized() || app->fond->isVisible());
+
+    TApropos* a = app->Apropos.get();
+    QVERIFY(a->isVisible());
+    const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
+    QVERIFY((a->geometry().center() - centre).manhattanLength() <= 2);
+    QCOMPARE(a->Label1->text(), QStringLiteral("Quadrel"));
+    QVERIFY(!a->Image1->pixmap().isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(!a->isVisible(), 3000);
+
+    QVERIFY(app->outils->isVisible());
+    QVERIFY(!app->Aiderapide->isVisible());
+    QCOMPARE(app->Feuille->cadre()->pos(), QPoint(0, 0));
+    QVERIFY(curseurcharge(Role::aide));
+    QCOMPARE(app->fond->zone->viewport()->cursor().shape(), Qt::BitmapCursor);
+  }
+};
+
+QUADREL_GUI_TEST_MAIN(TestDemarrage)
+#include "demarrage_test.moc"

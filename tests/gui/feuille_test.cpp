@@ -1,0 +1,133 @@
+// The sheet in the started program: what its first frame shows, the mouse wiring, a frame
+// that fails, and GL lists that survive a new context.
+#include <QMatrix4x4>
+#include <QMdiSubWindow>
+#include <memory>
+#include <stdexcept>
+
+#include "principal.h"
+#include "shell/demarrage.h"
+#include "shell/fond.h"
+
+namespace {
+
+bool sombre(QRgb p) {
+  return qRed(p) < 128 && qGreen(p) < 128 && qBlue(p) < 128;
+}
+
+// Whether a dark pixel lies within 3 px of where the scene point projects.
+bool sombrepres(const QImage& img, QSize exterieur, QVector3D point, float zoom) {
+  QMatrix4x4 pv;
+  pv.perspective(45, float(exterieur.width()) / exterieur.height(), 0.1f, 500);
+  pv.lookAt({10, 10, 10}, {0, 0, 0}, {0, 0, 1});
+  pv.scale(zoom);
+  const QVector3D ndc = pv.map(point);
+  // The viewport is the outer size, from the bottom-left corner of the drawing area.
+  const int x = int((ndc.x() + 1) / 2 * exterieur.width());
+  const int y = img.height() - 1 - int((ndc.y() + 1) / 2 * exterieur.height());
+  for (int dy = -3; dy <= 3; ++dy)
+    for (int dx = -3; dx <= 3; ++dx)
+      if (img.valid(x + dx, y + dy) && sombre(img.pixel(x + dx, y + dy))) return true;
+  return false;
+}
+
+}  // namespace
+
+class TestFeuille : public QObject {
+  Q_OBJECT
+  std::unique_ptr<Application> app_;
+  TFeuille* feuille() { return app_->Feuille; }
+
+  void verifierrepere() {
+    const QImage img = feuille()->image();
+    QVERIFY(!img.isNull());
+    QCOMPARE(QColor(img.pixel(5, 5)), QColor(Qt::white));
+    QCOMPARE(QColor(img.pixel(img.width() - 5, img.height() - 5)), QColor(Qt::white));
+    for (float x : {-2.5f, -1.5f, 1.5f, 2.5f, 3.5f})
+      QVERIFY2(sombrepres(img, feuille()->taille(), {x, 0, 0}, feuille()->scene.zoom),
+               qPrintable(QStringLiteral("x axis at %1").arg(x)));
+    // Away from the axes the sheet is blank.
+    QVERIFY(!sombrepres(img, feuille()->taille(), {2, -2, 0}, feuille()->scene.zoom));
+  }
+
+ private slots:
+  void initTestCase() {
+    app_ = demarrer(QStringLiteral(QUADREL_RESOURCES));
+    QVERIFY(QTest::qWaitForWindowExposed(app_->fond.get()));
+  }
+  void cleanupTestCase() { app_.reset(); }
+
+  void creeeEnHautAGauche() {
+    QVERIFY(feuille()->glok());
+    QVERIFY(feuille()->imagesdessinees() >= 1);
+    QCOMPARE(feuille()->cadre()->pos(), QPoint(0, 0));
+    QCOMPARE(feuille()->taille(), app_->fond->size() - QSize(180, 100));
+    QCOMPARE(feuille()->cadre()->size(), feuille()->taille());
+    QCOMPARE(feuille()->cadre()->windowTitle(), QStringLiteral("Feuille"));
+    QVERIFY(feuille()->scene.listeaxes != 0);
+    QVERIFY(feuille()->scene.basepolice != 0);
+  }
+
+  void premiereImage() { verifierrepere(); }
+
+  void sourisTourneZoomeEtRevient() {
+    const int avant = feuille()->imagesdessinees();
+    QTest::mousePress(feuille(), Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(feuille(), QPoint(110, 100));
+    QTRY_COMPARE(feuille()->scene.rotz, -5.f);
+    QVERIFY(feuille()->imagesdessinees() > avant);
+    QTest::mouseRelease(feuille(), Qt::LeftButton, {}, QPoint(110, 100));
+    QCOMPARE(feuille()->scene.modesouris, 0);
+    QWheelEvent roue(QPointF(50, 50), feuille()->mapToGlobal(QPointF(50, 50)), {}, {0, 120},
+                     Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(feuille(), &roue);
+    QCOMPARE(feuille()->scene.zoom, 0.75f * 0.9f);
+    QTest::mouseClick(feuille(), Qt::MiddleButton, {}, QPoint(50, 50));
+    QCOMPARE(feuille()->scene.rotz, 0.f);
+    QCOMPARE(feuille()->scene.zoom, 0.75f);
+    verifierrepere();
+  }
+
+  // A hook that throws ends the frame, never the program: the busy flag and the cursor
+  // are released, and a nested request during a frame is dropped.
+  void imageQuiEchoue() {
+    quadrel::Scene& s = feuille()->scene;
+    int appels = 0;
+    feuille()->crochets.appelplan = [&](quadrel::Scene&) {
+      ++appels;
+      feuille()->FormPaint();  // dropped: a frame is being drawn
+      throw std::runtime_error("section");
+    };
+    s.choixsectionVisible = true;
+    const int avant = feuille()->imagesdessinees();
+    feuille()->FormPaint();
+    QCOMPARE(appels, 1);
+    QVERIFY(!s.dessinencours);
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    QCOMPARE(feuille()->imagesdessinees(), avant);
+    s.choixsectionVisible = false;
+    feuille()->crochets.appelplan = nullptr;
+    feuille()->FormPaint();
+    QCOMPARE(feuille()->imagesdessinees(), avant + 1);
+  }
+
+  // Qt gives a GL widget a new context when it changes top-level window; the lists come
+  // back from the scene. Last: the sheet leaves the main window for good.
+  void nouveauContexte() {
+    QWidget autre;
+    autre.resize(feuille()->size());
+    feuille()->setParent(&autre);
+    feuille()->move(0, 0);
+    autre.show();
+    feuille()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&autre));
+    feuille()->FormPaint();
+    QVERIFY(feuille()->glok());
+    QVERIFY(feuille()->scene.listeaxes != 0);
+    verifierrepere();
+    delete feuille();
+  }
+};
+
+QUADREL_GUI_TEST_MAIN(TestFeuille)
+#include "feuille_test.moc"

@@ -23,7 +23,7 @@ extended stepLignesY(const Scene& s);  // pasx
 
 // Most steps the x lines (and, apart, the y lines) may walk in all. Tiny graduations would
 // otherwise ask for tens of millions of segments.
-inline constexpr long kMaxPasMarche = 500000;
+inline constexpr long kMaxPasMarche = 250000;
 
 // Contents of the three lists. nullopt when the formula does not compile or the formula
 // field is not accepted: the lists keep what they held. Leaves pasx and pasy at the steps

@@ -63,6 +63,9 @@ std::unique_ptr<Application> demarrer(const QString& dossier) {
 
   a->Feuille = new TFeuille(a->scene, a->fond->zone, a->fond->size());
   f.Feuille = a->Feuille;
+  // A GL widget makes Qt remake the main window's native window, which then covers the
+  // about box where no window manager keeps it on top.
+  a->Apropos->raise();
 
   a->Aiderapide = std::make_unique<TAiderapide>();
   f.Aiderapide = a->Aiderapide.get();

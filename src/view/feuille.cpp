@@ -31,6 +31,9 @@ TFeuille::TFeuille(quadrel::Scene& s, QMdiArea* zone, QSize fond) : scene(s) {
   taille_ = QSize(t.width, t.height);
   setWindowTitle(QStringLiteral("Feuille"));
   setAccessibleName(QStringLiteral("Feuille"));
+  // FormPaint draws outside Qt's paint cycle; the frame must still be there when Qt
+  // composes the window.
+  setUpdateBehavior(QOpenGLWidget::PartialUpdate);
   poser(this, Role::croix);
 
   // Frame and view defaults, before anything is built.

@@ -3,6 +3,7 @@
 #include "shell/demarrage.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <memory>
@@ -60,6 +61,14 @@ class TestDemarrage : public QObject {
     QCOMPARE(app->Feuille->cadre()->pos(), QPoint(0, 0));
     QVERIFY(curseurcharge(Role::aide));
     QCOMPARE(app->fond->zone->viewport()->cursor().shape(), Qt::BitmapCursor);
+
+    // Closing the main window says goodbye and lets the sound start before the end.
+    sons::viderjournal();
+    QElapsedTimer fermeture;
+    fermeture.start();
+    QVERIFY(app->fond->close());
+    QVERIFY(fermeture.elapsed() >= 500);
+    QCOMPARE(sons::journal(), QStringList{QStringLiteral("fin.wav")});
   }
 };
 

@@ -48,6 +48,10 @@ class TFeuille : public QOpenGLWidget {
   // that a new GL context gets the same lists back. Needs no current context.
   void compiler(Liste liste, quadrel::DrawList commandes);
   void prepareaxe();
+  // The surface and its level lines, from the function dialog's formula (defined with the
+  // surface dialogs).
+  void preparesurface();
+  void preparelignes();
 
   // Draws a frame now; returns at once when a frame is already being drawn.
   void FormPaint();

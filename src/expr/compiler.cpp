@@ -183,21 +183,27 @@ class Analyser {
     return depth_[start + length] == depth_[start] && dip_[start] > start + length;
   }
 
-  Analysis leaf(int start, int length, Form form, std::uint8_t code, int index) const {
+  static Analysis rejected() {
+    Analysis a;
+    a.state = Analysis::Rejected;
+    return a;
+  }
+
+  static Analysis accepted(Form form, std::uint8_t code, int start, int length, int aux = 0,
+                           int precedence = 0) {
     Analysis a;
     a.state = Analysis::Accepted;
     a.form = form;
     a.code = code;
-    a.aux = static_cast<std::uint8_t>(index);
+    a.precedence = static_cast<std::uint8_t>(precedence);
+    a.aux = static_cast<std::uint8_t>(aux);
     a.coreStart = static_cast<std::uint8_t>(start);
     a.coreLength = static_cast<std::uint8_t>(length);
     return a;
   }
 
   Analysis classify(int start, int length) {
-    Analysis rejected;
-    rejected.state = Analysis::Rejected;
-    if (length <= 0 || !balanced(start, length)) return rejected;
+    if (length <= 0 || !balanced(start, length)) return rejected();
     const std::string_view range = text_.substr(start, length);
 
     if (length >= 3 && range.front() == '(' && range.back() == ')') {
@@ -207,18 +213,17 @@ class Analyser {
         return inside;
       }
     }
-    if (parseNumberLiteral(range)) return leaf(start, length, Form::Number, 1, 0);
+    if (parseNumberLiteral(range)) return accepted(Form::Number, 1, start, length);
     if (length == 1) {
       const auto v = variables_.find(range[0]);
-      if (v != std::string_view::npos) return leaf(start, 1, Form::Variable, 0, int(v));
+      if (v != std::string_view::npos) return accepted(Form::Variable, 0, start, 1, int(v));
       const auto p = parameters_.find(range[0]);
-      if (p != std::string_view::npos) return leaf(start, 1, Form::Parameter, 2, int(p));
+      if (p != std::string_view::npos) return accepted(Form::Parameter, 2, start, 1, int(p));
     }
     if (Analysis a = infix(start, length); a.state == Analysis::Accepted) return a;
     if (Analysis a = unaryMinus(start, length); a.state == Analysis::Accepted) return a;
     if (Analysis a = unaryFunction(start, length); a.state == Analysis::Accepted) return a;
-    if (Analysis a = binaryFunction(start, length); a.state == Analysis::Accepted) return a;
-    return rejected;
+    return binaryFunction(start, length);
   }
 
   static bool isOperand(const Analysis& a) {
@@ -245,8 +250,6 @@ class Analyser {
   }
 
   Analysis infix(int start, int length) {
-    Analysis a;
-    a.state = Analysis::Rejected;
     for (int i = start; i < start + length; ++i) {
       const int p = precedenceOf(text_[i]);
       if (p == 0) continue;
@@ -255,16 +258,11 @@ class Analyser {
       if (leftLength == 0 || rightLength == 0) continue;
       if (!acceptableLeft(start, leftLength, p) || !acceptableRight(i + 1, rightLength, p))
         continue;
-      a.state = Analysis::Accepted;
-      a.form = Form::Infix;
-      a.precedence = static_cast<std::uint8_t>(p);
-      a.aux = static_cast<std::uint8_t>(i);
-      a.coreStart = static_cast<std::uint8_t>(start);
-      a.coreLength = static_cast<std::uint8_t>(length);
-      a.code = text_[i] == '^' ? powerCode(i + 1, rightLength) : infixCode(text_[i]);
-      return a;
+      const std::uint8_t code =
+          text_[i] == '^' ? powerCode(i + 1, rightLength) : infixCode(text_[i]);
+      return accepted(Form::Infix, code, start, length, i, p);
     }
-    return a;
+    return rejected();
   }
 
   // An integral constant exponent, written bare or in one pair of parentheses, gets a
@@ -282,23 +280,14 @@ class Analyser {
   }
 
   Analysis unaryMinus(int start, int length) {
-    Analysis a;
-    a.state = Analysis::Rejected;
-    if (length < 2 || text_[start] != '-') return a;
+    if (length < 2 || text_[start] != '-') return rejected();
     const Analysis& rest = analyse(start + 1, length - 1);
-    if (rest.state != Analysis::Accepted) return a;
-    if (!isOperand(rest) && !(rest.form == Form::Infix && rest.precedence > 1)) return a;
-    a.state = Analysis::Accepted;
-    a.form = Form::UnaryMinus;
-    a.code = 4;
-    a.coreStart = static_cast<std::uint8_t>(start);
-    a.coreLength = static_cast<std::uint8_t>(length);
-    return a;
+    if (rest.state != Analysis::Accepted) return rejected();
+    if (!isOperand(rest) && !(rest.form == Form::Infix && rest.precedence > 1)) return rejected();
+    return accepted(Form::UnaryMinus, 4, start, length);
   }
 
   Analysis unaryFunction(int start, int length) {
-    Analysis a;
-    a.state = Analysis::Rejected;
     const std::string_view range = text_.substr(start, length);
     for (const auto& f : kUnaryFunctions) {
       const int name = static_cast<int>(f.name.size());
@@ -306,22 +295,14 @@ class Analyser {
       const Analysis& rest = analyse(start + name, length - name);
       if (rest.state != Analysis::Accepted || !rest.parenthesised) continue;
       // "Parenthesised" peels every pair; the operand is the inside of the first.
-      if (range[name] != '(' || range.back() != ')') continue;
-      a.state = Analysis::Accepted;
-      a.form = Form::UnaryFunction;
-      a.code = f.code;
-      a.coreStart = static_cast<std::uint8_t>(start);
-      a.coreLength = static_cast<std::uint8_t>(length);
-      return a;
+      return accepted(Form::UnaryFunction, f.code, start, length);
     }
-    return a;
+    return rejected();
   }
 
   Analysis binaryFunction(int start, int length) {
-    Analysis a;
-    a.state = Analysis::Rejected;
     const std::string_view range = text_.substr(start, length);
-    if (range.back() != ')') return a;
+    if (range.back() != ')') return rejected();
     for (const auto& f : kBinaryFunctions) {
       const int name = static_cast<int>(f.name.size());
       if (length < name + 4 || !range.starts_with(f.name) || range[name] != '(') continue;
@@ -333,17 +314,10 @@ class Analyser {
         const int secondLength = last - comma;
         if (analyse(first, firstLength).state != Analysis::Accepted) continue;
         if (analyse(comma + 1, secondLength).state != Analysis::Accepted) continue;
-        a.state = Analysis::Accepted;
-        a.form = Form::BinaryFunction;
-        a.code = f.code;
-        a.precedence = static_cast<std::uint8_t>(name);
-        a.aux = static_cast<std::uint8_t>(comma);
-        a.coreStart = static_cast<std::uint8_t>(start);
-        a.coreLength = static_cast<std::uint8_t>(length);
-        return a;
+        return accepted(Form::BinaryFunction, f.code, start, length, comma, name);
       }
     }
-    return a;
+    return rejected();
   }
 
   std::string_view text_;

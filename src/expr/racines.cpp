@@ -65,45 +65,40 @@ class RootSearch {
     if (L * K > 0 && M * K > 0) p = q;
   }
 
-  void signChange(extended p, extended q) {
-    const extended f1 = F(p), f2 = F(q);
-    if (f1 == S || f2 == S || !(f1 * f2 <= 0) || !(std::fabs(f1) < 10) || !(std::fabs(f2) < 10))
+  // Scans 1 and 2 bisect on the values of F, or of its derivative, by the same rule; they
+  // differ in what brackets an interval, in when to stop and in how close to 0 F must be.
+  struct Bisection {
+    extended (RootSearch::*value)(extended);
+    extended bound;     // |value| below this at both ends to bracket
+    double stopUnit;    // F(mid) rounding to 0 at this unit ends the search
+    double recordUnit;  // ... and at this one records mid
+    int maxIterations;
+  };
+
+  void bisect(extended p, extended q, const Bisection& b) {
+    const extended v1 = (this->*b.value)(p), v2 = (this->*b.value)(q);
+    if (v1 == S || v2 == S || !(v1 * v2 <= 0) || !(std::fabs(v1) < b.bound) ||
+        !(std::fabs(v2) < b.bound))
       return;
     int iterations = 0;
     extended mid, fm;
     for (;;) {
-      const extended L = F(p), M = F(q), K = F((p + q) / 2);
+      const extended L = (this->*b.value)(p), M = (this->*b.value)(q),
+                     K = (this->*b.value)((p + q) / 2);
       const bool undefined = L == S || M == S || K == S;
       if (!undefined) narrow(p, q, L, M, K);
       ++iterations;
       mid = (p + q) / 2;
       fm = F(mid);
-      if (iterations > 400 || roundsToZero(p - q, 1e-12) || roundsToZero(fm, 1e-9) ||
-          std::fabs(fm) > 15 || undefined)
+      if (iterations > b.maxIterations || roundsToZero(p - q, 1e-12) ||
+          roundsToZero(fm, b.stopUnit) || std::fabs(fm) > 15 || undefined)
         break;
     }
-    if (roundsToZero(fm, 1e-5)) record(mid);
+    if (roundsToZero(fm, b.recordUnit)) record(mid);
   }
 
-  void tangentZero(extended p, extended q) {
-    const extended d1 = D(p), d2 = D(q);
-    if (d1 == S || d2 == S || !(d1 * d2 <= 0) || !(std::fabs(d1) < 15) || !(std::fabs(d2) < 15))
-      return;
-    int iterations = 0;
-    extended mid, fm;
-    for (;;) {
-      const extended L = D(p), M = D(q), K = D((p + q) / 2);
-      const bool undefined = L == S || M == S || K == S;
-      if (!undefined) narrow(p, q, L, M, K);
-      ++iterations;
-      mid = (p + q) / 2;
-      fm = F(mid);
-      if (iterations >= 400 || roundsToZero(p - q, 1e-12) || roundsToZero(fm, 1e-8) ||
-          std::fabs(fm) > 15 || undefined)
-        break;
-    }
-    if (roundsToZero(fm, 1e-4)) record(mid);
-  }
+  void signChange(extended p, extended q) { bisect(p, q, {&RootSearch::F, 10, 1e-9, 1e-5, 400}); }
+  void tangentZero(extended p, extended q) { bisect(p, q, {&RootSearch::D, 15, 1e-8, 1e-4, 399}); }
 
   void domainBorder(extended p, extended q) {
     if ((F(p) == S) == (F(q) == S)) return;

@@ -54,15 +54,6 @@ TEST(TExpress, ParametersAreEulerAndZeros) {
   EXPECT_EQ(e.Evaluate(1, 2, 3), 0);
 }
 
-TEST(TExpress, ErrorValueAndFlagThenRecovery) {
-  TExpress e;
-  e.setExpression("1/x");
-  EXPECT_EQ(e.Evaluate(0, 0, 0), valeurerreur);
-  EXPECT_TRUE(erreurcalcul);
-  EXPECT_EQ(e.Evaluate(2, 0, 0), 0.5L);
-  EXPECT_FALSE(erreurcalcul);
-}
-
 TEST(TExpress, TwoComponentsKeepTheirOwnPrograms) {
   TExpress a, b;
   a.setExpression("x+1");

@@ -70,8 +70,9 @@ std::unique_ptr<Application> demarrer(const QString& dossier) {
   a->Aiderapide = std::make_unique<TAiderapide>();
   f.Aiderapide = a->Aiderapide.get();
 
-  a->fond->enfant(a->outils, false)->setFixedSize(a->fond->enfant(a->outils, false)->sizeHint());
-  cadre(a->outils)->show();
+  QMdiSubWindow* palette = a->fond->enfant(a->outils, false);
+  palette->setFixedSize(palette->sizeHint());
+  palette->show();
   a->outils->show();
   a->outils->FormShow();
   return a;

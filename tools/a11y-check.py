@@ -1,0 +1,61 @@
+#!/usr/bin/python3
+"""Finds Quadrel's palette through AT-SPI, as a screen reader would, checks that every
+button has its name, and presses "Aide" to see the help popup's text appear.
+Run by scripts/check-a11y inside its own D-Bus session and X server."""
+import sys
+import time
+
+import pyatspi
+
+NOMS = ["Repere", "Visuel", "Fonction", "Quadriques", "Section_plane", "Point", "Export",
+        "Videoprojecteur", "A_propos", "Weblien", "Aide", "Quitter"]
+
+
+def application():
+    for _ in range(100):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name.lower() == "quadrel":
+                return app
+        time.sleep(0.2)
+    sys.exit("a11y: Quadrel not found on the AT-SPI bus")
+
+
+def tous(racine):
+    pile = [racine]
+    while pile:
+        n = pile.pop()
+        yield n
+        try:
+            pile.extend(c for c in n if c is not None)
+        except Exception:
+            pass
+
+
+def main():
+    app = application()
+    time.sleep(1.0)
+    boutons = {n.name: n for n in tous(app)
+               if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and n.name in NOMS}
+    manquants = [n for n in NOMS if n not in boutons]
+    if manquants:
+        sys.exit("a11y: buttons without their name: %s" % ", ".join(manquants))
+    print("a11y: the twelve palette buttons are found by name")
+    action = boutons["Aide"].queryAction()
+    action.doAction(0)
+    attendu = "Cliquez avec le bouton de droite"
+    for _ in range(25):
+        time.sleep(0.2)
+        for n in tous(app):
+            if n.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_PARAGRAPH):
+                try:
+                    t = n.queryText().getText(0, -1)
+                except Exception:
+                    continue
+                if attendu in t:
+                    print("a11y: pressing Aide shows: %s" % t)
+                    return
+    sys.exit("a11y: pressing Aide showed no help text")
+
+
+if __name__ == "__main__":
+    main()

@@ -42,7 +42,6 @@ void creerfond(Application& a, const QString& dossier) {
 
 std::unique_ptr<Application> demarrer(const QString& dossier) {
   QGuiApplication::setApplicationName(QStringLiteral("Quadrel"));
-  QGuiApplication::setApplicationDisplayName(QStringLiteral("Quadrel"));
   quadrel::substituerpolices();
   auto a = std::make_unique<Application>();
   creerfond(*a, dossier);

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <clocale>
 
 #include "shell/cahier.h"
 #include "shell/curseurs.h"
@@ -57,8 +58,10 @@ void Tfond::FormCreate() {
   poser(zone->viewport(), Role::fleche);
   QDir::setCurrent(dossier + QStringLiteral("/wav"));
   sons::precharger();
-  // Numbers are read and written with "." whatever the user's locale.
+  // Numbers are read and written with "." whatever the user's locale: Qt's conversions,
+  // and the C library's, which QApplication has set from the environment.
   QLocale::setDefault(QLocale::c());
+  std::setlocale(LC_NUMERIC, "C");
 }
 
 void Tfond::FormMouseMove() {

@@ -49,6 +49,7 @@ QCursor versqt(const fichiercurseur::Image& img) {
 }
 
 bool lirefichier(const QString& chemin, Forme& forme) {
+  forme = Forme{};
   QFile f(chemin);
   if (f.size() > qint64(fichiercurseur::kTailleMax) || !f.open(QIODevice::ReadOnly)) return false;
   const QByteArray octets = f.readAll();
@@ -81,16 +82,21 @@ int chargercurseurs(const QString& dossier) {
   int lus = 0;
   for (int r = 0; r < kRoles; ++r)
     lus += lirefichier(dossier + QLatin1Char('/') + QLatin1String(fichiers[r]), etat().formes[r]);
-  const Forme& aide = etat().formes[int(Role::aide)];
-  if (aide.fichier.sequence.size() > 1 && QCoreApplication::instance()) {
-    auto*& m = etat().minuterie;
-    if (!m) {
-      m = new QTimer(QCoreApplication::instance());
-      m->setSingleShot(true);
-      QObject::connect(m, &QTimer::timeout, avancer);
-    }
-    m->start(aide.fichier.durees[0] * 1000 / 60);
+  if (!QCoreApplication::instance()) return lus;
+  auto*& m = etat().minuterie;
+  if (!m) {
+    m = new QTimer(QCoreApplication::instance());
+    m->setSingleShot(true);
+    QObject::connect(m, &QTimer::timeout, avancer);
+    // Pixmaps must not outlive the application.
+    QObject::connect(m, &QObject::destroyed, [] {
+      etat().minuterie = nullptr;
+      etat().animes.clear();
+      etat().formes = {};
+    });
   }
+  const Forme& aide = etat().formes[int(Role::aide)];
+  if (aide.fichier.sequence.size() > 1) m->start(aide.fichier.durees[0] * 1000 / 60);
   return lus;
 }
 

@@ -16,13 +16,16 @@ QStringList& demandes() {
 }
 
 // One effect per file, kept for the run: loading is the slow part.
+// Effects belong to the application and go with it.
+QHash<QString, QSoundEffect*> effets;
+
 QSoundEffect* effet(const QString& chemin) {
-  static QHash<QString, QSoundEffect*> effets;
   auto it = effets.find(chemin);
   if (it != effets.end()) return *it;
   auto* e = new QSoundEffect(QCoreApplication::instance());
   e->setSource(QUrl::fromLocalFile(chemin));
   effets.insert(chemin, e);
+  QObject::connect(e, &QObject::destroyed, [chemin] { effets.remove(chemin); });
   return e;
 }
 

@@ -1,0 +1,273 @@
+#include "surfaces/optionrepere.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "matutil.h"
+#include "shell/curseurs.h"
+#include "shell/sons.h"
+#include "surfaces/champ.h"
+#include "surfaces/texte_nombre.h"
+#include "view/fenetres.h"
+#include "view/feuille.h"
+
+namespace {
+
+using quadrel::Scene;
+
+// By tab order: lower bound, upper bound, graduation of x, then of y, then of z.
+extended Scene::*const kValeurs[9] = {&Scene::xmin, &Scene::xmax, &Scene::gradx,
+                                      &Scene::ymin, &Scene::ymax, &Scene::grady,
+                                      &Scene::zmin, &Scene::zmax, &Scene::gradz};
+const char* const kNoms[9] = {"Edit1", "Edit2", "Edit7", "Edit3", "Edit4",
+                              "edit8", "Edit5", "Edit6", "Edit9"};
+const char* const kEtiquettes[9] = {"Xmin ", "Xmax", "Graduation en x",
+                                    "Ymin",  "Ymax", "Graduation en y",
+                                    "Zmin",  "Zmax", "Graduation en z"};
+const char kChiffres[] = "-0.123456789";
+
+// Each axis is a block of two rows: the bounds side by side, the graduation below.
+QRect placeetiquette(int ordre) {
+  const int haut = 12 + (ordre / 3) * 70;
+  switch (ordre % 3) {
+    case 0:
+      return {10, haut, 40, 24};
+    case 1:
+      return {190, haut, 45, 24};
+    default:
+      return {10, haut + 30, 125, 24};
+  }
+}
+
+QRect placechamp(int ordre) {
+  const QRect e = placeetiquette(ordre);
+  return {e.right() + 1, e.top(), 100, 24};
+}
+
+}  // namespace
+
+Toptionrepere::Toptionrepere(quadrel::Scene& s, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint |
+                          Qt::WindowMinimizeButtonHint),
+      scene(s) {
+  setObjectName(QStringLiteral("optionrepere"));
+  setWindowTitle(QStringLiteral("Repère"));
+  setAccessibleName(QStringLiteral("Repère"));
+  setFixedSize(sizeHint());
+  for (int k = 0; k < 9; ++k) {
+    auto* l = new QLabel(QString::fromUtf8(kEtiquettes[k]), this);
+    l->setGeometry(placeetiquette(k));
+    auto* e = new QLineEdit(this);
+    e->setObjectName(QLatin1String(kNoms[k]));
+    e->setAccessibleName(l->text());
+    e->setGeometry(placechamp(k));
+    // Right click shows help; text only arrives through the key filter.
+    e->setContextMenuPolicy(Qt::NoContextMenu);
+    e->setAcceptDrops(false);
+    e->installEventFilter(this);
+    connect(e, &QLineEdit::textEdited, this, [e] { champ::colorer(e, champ::bleu); });
+    l->setBuddy(e);
+    etiquettes[k] = l;
+    champs[k] = e;
+  }
+  reperetype1 = new QRadioButton(QStringLiteral("Voir les axes du repère."), this);
+  reperetype2 = new QRadioButton(QStringLiteral("Quadriller le repère."), this);
+  maskrepere = new QRadioButton(QStringLiteral("Masquer le repère."), this);
+  Go = new QPushButton(QStringLiteral("Go"), this);
+  Go->setObjectName(QStringLiteral("Go"));
+  Go->setAccessibleName(QStringLiteral("Go"));
+  Go->setGeometry(270, 226, 70, 50);
+  Go->setMouseTracking(true);
+  Go->setAutoDefault(false);
+  poser(Go, Role::main);
+  connect(Go, &QPushButton::clicked, this, &Toptionrepere::GoClick);
+  Go->installEventFilter(this);
+  int haut = 216;
+  for (QRadioButton* r : {reperetype1, reperetype2, maskrepere}) {
+    r->setObjectName(r == maskrepere    ? QStringLiteral("maskrepere")
+                     : r == reperetype1 ? QStringLiteral("reperetype1")
+                                        : QStringLiteral("reperetype2"));
+    r->setAccessibleName(r->text());
+    r->setGeometry(10, haut, 240, 24);
+    haut += 26;
+    poser(r, Role::main);
+    r->installEventFilter(this);
+    connect(r, &QRadioButton::clicked, this, &Toptionrepere::reperetype1Click);
+  }
+  switch (s.typerepere) {
+    case quadrel::TypeRepere::axes:
+      reperetype1->setChecked(true);
+      break;
+    case quadrel::TypeRepere::grille:
+      reperetype2->setChecked(true);
+      break;
+    case quadrel::TypeRepere::masque:
+      maskrepere->setChecked(true);
+      break;
+  }
+  QWidget* ordre[] = {champs[0],   champs[1], champs[2], champs[3], champs[4],
+                      champs[5],   champs[6], champs[7], champs[8], reperetype1,
+                      reperetype2, Go,        maskrepere};
+  for (std::size_t k = 1; k < std::size(ordre); ++k) setTabOrder(ordre[k - 1], ordre[k]);
+  FormCreate();
+}
+
+const QString& Toptionrepere::texteaide() {
+  static const QString t = QStringLiteral(
+      "Entrez ici les dimensions et le style du repère. Plus il est \"vaste\" plus le temps de "
+      "calcul sera important. Pour afficher une quadrique, il est impératif que les graduations "
+      "soient les mêmes sur chaque axe.");
+  return t;
+}
+
+// Every number of the program is read and written with a point.
+void Toptionrepere::FormCreate() {
+  QLocale::setDefault(QLocale::c());
+}
+
+extended& Toptionrepere::valeur(int ordre) {
+  return scene.*kValeurs[ordre];
+}
+
+bool Toptionrepere::change() const {
+  for (int k = 0; k < 9; ++k)
+    if (scene.*kValeurs[k] != reperesauve[k]) return true;
+  return false;
+}
+
+// Right edge of the screen, 40 px below the top of the sheet.
+void Toptionrepere::FormShow() {
+  QWidget* c = cadre(this);
+  if (c != this && c->parentWidget()) {
+    const int largeur = c->parentWidget()->width();
+    const int l = c->sizeHint().width();
+    QWidget* f = fenetres().Feuille ? cadre(fenetres().Feuille) : nullptr;
+    c->move(largeur - l - 10, (f ? f->y() : 0) + 40);
+  }
+  for (int k = 0; k < 9; ++k) {
+    champs[k]->setText(champ::depuislatin1(quadrel::texteNombre(valeur(k))));
+    reperesauve[k] = valeur(k);
+  }
+  champs[0]->setFocus();
+}
+
+void Toptionrepere::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  if (!e->spontaneous()) FormShow();
+}
+
+bool Toptionrepere::Edit1KeyPress(int ordre, char16_t cle) {
+  const bool chiffre = cle != 0 && cle < 128 && std::strchr(kChiffres, char(cle));
+  if (!chiffre && cle != champ::kEntree && cle != champ::kRetour) return false;
+  champ::colorer(champs[ordre], champ::bleu);
+  if (cle == champ::kEntree) {
+    valider(ordre);
+    return false;  // Enter types nothing
+  }
+  return true;
+}
+
+// A value is kept only when it leaves the origin inside the box and the graduation below
+// the box's width, against the other bound as it stands now.
+void Toptionrepere::valider(int ordre) {
+  QLineEdit* e = champs[ordre];
+  bool erreur = false;
+  const extended v = valeurformule(champ::latin1(e->text()), erreur);
+  if (erreur) return;
+  champ::colorer(e, champ::noir);
+  const int axe = ordre / 3 * 3;
+  const extended bas = valeur(axe), haut = valeur(axe + 1);
+  bool ok = false;
+  switch (ordre % 3) {
+    case 0:
+      ok = v <= 0 && v < haut;
+      break;
+    case 1:
+      ok = v >= 0 && v > bas;
+      break;
+    default:
+      ok = v > 0 && v < std::fabs(haut - bas);
+      break;
+  }
+  if (!ok) {
+    champ::colorer(e, champ::rouge);
+    return;
+  }
+  valeur(ordre) = v;
+  if (ordre == 8)
+    Go->setFocus();
+  else
+    champs[ordre + 1]->setFocus();
+}
+
+void Toptionrepere::rebatir(bool pyramide) {
+  TFeuille* f = fenetres().Feuille;
+  if (!f) return;
+  f->prepareaxe();
+  if (pyramide && preparepyr) preparepyr();
+  f->preparelignes();
+  f->preparesurface();
+  f->FormPaint();
+}
+
+void Toptionrepere::GoClick() {
+  sons::jouer(QStringLiteral("click.wav"));
+  if (!change()) return;
+  rebatir(true);
+  for (int k = 0; k < 9; ++k) reperesauve[k] = valeur(k);
+}
+
+// The pyramid is not rebuilt on this path; the copy is retaken at the next show.
+void Toptionrepere::FormClose() {
+  if (change()) rebatir(false);
+  if (fenetres().fermer)
+    fenetres().fermer(this);
+  else
+    hide();
+}
+
+void Toptionrepere::closeEvent(QCloseEvent* e) {
+  FormClose();
+  // Hidden, never destroyed: the child window that holds it must not go either.
+  e->ignore();
+}
+
+void Toptionrepere::reperetype1Click() {
+  sons::jouer(QStringLiteral("click.wav"));
+  scene.typerepere = reperetype1->isChecked()   ? quadrel::TypeRepere::axes
+                     : reperetype2->isChecked() ? quadrel::TypeRepere::grille
+                                                : quadrel::TypeRepere::masque;
+  if (TFeuille* f = fenetres().Feuille) {
+    f->prepareaxe();
+    f->FormPaint();
+  }
+}
+
+void Toptionrepere::Edit9MouseDown(Qt::MouseButton bouton) {
+  if (bouton == Qt::RightButton) champ::aide(texteaide());
+}
+
+void Toptionrepere::mousePressEvent(QMouseEvent* e) {
+  Edit9MouseDown(e->button());
+  QWidget::mousePressEvent(e);
+}
+
+bool Toptionrepere::eventFilter(QObject* o, QEvent* e) {
+  if (e->type() == QEvent::MouseButtonPress) {
+    Edit9MouseDown(static_cast<QMouseEvent*>(e)->button());
+  } else if (o == Go && (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter)) {
+    Go->setFocus();
+  } else if (e->type() == QEvent::KeyPress) {
+    const auto it = std::find(champs.begin(), champs.end(), o);
+    if (it != champs.end()) {
+      const char16_t c = champ::caractere(static_cast<QKeyEvent*>(e));
+      if (c != 0 && !Edit1KeyPress(int(it - champs.begin()), c)) return true;
+    }
+  }
+  return QWidget::eventFilter(o, e);
+}

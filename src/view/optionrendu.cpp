@@ -1,0 +1,284 @@
+#include "view/optionrendu.h"
+
+#include <QCloseEvent>
+#include <QHash>
+#include <QMouseEvent>
+
+#include "shell/aiderapide.h"
+#include "shell/curseurs.h"
+#include "shell/sons.h"
+#include "view/fenetres.h"
+#include "view/feuille.h"
+
+namespace {
+
+using quadrel::Scene;
+
+const QColor kCreme(255, 251, 240);
+constexpr int kPremiere = 32, kEcart = 24;
+
+void clic() {
+  sons::jouer(QStringLiteral("click.wav"));
+}
+
+}  // namespace
+
+Toptionrendu::Toptionrendu(quadrel::Scene& s, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      scene(s) {
+  setObjectName(QStringLiteral("optionrendu"));
+  setWindowTitle(QStringLiteral("Visuel"));
+  setAccessibleName(QStringLiteral("Visuel"));
+  QPalette p = palette();
+  p.setColor(QPalette::Window, kCreme);
+  setPalette(p);
+  setAutoFillBackground(true);
+
+  const char* const titres[4] = {"      Rendu ", "      Surfaces", "      Transparence",
+                                 "      Sections"};
+  QFont titre(QStringLiteral("Comic Sans MS"));
+  titre.setPixelSize(16);
+  for (int g = 0; g < 4; ++g) {
+    auto* b = new QGroupBox(QString::fromLatin1(titres[g]), this);
+    b->setObjectName(QStringLiteral("GroupBox%1").arg(g + 1));
+    b->setAccessibleName(b->title().trimmed());
+    b->setFont(titre);
+    b->setGeometry(0, 0, kLargeur, kDeplie[g]);
+    auto* bouton = new QPushButton(QStringLiteral("+"), b);
+    bouton->setObjectName(QStringLiteral("plus%1").arg(g + 1));
+    bouton->setAccessibleName(bouton->text());
+    bouton->setAccessibleDescription(b->accessibleName());
+    bouton->setGeometry(0, 0, 25, 25);
+    bouton->setAutoDefault(false);
+    poser(bouton, Role::main);
+    connect(bouton, &QPushButton::clicked, this, [this, g] { plus1Click(g); });
+    groupes[g] = b;
+    plus[g] = bouton;
+  }
+  using S = Scene;
+  eclairage = boite(groupes[0], 0, "eclairage", QStringLiteral("Activer l'éclairage des surfaces."),
+                    &S::eclairage);
+  aliasing = boite(groupes[0], 1, "aliasing", QStringLiteral("Activer l'antialiasing des lignes."),
+                   &S::aliasing);
+  brouillard =
+      boite(groupes[0], 2, "brouillard", QStringLiteral("Activer le brouillard."), &S::brouillard);
+  rendu3d = boite(groupes[1], 0, "rendu3d", QStringLiteral("Tracer les surface en couleur."),
+                  &S::rendu3d);
+  foncblanc = boite(groupes[1], 1, "foncblanc", QStringLiteral("Tracer les surfaces en blanc."),
+                    &S::foncblanc);
+  niveauxy = boite(groupes[1], 2, "niveauxy",
+                   QStringLiteral("Tracer les lignes de niveaux  x et y."), &S::niveauxy);
+  niveauz = boite(groupes[1], 3, "niveauz", QStringLiteral("Tracer les lignes de niveaux  z."),
+                  &S::niveauz);
+  transpsurf = boite(groupes[2], 0, "transpsurf", QStringLiteral("Transparence des surfaces."),
+                     &S::transpsurf);
+  transquad = boite(groupes[2], 1, "transquad", QStringLiteral("Transparence des quadriques."),
+                    &S::transquad);
+  transplan =
+      boite(groupes[2], 2, "transplan", QStringLiteral("Transparence des plans."), &S::transplan);
+  voirplan =
+      boite(groupes[3], 0, "voirplan", QStringLiteral("Voir le plan de section."), &S::voirplan);
+  coupeplan =
+      boite(groupes[3], 1, "coupeplan", QStringLiteral("Couper les surfaces."), &S::coupeplan);
+  intersections = boite(groupes[3], 2, "intersections",
+                        QStringLiteral("Calculer les intersections."), &S::intersections);
+
+  for (QCheckBox* c : {eclairage, aliasing, brouillard, niveauxy, niveauz, voirplan, coupeplan})
+    connect(c, &QCheckBox::clicked, this, &Toptionrendu::eclairageClick);
+  connect(rendu3d, &QCheckBox::clicked, this, &Toptionrendu::rendu3dClick);
+  connect(foncblanc, &QCheckBox::clicked, this, &Toptionrendu::foncblancClick);
+  connect(transpsurf, &QCheckBox::clicked, this, &Toptionrendu::transpsurfClick);
+  connect(transplan, &QCheckBox::clicked, this, &Toptionrendu::transplanClick);
+  connect(transquad, &QCheckBox::clicked, this, &Toptionrendu::transquadClick);
+  connect(intersections, &QCheckBox::clicked, this, &Toptionrendu::intersectionsClick);
+
+  // Each group in its own tab order, the fold button first.
+  QWidget* ordre[] = {plus[0],   eclairage, aliasing,      brouillard, plus[1],    rendu3d,
+                      foncblanc, niveauxy,  niveauz,       plus[2],    transpsurf, transplan,
+                      transquad, plus[3],   intersections, coupeplan,  voirplan};
+  for (std::size_t k = 1; k < std::size(ordre); ++k) setTabOrder(ordre[k - 1], ordre[k]);
+  empiler();
+}
+
+QCheckBox* Toptionrendu::boite(QGroupBox* g, int rang, const char* nom, const QString& texte,
+                               bool quadrel::Scene::*option) {
+  auto* c = new QCheckBox(texte, g);
+  c->setObjectName(QLatin1String(nom));
+  c->setAccessibleName(texte);
+  QFont police(QStringLiteral("Comic Sans MS"));
+  police.setPixelSize(15);
+  c->setFont(police);
+  c->setGeometry(8, kPremiere + rang * kEcart, kLargeur - 12, 22);
+  c->setChecked(scene.*option);
+  poser(c, Role::main);
+  c->installEventFilter(this);
+  connect(c, &QCheckBox::toggled, this, [this, option](bool on) { scene.*option = on; });
+  return c;
+}
+
+QString Toptionrendu::indice(const QString& nomboite) {
+  static const QHash<QString, QString> textes{
+      {QStringLiteral("eclairage"),
+       QStringLiteral("Active ou désactive l'éclairage du solide. Sans éclairage pas d'ombre, "
+                      "pas d'effet de relief. ")},
+      {QStringLiteral("aliasing"),
+       QStringLiteral("Active ou désactive le lissage des lignes. Gourmand en ressource système.")},
+      {QStringLiteral("brouillard"),
+       QStringLiteral("Active ou désactive l'effet de brouillard: les objects lointains sont "
+                      "plus sombres que les proches.")},
+      {QStringLiteral("rendu3d"), QStringLiteral("La surface apparait en couleur.")},
+      {QStringLiteral("foncblanc"), QStringLiteral("La surface apparait en blanc")},
+      {QStringLiteral("niveauxy"),
+       QStringLiteral("Pour tracer ou non les lignes de niveaux x=k et y=k.")},
+      {QStringLiteral("niveauz"), QStringLiteral("Pour tracer ou non les lignes de niveaux z=k.")},
+      {QStringLiteral("transpsurf"),
+       QStringLiteral("Pour rendre transparent par rapport au reste.")},
+      {QStringLiteral("transplan"),
+       QStringLiteral("Pour rendre transparent par rapport au reste.")},
+      {QStringLiteral("transquad"),
+       QStringLiteral("Pour rendre transparent par rapport au reste.")},
+      {QStringLiteral("voirplan"),
+       QStringLiteral("Pour rendre ou non Le plan de section invisible.")},
+      {QStringLiteral("coupeplan"),
+       QStringLiteral("Pour couper réellement ou non la surface selon le plan.")},
+      {QStringLiteral("intersections"),
+       QStringLiteral("Pour calculer et afficher si possible les intersections entre le plan "
+                      "de section et les surfaces. Gourmand en ressource système,surtout dans "
+                      "le cas d'un plan du type z=k.")},
+  };
+  return textes.value(nomboite);
+}
+
+void Toptionrendu::redessiner() {
+  if (TFeuille* f = fenetres().Feuille) f->FormPaint();
+}
+
+// The axes come first: they restore the six clip planes that a section may have replaced,
+// then the section applies its own cut again.
+void Toptionrendu::eclairageClick() {
+  clic();
+  if (TFeuille* f = fenetres().Feuille) {
+    f->prepareaxe();
+    if (scene.choixsectionVisible && f->crochets.appelplan) f->crochets.appelplan(scene);
+    f->FormPaint();
+  }
+}
+
+void Toptionrendu::eteindre(QCheckBox* partenaire, void (Toptionrendu::*handler)()) {
+  if (!partenaire->isChecked()) return;
+  partenaire->setChecked(false);
+  (this->*handler)();
+}
+
+void Toptionrendu::rendu3dClick() {
+  clic();
+  if (rendu3d->isChecked()) eteindre(foncblanc, &Toptionrendu::foncblancClick);
+  redessiner();
+}
+
+void Toptionrendu::foncblancClick() {
+  clic();
+  if (foncblanc->isChecked()) eteindre(rendu3d, &Toptionrendu::rendu3dClick);
+  redessiner();
+}
+
+void Toptionrendu::transpsurfClick() {
+  clic();
+  if (transpsurf->isChecked()) {
+    eteindre(transplan, &Toptionrendu::transplanClick);
+    eteindre(transquad, &Toptionrendu::transquadClick);
+  }
+  redessiner();
+}
+
+void Toptionrendu::transplanClick() {
+  clic();
+  if (transplan->isChecked()) {
+    eteindre(transpsurf, &Toptionrendu::transpsurfClick);
+    eteindre(transquad, &Toptionrendu::transquadClick);
+  }
+  redessiner();
+}
+
+void Toptionrendu::transquadClick() {
+  clic();
+  if (transquad->isChecked()) {
+    eteindre(transpsurf, &Toptionrendu::transpsurfClick);
+    eteindre(transplan, &Toptionrendu::transplanClick);
+  }
+  redessiner();
+}
+
+void Toptionrendu::intersectionsClick() {
+  clic();
+  redessiner();
+}
+
+QSize Toptionrendu::sizeHint() const {
+  const QGroupBox* dernier = groupes[3];
+  return {kLargeur, dernier->y() + dernier->height()};
+}
+
+// Each group starts where the one above ends; the dialog fits them.
+void Toptionrendu::empiler() {
+  for (int g = 1; g < 4; ++g) groupes[g]->move(0, groupes[g - 1]->y() + groupes[g - 1]->height());
+  setFixedSize(sizeHint());
+  if (QWidget* c = cadre(this); c != this) c->setFixedSize(c->sizeHint());
+}
+
+void Toptionrendu::plus1Click(int g) {
+  clic();
+  QPushButton* b = plus[g];
+  const bool deplier = b->text() == QStringLiteral("+");
+  b->setText(deplier ? QStringLiteral("-") : QStringLiteral("+"));
+  b->setAccessibleName(b->text());
+  groupes[g]->resize(kLargeur, deplier ? kDeplie[g] : kPlie);
+  empiler();
+}
+
+// Right edge of the screen, 40 px below the sheet's top, every group folded.
+void Toptionrendu::FormShow() {
+  for (int g = 0; g < 4; ++g) {
+    groupes[g]->resize(kLargeur, kPlie);
+    plus[g]->setText(QStringLiteral("+"));
+    plus[g]->setAccessibleName(plus[g]->text());
+  }
+  empiler();
+  QWidget* c = cadre(this);
+  if (c != this && c->parentWidget()) {
+    QWidget* f = fenetres().Feuille ? cadre(fenetres().Feuille) : nullptr;
+    c->move(c->parentWidget()->width() - c->sizeHint().width() - 10, (f ? f->y() : 0) + 40);
+  }
+}
+
+void Toptionrendu::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  if (!e->spontaneous()) FormShow();
+}
+
+void Toptionrendu::FormClose() {
+  if (fenetres().fermer)
+    fenetres().fermer(this);
+  else
+    hide();
+}
+
+void Toptionrendu::closeEvent(QCloseEvent* e) {
+  FormClose();
+  // Hidden, never destroyed: the child window that holds it must not go either.
+  e->ignore();
+}
+
+bool Toptionrendu::eventFilter(QObject* o, QEvent* e) {
+  if (e->type() == QEvent::MouseButtonPress &&
+      static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
+    if (TAiderapide* a = fenetres().Aiderapide) {
+      a->hide();
+      a->show();
+      a->helptext->clear();
+      a->helptext->setPlainText(indice(o->objectName()));
+    }
+  }
+  return QWidget::eventFilter(o, e);
+}

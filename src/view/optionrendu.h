@@ -1,0 +1,60 @@
+// The render options dialog "Visuel": thirteen check boxes in four foldable groups. The
+// boxes and the scene's flags move together; the frame and the builders read the flags.
+#pragma once
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+
+#include "view/scene.h"
+
+class Toptionrendu : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Toptionrendu(quadrel::Scene& scene, QWidget* parent = nullptr);
+
+  static constexpr int kLargeur = 281;  // of each group
+  static constexpr int kPlie = 30;      // height of a folded group
+  // Unfolded height of GroupBox1 to GroupBox4.
+  static constexpr std::array<int, 4> kDeplie{129, 145, 121, 121};
+
+  quadrel::Scene& scene;
+  std::array<QGroupBox*, 4> groupes{};  // GroupBox1 .. GroupBox4
+  std::array<QPushButton*, 4> plus{};   // plus1 .. plus4
+
+  QCheckBox *eclairage, *aliasing, *brouillard;
+  QCheckBox *rendu3d, *foncblanc, *niveauxy, *niveauz;
+  QCheckBox *transpsurf, *transquad, *transplan;
+  QCheckBox *voirplan, *coupeplan, *intersections;
+
+  // The hint a right click on `boite` shows.
+  static QString indice(const QString& nomboite);
+
+  void eclairageClick();
+  void rendu3dClick();
+  void foncblancClick();
+  void transpsurfClick();
+  void transplanClick();
+  void transquadClick();
+  void intersectionsClick();
+  void plus1Click(int groupe);
+  void FormShow();
+  void FormClose();
+
+  QSize sizeHint() const override;
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  QCheckBox* boite(QGroupBox* g, int rang, const char* nom, const QString& texte,
+                   bool quadrel::Scene::*option);
+  // Turns a partner off as a click would, its own handler included.
+  void eteindre(QCheckBox* partenaire, void (Toptionrendu::*handler)());
+  void empiler();
+  void redessiner();
+};

@@ -54,7 +54,7 @@ Tfond::Tfond(const QString& dossier_) : dossier(dossier_) {
 
 void Tfond::FormCreate() {
   QDir::setCurrent(dossier + QStringLiteral("/kolu"));  // fails quietly when absent
-  chargercurseurs(QDir::currentPath());
+  chargercurseurs(dossier + QStringLiteral("/kolu"));   // by full path: never a stray folder
   poser(zone->viewport(), Role::fleche);
   QDir::setCurrent(dossier + QStringLiteral("/wav"));
   sons::precharger();

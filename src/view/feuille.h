@@ -92,6 +92,9 @@ class TFeuille : public QOpenGLWidget {
   QSize taille_;
   QMdiSubWindow* cadre_ = nullptr;
   quadrel::ContexteGl gl_;
+  // Context of the context's signal: gone with this object, before the base class destroys
+  // the GL context.
+  QObject garde_;
   std::array<quadrel::DrawList, 10> gardees_;  // what each list was compiled from
   std::array<bool, 10> apreparer_{};           // compiled before the context existed
   bool glok_ = false;

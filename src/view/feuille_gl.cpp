@@ -44,7 +44,8 @@ void TFeuille::initializeGL() {
     echec(QStringLiteral("Le contexte OpenGL de la feuille n'offre pas OpenGL 1.1."));
     return;
   }
-  connect(c, &QOpenGLContext::aboutToBeDestroyed, this, &TFeuille::liberer, Qt::DirectConnection);
+  connect(
+      c, &QOpenGLContext::aboutToBeDestroyed, &garde_, [this] { liberer(); }, Qt::DirectConnection);
   quadrel::executer(quadrel::sheetSetup(taille_.width(), taille_.height()), gl_);
   creerobjets();
   glok_ = true;

@@ -96,7 +96,6 @@ class TFeuille : public QOpenGLWidget {
   // the GL context.
   QObject garde_;
   std::array<quadrel::DrawList, 10> gardees_;  // what each list was compiled from
-  std::array<bool, 10> apreparer_{};           // compiled before the context existed
   bool glok_ = false;
   bool dejadessinee_ = false;  // the framebuffer holds a frame Qt has not shown yet
   bool echecmontre_ = false;

@@ -108,6 +108,7 @@ void Tfonction3d::FormShow() {
   formulesauve = Edit1->text();
   precisionsauve = precision->value();
   etatsauve_ = etat();
+  Edit1->setFocus();
 }
 
 void Tfonction3d::showEvent(QShowEvent* e) {

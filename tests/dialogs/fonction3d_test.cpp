@@ -57,6 +57,7 @@ class TestFonction3d : public QObject {
     QWidget* c = cadre(d_);
     const QSize zone = c->parentWidget()->size();
     QCOMPARE(c->pos(), QPoint((zone.width() - c->width()) / 2, (zone.height() - c->height()) / 2));
+    QCOMPARE(d_->focusWidget(), static_cast<QWidget*>(d_->Edit1));
     QCOMPARE(d_->Edit1->accessibleName(), QStringLiteral("f(x,y)="));
     QCOMPARE(d_->precision->accessibleName(), QStringLiteral("Precision"));
     QCOMPARE(d_->go->accessibleName(), QStringLiteral("go"));

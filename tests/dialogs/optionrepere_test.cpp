@@ -166,7 +166,8 @@ class TestOptionrepere : public QObject {
     entrer(4, QStringLiteral("2"));                      // y range 6, x range 8
     QCOMPARE(app_->Feuille->imagesdessinees(), images);  // live, but not drawn yet
     QTest::mouseClick(d_->Go, Qt::LeftButton);
-    QCOMPARE(double(scene().pasx), 6. / 30);  // surface last
+    QCOMPARE(double(scene().pasx), 6. / 30);                // surface last
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);  // the hourglass is gone again
     QCOMPARE(pyramides, 1);
     QVERIFY(app_->Feuille->imagesdessinees() > images);
     scene().pasx = -1;

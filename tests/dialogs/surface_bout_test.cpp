@@ -1,7 +1,10 @@
 // A pupil's road through the three dialogs, judged on the sheet's pixels: a typed
 // paraboloid shows in blue, the trash hides it, white makes it grey, a new frame redraws it.
 // Also leaves pictures of each render mode for the eye when QUADREL_IMAGES names a folder.
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QDir>
+#include <QSlider>
 
 #include "dialogues.h"
 
@@ -124,6 +127,25 @@ class TestSurfaceBout : public QObject {
     QVERIFY(pixelsbleus(image()) < fondbleu_ + 200);
     garder(QStringLiteral("lignes_seules"));
     rendu_->rendu3d->click();
+  }
+
+  // What a screen reader reads: every control of the three dialogs has a name.
+  void nomsPourLecteurDEcran() {
+    int controles = 0;
+    for (QWidget* d : {static_cast<QWidget*>(repere_), static_cast<QWidget*>(fonction_),
+                       static_cast<QWidget*>(rendu_)})
+      for (QWidget* w : d->findChildren<QWidget*>()) {
+        if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QAbstractButton*>(w) &&
+            !qobject_cast<QSlider*>(w))
+          continue;
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+        QVERIFY(i);
+        QVERIFY2(!i->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(w->objectName()));
+        ++controles;
+      }
+    QCOMPARE(controles, 13 + 4 + 4 + 9 + 4);  // boxes, fold buttons, function, frame
+    QCOMPARE(QAccessible::queryAccessibleInterface(fonction_->Poubelle)->text(QAccessible::Name),
+             QStringLiteral("Poubelle"));
   }
 
   // The three dialogs open together in the main window, for the eye.

@@ -7,9 +7,12 @@
 #include "shell/apropos.h"
 #include "shell/fond.h"
 #include "shell/outils.h"
+#include "surfaces/fonction3d.h"
+#include "surfaces/optionrepere.h"
 #include "view/fenetres.h"
 #include "view/feuille.h"
 #include "view/glyphes.h"
+#include "view/optionrendu.h"
 
 Application::Application() = default;
 
@@ -49,16 +52,20 @@ std::unique_ptr<Application> demarrer(const QString& dossier) {
 
   a->outils = new Toutils(a->fond.get());
   f.outils = a->outils;
-  // optionrendu (render options) is made here when it exists.
+  a->optionrendu = new Toptionrendu(a->scene, a->fond.get());
+  a->outils->setdialogue(1, a->optionrendu);
 
   a->Apropos = std::make_unique<TApropos>();
   f.Apropos = a->Apropos.get();
   a->Apropos->show();
   a->Apropos->repaint();
 
-  // optionrepere, fonction3d, choixquadrics, the five solid dialogs, choixsection and
-  // Pointlibre are made here, hidden, in that order, when they exist; each registers with
-  // the palette through Toutils::setdialogue.
+  a->optionrepere = new Toptionrepere(a->scene, a->fond.get());
+  a->outils->setdialogue(0, a->optionrepere);
+  a->fonction3d = new Tfonction3d(a->scene, a->fond.get());
+  a->outils->setdialogue(2, a->fonction3d);
+  // choixquadrics, the five solid dialogs, choixsection and Pointlibre are made here,
+  // hidden, in that order, when they exist; each registers with the palette.
 
   a->Feuille = new TFeuille(a->scene, a->fond->zone, a->fond->size());
   f.Feuille = a->Feuille;

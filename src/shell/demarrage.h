@@ -12,11 +12,18 @@ class Toutils;
 class TApropos;
 class TFeuille;
 class TAiderapide;
+class Toptionrendu;
+class Toptionrepere;
+class Tfonction3d;
 
 struct Application {
   quadrel::Scene scene;
   std::unique_ptr<Tfond> fond;  // owns the palette, the sheet and every dialog
   Toutils* outils = nullptr;
+  // Dialogs are children of the main window (and of their frame once opened): not owned here.
+  Toptionrendu* optionrendu = nullptr;
+  Toptionrepere* optionrepere = nullptr;
+  Tfonction3d* fonction3d = nullptr;
   std::unique_ptr<TApropos> Apropos;
   TFeuille* Feuille = nullptr;
   std::unique_ptr<TAiderapide> Aiderapide;

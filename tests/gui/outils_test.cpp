@@ -120,7 +120,7 @@ class TestOutils : public QObject {
 
   void boutonSansDialogueNeFaitRien() {
     const int avant = app_->fond->zone->subWindowList().size();
-    QTest::mouseClick(bouton(0), Qt::LeftButton);
+    QTest::mouseClick(bouton(3), Qt::LeftButton);  // the solids: no dialog yet
     QCOMPARE(app_->fond->zone->subWindowList().size(), avant);
     QCOMPARE(sons::journal(), QStringList{QStringLiteral("click.wav")});
   }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,10 @@ struct Acceptance {
   const char* text;
   bool compiles;
 };
+
+void PrintTo(const Acceptance& a, std::ostream* os) {
+  *os << '"' << a.text << '"';
+}
 
 class CompilerAcceptance : public ::testing::TestWithParam<Acceptance> {};
 
@@ -66,6 +71,10 @@ struct Codes {
   const char* text;
   std::vector<int> codes;
 };
+
+void PrintTo(const Codes& c, std::ostream* os) {
+  *os << '"' << c.text << '"';
+}
 
 class CompilerCodes : public ::testing::TestWithParam<Codes> {};
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 #include "parsor.h"
 
@@ -15,6 +16,10 @@ struct Case {
   extended expected;  // ignored when error
   bool error;
 };
+
+void PrintTo(const Case& c, std::ostream* os) {
+  *os << '"' << c.text << '"';
+}
 
 class Evaluation : public ::testing::TestWithParam<Case> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 
 #include "parsor.h"
 
@@ -15,6 +16,10 @@ struct Field {
   extended value;
   bool error;
 };
+
+void PrintTo(const Field& c, std::ostream* os) {
+  *os << '"' << c.text << '"';
+}
 
 class ValeurFormule : public ::testing::TestWithParam<Field> {};
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "matutil.h"
@@ -11,6 +12,10 @@ struct Rewrite {
   const char* input;
   const char* output;
 };
+
+void PrintTo(const Rewrite& c, std::ostream* os) {
+  *os << '"' << c.input << '"';
+}
 
 class Normalise : public ::testing::TestWithParam<Rewrite> {};
 
@@ -74,6 +79,10 @@ struct Replacement {
   const char* with;
   const char* result;
 };
+
+void PrintTo(const Replacement& c, std::ostream* os) {
+  *os << '"' << c.text << '"';
+}
 
 class Remplace : public ::testing::TestWithParam<Replacement> {};
 

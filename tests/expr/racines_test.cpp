@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 #include "matutil.h"
@@ -12,6 +13,10 @@ struct Search {
   bool ok;
   std::vector<double> roots;  // expected values, in order, to the 4 decimals recorded
 };
+
+void PrintTo(const Search& c, std::ostream* os) {
+  *os << '"' << c.text << '"';
+}
 
 class Racines : public ::testing::TestWithParam<Search> {};
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <ostream>
 
 namespace {
 
@@ -28,6 +29,10 @@ struct Accuracy {
   double maxUlps;
   extended absoluteScale;  // 0: purely relative
 };
+
+void PrintTo(const Accuracy& c, std::ostream* os) {
+  *os << '"' << c.name << '"';
+}
 
 class X87Accuracy : public ::testing::TestWithParam<Accuracy> {};
 

@@ -45,7 +45,10 @@ std::vector<PointNiveau> collectePlain(const Scene& s, const std::string& f) {
       extended v = enX ? s.ymin : s.xmin;
       for (int n = 0; v < (enX ? s.ymax : s.xmax) && n < 1000 && t.size() < 6000;
            ++n, v += enX ? pasy : pasx) {
-        const std::string valeur = "(" + texteNombre(v) + ")";
+        // Built by appending: GCC 12 at -O3 warns falsely on "(" + std::string&&.
+        std::string valeur = "(";
+        valeur += texteNombre(v);
+        valeur += ")";
         const std::string texte = normalise(
             (enX ? remplaceVariable(f, 'y', valeur) : remplaceVariable(echange, 'Q', valeur)) +
             "-(" + texteNombre(k) + ")");

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "matutil.h"
+#include "surfaces/aides.h"
 #include "surfaces/jonction.h"
 #include "surfaces/lignes.h"
 #include "surfaces/niveaux.h"
@@ -18,6 +19,8 @@
 
 namespace quadrel {
 namespace {
+
+using essai::joinQuadratic;
 
 const char* const kFormules[] = {"x\xB2+y\xB2", "sin(x)*cos(y)"};
 
@@ -167,36 +170,6 @@ void BM_LevelRootSearches(benchmark::State& state) {
 BENCHMARK(BM_LevelRootSearches)->Apply(Args);
 
 // --- joining ---
-
-std::vector<Segment> joinQuadratic(const std::vector<PointNiveau>& pts, double seuil) {
-  const int n = static_cast<int>(pts.size());
-  std::vector<PointNiveau> t(1, PointNiveau{10000, 10000, 10000});
-  t.insert(t.end(), pts.begin(), pts.end());
-  std::vector<std::array<int, 2>> lien(n + 1, {0, 0});
-  auto d = [&](int a, int b) {
-    const double dx = t[a].x - t[b].x, dy = t[a].y - t[b].y;
-    return dx * dx + dy * dy;
-  };
-  auto libre = [&](int a) { return lien[a][0] == 0 || lien[a][1] == 0; };
-  auto lie = [&](int a, int b) { return lien[a][0] == b || lien[a][1] == b; };
-  auto lier = [&](int a, int b) { (lien[a][0] == 0 ? lien[a][0] : lien[a][1]) = b; };
-  std::vector<Segment> out;
-  for (int m = 1; m <= n; ++m) {
-    for (int essai = 0; essai < 2; ++essai) {
-      if (!libre(m)) continue;
-      int x = 0;
-      for (int j = 1; j <= n; ++j)
-        if (j != m && j != x && t[j].z == t[m].z && d(m, j) < d(m, x) && d(m, j) < seuil &&
-            !lie(m, j) && !lie(j, m) && libre(j))
-          x = j;
-      if (x == 0) continue;
-      out.emplace_back(m - 1, x - 1);
-      lier(x, m);
-      lier(m, x);
-    }
-  }
-  return out;
-}
 
 // Points of the default frame at precision 12; with gz = 0.25 sin(x)*cos(y) fills the table.
 std::vector<PointNiveau> pointsJonction(benchmark::State& state) {

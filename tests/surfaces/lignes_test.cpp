@@ -8,6 +8,7 @@
 #include <string>
 
 #include "matutil.h"
+#include "surfaces/aides.h"
 #include "surfaces/niveaux.h"
 #include "surfaces/texte_nombre.h"
 #include "view/glconst.h"
@@ -15,13 +16,7 @@
 namespace quadrel {
 namespace {
 
-Scene sceneAvec(const std::string& formule, int precision = 3) {
-  Scene s;
-  s.formule = formule;
-  s.etatformule = EtatChamp::accepte;
-  s.precision = precision;
-  return s;
-}
+using essai::sceneAvec;
 
 std::vector<Vec3> sommets(const DrawList& d) {
   std::vector<Vec3> out;

@@ -6,18 +6,13 @@
 #include <set>
 #include <string>
 
+#include "surfaces/aides.h"
 #include "view/glconst.h"
 
 namespace quadrel {
 namespace {
 
-Scene sceneAvec(const std::string& formule, int precision = 3) {
-  Scene s;
-  s.formule = formule;
-  s.etatformule = EtatChamp::accepte;
-  s.precision = precision;
-  return s;
-}
+using essai::sceneAvec;
 
 // Triangles of the mesh, three vertices each.
 std::vector<std::array<Vec3, 3>> triangles(const DrawList& d) {

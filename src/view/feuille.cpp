@@ -5,9 +5,11 @@
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <QPainter>
 #include <QSurfaceFormat>
-#include <utility>
 
 #include "shell/curseurs.h"
 #include "view/camera.h"
@@ -31,9 +33,8 @@ TFeuille::TFeuille(quadrel::Scene& s, QMdiArea* zone, QSize fond) : scene(s) {
   taille_ = QSize(t.width, t.height);
   setWindowTitle(QStringLiteral("Feuille"));
   setAccessibleName(QStringLiteral("Feuille"));
-  // FormPaint draws outside Qt's paint cycle; the frame must still be there when Qt
-  // composes the window.
-  setUpdateBehavior(QOpenGLWidget::PartialUpdate);
+  // Every pixel comes from the frame: nothing to clear beneath it.
+  setAttribute(Qt::WA_OpaquePaintEvent);
   poser(this, Role::croix);
 
   // Frame and view defaults, before anything is built.
@@ -52,17 +53,32 @@ TFeuille::TFeuille(quadrel::Scene& s, QMdiArea* zone, QSize fond) : scene(s) {
     cadre_->setFixedSize(taille_);
     poser(cadre_, Role::defaut);
     cadre_->move(0, 0);
+    cadre_->installEventFilter(this);
     cadre_->show();
   }
-  // The context comes with the first paint; the axes are built there.
+  initialiser();
   s.dessinencours = false;
   FormPaint();
-  if (isVisible() && !isValid())
-    echec(QStringLiteral("Impossible de créer un contexte OpenGL pour la feuille."));
 }
 
 TFeuille::~TFeuille() {
   FormDestroy();
+  if (makeCurrent()) {
+    tampon_.reset();
+    doneCurrent();
+  }
+  contexte_.reset();
+}
+
+// The sheet is the backdrop of the dialogs: clicking it activates its frame, which the
+// multiple-document area raises; it goes straight back under them.
+bool TFeuille::eventFilter(QObject* objet, QEvent* e) {
+  if (objet == cadre_ && e->type() == QEvent::ZOrderChange && !abaissement_) {
+    abaissement_ = true;
+    cadre_->lower();
+    abaissement_ = false;
+  }
+  return QWidget::eventFilter(objet, e);
 }
 
 void TFeuille::formatpardefaut() {
@@ -75,32 +91,37 @@ void TFeuille::formatpardefaut() {
   QSurfaceFormat::setDefaultFormat(f);
 }
 
-// Drawn at once into the widget's framebuffer, not queued: a handler that changed the scene
-// sees its frame done when FormPaint returns, whether or not Qt would paint now.
+// Drawn and shown at once, not queued: a handler that changed the scene sees its frame on
+// the screen when FormPaint returns.
 void TFeuille::FormPaint() {
-  if (scene.dessinencours) return;
-  if (!glok_) return repaint();  // the first paint makes the context
-  makeCurrent();
+  if (scene.dessinencours || !makeCurrent()) return;
   dessiner();
   doneCurrent();
-  dejadessinee_ = true;
-  update();
+  repaint();
 }
 
-void TFeuille::paintGL() {
-  // The framebuffer still holds the frame FormPaint just drew.
-  if (std::exchange(dejadessinee_, false)) return;
-  dessiner();
+void TFeuille::paintEvent(QPaintEvent*) {
+  // A frame of another size is stale (the sheet was laid out again): draw one that fits.
+  const QSize pixels = size() * devicePixelRatio();
+  if (image_.size() != pixels && !scene.dessinencours && makeCurrent()) {
+    dessiner();
+    doneCurrent();
+  }
+  QPainter p(this);
+  if (image_.isNull())
+    p.fillRect(rect(), Qt::white);
+  else
+    p.drawImage(rect(), image_);
 }
 
 void TFeuille::dessiner() {
   quadrel::GardeDessin garde(scene);
-  if (!garde || !glok_) return;
+  if (!garde || !preparertampon()) return;
   Sablier sablier;
   try {
-    // Qt sets the viewport to the client size before each paint; the sheet's is its outer
-    // size, as its projection.
-    const qreal r = devicePixelRatioF();
+    // The viewport is the sheet's outer size, as its projection: the drawing area shows
+    // its lower left part.
+    const qreal r = devicePixelRatio();
     glViewport(0, 0, int(taille_.width() * r), int(taille_.height() * r));
     const quadrel::Frame f = quadrel::buildFrame(scene, crochets);
     quadrel::executer(f.commands, gl_);
@@ -112,19 +133,39 @@ void TFeuille::dessiner() {
   }
   for (int k = 0; k < 16 && glGetError() != GL_NO_ERROR; ++k) {
   }
+  lire();
 }
 
-// A fresh frame read straight from the widget's framebuffer: Qt's own grab comes back
-// blank once the widget has been given a new context.
-QImage TFeuille::image() {
-  if (!glok_ || scene.dessinencours) return {};
-  const qreal r = devicePixelRatioF();
-  const int l = int(width() * r), h = int(height() * r);
-  QImage img(l, h, QImage::Format_RGBA8888);
-  makeCurrent();
-  dessiner();
+// The framebuffer object matches the drawing area, in device pixels.
+bool TFeuille::preparertampon() {
+  if (!glok_) return false;
+  const QSize pixels = size() * devicePixelRatio();
+  if (pixels.isEmpty()) return false;
+  if (!tampon_ || tampon_->size() != pixels) {
+    tampon_.reset();
+    // No alpha channel: the frame read back is opaque, as the screen shows it.
+    tampon_ = std::make_unique<QOpenGLFramebufferObject>(pixels, QOpenGLFramebufferObject::Depth,
+                                                         GL_TEXTURE_2D, GL_RGB8);
+    if (!tampon_->isValid()) {
+      tampon_.reset();
+      return false;
+    }
+  }
+  return tampon_->bind();
+}
+
+// GL rows run bottom to top; the image's top to bottom.
+void TFeuille::lire() {
+  const QSize t = tampon_->size();
+  if (image_.size() != t || !image_.isDetached()) image_ = QImage(t, QImage::Format_RGB32);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
-  glReadPixels(0, 0, l, h, GL_RGBA, GL_UNSIGNED_BYTE, img.bits());
+  glReadPixels(0, 0, t.width(), t.height(), GL_BGRA, GL_UNSIGNED_BYTE, image_.bits());
+  image_ = std::move(image_).mirrored();
+}
+
+QImage TFeuille::image() {
+  if (scene.dessinencours || !makeCurrent()) return {};
+  dessiner();
   doneCurrent();
-  return img.mirrored().convertToFormat(QImage::Format_RGB32);
+  return image_;
 }

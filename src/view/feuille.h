@@ -1,10 +1,17 @@
 // The sheet: the child window everything is drawn in with OpenGL. It owns the GL objects
 // of its context (display lists, glyph lists, quadrics) and turns the Scene into pictures:
 // prepare methods compile a builder's DrawList into a list, FormPaint draws a frame.
+//
+// The sheet draws into a framebuffer object of its own context and shows the frame as a
+// plain widget. A GL widget would make the toolkit recompose the whole main window on every
+// frame (25 ms at 1280x1024 under software GL), and a native GL window would hide the
+// dialogs placed over the sheet.
 #pragma once
 
-#include <QOpenGLWidget>
+#include <QImage>
+#include <QWidget>
 #include <array>
+#include <memory>
 
 #include "view/frame.h"
 #include "view/glexec.h"
@@ -13,8 +20,11 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class QOffscreenSurface;
+class QOpenGLContext;
+class QOpenGLFramebufferObject;
 
-class TFeuille : public QOpenGLWidget {
+class TFeuille : public QWidget {
   Q_OBJECT
  public:
   // The ten display lists, in the order their ids are handed out.
@@ -31,14 +41,20 @@ class TFeuille : public QOpenGLWidget {
     pyramide
   };
 
-  // Sizes itself from the main window's outer size, shows itself at the top left of `zone`
-  // and draws the first frame.
+  // Sizes itself from the main window's outer size, shows itself at the top left of `zone`,
+  // makes its GL context and draws the first frame. Without OpenGL it says so in an
+  // "Init OpenGL" box and stays blank.
   TFeuille(quadrel::Scene& scene, QMdiArea* zone, QSize fond);
   ~TFeuille() override;
 
-  // A compatibility 2.1 context with a depth buffer for every GL widget; call before the
+  // A compatibility 2.1 context with a depth buffer for every GL context; call before the
   // QApplication is made.
   static void formatpardefaut();
+
+  // The sheet's context on its surface, for GL work between frames; false without GL.
+  bool makeCurrent();
+  void doneCurrent();
+  QOpenGLContext* context() const { return contexte_.get(); }
 
   quadrel::Scene& scene;
   quadrel::FrameHooks crochets;  // section, free point and solid hooks, set by the shell
@@ -59,7 +75,7 @@ class TFeuille : public QOpenGLWidget {
   // Outer size (frame and caption included), fixed for the run.
   QSize taille() const { return taille_; }
   QMdiSubWindow* cadre() const { return cadre_; }
-  // The last frame as drawn, for the clipboard copy.
+  // A fresh frame, for the clipboard copy; null without GL.
   QImage image();
   bool glok() const { return glok_; }
   // Milliseconds the 256 glyph lists took to build in the current context.
@@ -74,9 +90,8 @@ class TFeuille : public QOpenGLWidget {
   void FormDestroy();
 
  protected:
-  void initializeGL() override;
-  void paintGL() override;
-  void resizeGL(int, int) override {}
+  bool eventFilter(QObject* objet, QEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
@@ -84,21 +99,28 @@ class TFeuille : public QOpenGLWidget {
 
  private:
   unsigned& id(Liste l);
+  bool creercontexte();
+  void initialiser();
   void creerobjets();
   void liberer();
   void echec(const QString& texte);
+  // One frame into the framebuffer object and from there into `image_`; the context is
+  // current.
   void dessiner();
+  bool preparertampon();
+  void lire();
 
   QSize taille_;
   QMdiSubWindow* cadre_ = nullptr;
+  std::unique_ptr<QOffscreenSurface> surface_;
+  std::unique_ptr<QOpenGLContext> contexte_;
+  std::unique_ptr<QOpenGLFramebufferObject> tampon_;
+  QImage image_;  // the last frame, shown by paintEvent
   quadrel::ContexteGl gl_;
-  // Context of the context's signal: gone with this object, before the base class destroys
-  // the GL context.
-  QObject garde_;
   std::array<quadrel::DrawList, 10> gardees_;  // what each list was compiled from
   bool glok_ = false;
-  bool dejadessinee_ = false;  // the framebuffer holds a frame Qt has not shown yet
   bool echecmontre_ = false;
+  bool abaissement_ = false;  // the frame is being put back under the dialogs
   double dureeglyphes_ = 0;
   int images_ = 0;
 };

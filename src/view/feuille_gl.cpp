@@ -1,10 +1,11 @@
-// The sheet's GL objects: made when Qt gives the widget a context, released when that
-// context goes, and made again from the kept DrawLists if Qt gives it a new one.
+// The sheet's GL context and objects: the context is made with the sheet, on an offscreen
+// surface of its own; the objects are released when that context goes.
 #include <GL/gl.h>
 #include <GL/glu.h>
 
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QOffscreenSurface>
 #include <QOpenGLContext>
 
 #include "surfaces/axes.h"
@@ -37,15 +38,34 @@ void TFeuille::echec(const QString& texte) {
   boite.exec();
 }
 
-void TFeuille::initializeGL() {
-  QOpenGLContext* c = context();
-  // Display lists and the fixed pipeline need a compatibility context.
-  if (!c || !c->isValid() || c->format().profile() == QSurfaceFormat::CoreProfile) {
-    echec(QStringLiteral("Le contexte OpenGL de la feuille n'offre pas OpenGL 1.1."));
-    return;
+// Without a GL platform (no GLX, no driver) the context cannot be made: the sheet says
+// so once and stays blank, and the program goes on.
+bool TFeuille::creercontexte() {
+  surface_ = std::make_unique<QOffscreenSurface>();
+  surface_->setFormat(QSurfaceFormat::defaultFormat());
+  surface_->create();
+  contexte_ = std::make_unique<QOpenGLContext>();
+  contexte_->setFormat(QSurfaceFormat::defaultFormat());
+  if (!surface_->isValid() || !contexte_->create() || !contexte_->makeCurrent(surface_.get())) {
+    contexte_.reset();
+    echec(QStringLiteral("Impossible de créer un contexte OpenGL pour la feuille."));
+    return false;
   }
+  // Display lists and the fixed pipeline need a compatibility context.
+  if (contexte_->format().profile() == QSurfaceFormat::CoreProfile) {
+    contexte_->doneCurrent();
+    contexte_.reset();
+    echec(QStringLiteral("Le contexte OpenGL de la feuille n'offre pas OpenGL 1.1."));
+    return false;
+  }
+  return true;
+}
+
+void TFeuille::initialiser() {
+  if (!creercontexte()) return;
   connect(
-      c, &QOpenGLContext::aboutToBeDestroyed, &garde_, [this] { liberer(); }, Qt::DirectConnection);
+      contexte_.get(), &QOpenGLContext::aboutToBeDestroyed, this, [this] { liberer(); },
+      Qt::DirectConnection);
   quadrel::executer(quadrel::sheetSetup(taille_.width(), taille_.height()), gl_);
   creerobjets();
   glok_ = true;
@@ -54,6 +74,15 @@ void TFeuille::initializeGL() {
   // The axes name their glyph lists, whose ids belong to this context.
   prepareaxe();
   ignorererreurs();
+  doneCurrent();
+}
+
+bool TFeuille::makeCurrent() {
+  return contexte_ && contexte_->makeCurrent(surface_.get());
+}
+
+void TFeuille::doneCurrent() {
+  if (contexte_) contexte_->doneCurrent();
 }
 
 void TFeuille::creerobjets() {
@@ -74,7 +103,7 @@ void TFeuille::compiler(Liste l, quadrel::DrawList commandes) {
   if (!glok_) return;  // compiled when the context comes
   // Also called from inside a frame (the section hook), where the context is current.
   const bool courant = QOpenGLContext::currentContext() == context();
-  if (!courant) makeCurrent();
+  if (!courant && !makeCurrent()) return;
   quadrel::compiler(id(l), gardees_[int(l)], gl_);
   ignorererreurs();
   if (!courant) doneCurrent();
@@ -87,7 +116,7 @@ void TFeuille::prepareaxe() {
 void TFeuille::liberer() {
   if (!glok_) return;
   const bool courant = QOpenGLContext::currentContext() == context();
-  if (!courant) makeCurrent();
+  if (!courant && !makeCurrent()) return;
   for (Liste l : {Liste::surface, Liste::lignesx, Liste::lignesy, Liste::lignesz, Liste::planx,
                   Liste::plany, Liste::planxy, Liste::planz, Liste::pyramide, Liste::axes}) {
     glDeleteLists(id(l), 1);

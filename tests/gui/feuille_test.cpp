@@ -1,5 +1,5 @@
 // The sheet in the started program: what its first frame shows, the mouse wiring, a frame
-// that fails, and GL lists that survive a new context.
+// that fails, dialogs over the sheet, and GL lists that survive a change of window.
 #include <QMatrix4x4>
 #include <QMdiSubWindow>
 #include <QScreen>
@@ -97,6 +97,35 @@ class TestFeuille : public QObject {
     verifierrepere();
   }
 
+  // What the screen shows: a dialog placed over the sheet stays above it when the sheet is
+  // clicked and while it draws frames under it, and the sheet shows around the dialog.
+  void dialogueAuDessus() {
+    constexpr QRgb magenta = 0xffff00ff;
+    auto* dialogue = new QWidget;
+    dialogue->setAutoFillBackground(true);
+    QPalette p = dialogue->palette();
+    p.setColor(QPalette::Window, QColor(magenta));
+    dialogue->setPalette(p);
+    dialogue->setFixedSize(220, 160);
+    QMdiSubWindow* cadre = app_->fond->zone->addSubWindow(dialogue);
+    cadre->move(60, 60);  // clear of the about box, a window of its own
+    cadre->show();
+    app_->fond->zone->setActiveSubWindow(feuille()->cadre());  // as a click on the sheet
+    QTest::mousePress(feuille(), Qt::LeftButton, {}, QPoint(100, 100));
+    for (int x = 102; x < 140; x += 2) QTest::mouseMove(feuille(), QPoint(x, 100));
+    QTest::mouseRelease(feuille(), Qt::LeftButton, {}, QPoint(140, 100));
+    QTest::qWait(200);
+    const QImage ecran = feuille()->screen()->grabWindow(app_->fond->winId()).toImage();
+    const QRect dessus(dialogue->mapTo(app_->fond.get(), QPoint(0, 0)), dialogue->size());
+    for (QPoint q :
+         {dessus.center(), dessus.topLeft() + QPoint(2, 2), dessus.bottomRight() - QPoint(2, 2)})
+      QCOMPARE(ecran.pixel(q) | 0xff000000, magenta);
+    const QPoint cote = feuille()->mapTo(app_->fond.get(), QPoint(5, 5));
+    QCOMPARE(QColor(ecran.pixel(cote)), QColor(Qt::white));
+    delete cadre;
+    QTest::mouseClick(feuille(), Qt::MiddleButton, {}, QPoint(50, 50));
+  }
+
   // A hook that throws ends the frame, never the program: the busy flag and the cursor
   // are released, and a nested request during a frame is dropped.
   void imageQuiEchoue() {
@@ -120,8 +149,8 @@ class TestFeuille : public QObject {
     QCOMPARE(feuille()->imagesdessinees(), avant + 1);
   }
 
-  // Qt gives a GL widget a new context when it changes top-level window; the lists come
-  // back from the scene. Last: the sheet leaves the main window for good.
+  // The sheet keeps drawing, lists and glyphs included, when it changes top-level window.
+  // Last: the sheet leaves the main window for good.
   void nouveauContexte() {
     QWidget autre;
     autre.resize(feuille()->size());

@@ -71,8 +71,14 @@ void mouseUp(Scene& s) {
   s.modesouris = 0;
 }
 
+// Unbounded, about 930 notches overflow to infinity (or underflow to zero), which no notch
+// undoes. Clamped, the first notch back leaves the bound.
 bool mouseWheel(Scene& s, int delta) {
-  s.zoom = static_cast<float>(s.zoom * (delta > 0 ? 0.9 : 1.1));
+  float z = static_cast<float>(s.zoom * (delta > 0 ? 0.9 : 1.1));
+  if (!(z >= kZoomMin)) z = kZoomMin;  // also a zoom that is not a number
+  if (z > kZoomMax) z = kZoomMax;
+  if (z == s.zoom) return false;
+  s.zoom = z;
   return true;
 }
 

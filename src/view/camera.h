@@ -20,7 +20,11 @@ SheetSize sheetSize(int mainWidth, int mainHeight);
 bool mouseDown(Scene& s, MouseButton button, int x, int y);
 bool mouseMove(Scene& s, int x, int y);
 void mouseUp(Scene& s);
-bool mouseWheel(Scene& s, int delta);  // delta > 0: wheel turned away from the user
+// delta > 0: wheel turned away from the user. The zoom stays within [kZoomMin, kZoomMax], so
+// that the view never becomes empty or infinite and the wheel can always bring it back.
+bool mouseWheel(Scene& s, int delta);
+inline constexpr float kZoomMin = 1e-3f;
+inline constexpr float kZoomMax = 1e3f;
 
 // Middle button: back to the start view of the frame style (grid and hidden frames are
 // seen from an angle that shows the back walls).

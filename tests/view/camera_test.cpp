@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <limits>
 #include <ostream>
 
 #include "view/glconst.h"
@@ -94,15 +96,44 @@ TEST(Mouse, LastPressWinsAndAnyReleaseStops) {
   EXPECT_FLOAT_EQ(s.rotz, 0);
 }
 
-TEST(Wheel, NotchesScaleTheZoom) {
+struct Notches {
+  float start;
+  int notches;  // > 0 away from the user, < 0 towards
+  float zoom;   // after them
+  bool redraw;  // after the last one
+};
+
+void PrintTo(const Notches& n, std::ostream* os) {
+  *os << n.start << " by " << n.notches;
+}
+
+class WheelTest : public ::testing::TestWithParam<Notches> {};
+
+TEST_P(WheelTest, ScalesWithinTheBounds) {
+  const Notches& n = GetParam();
   Scene s;
-  EXPECT_TRUE(mouseWheel(s, 120));
-  EXPECT_FLOAT_EQ(s.zoom, 0.675f);
-  s.zoom = 0.75f;
-  mouseWheel(s, -120);
-  EXPECT_FLOAT_EQ(s.zoom, 0.825f);
-  s.zoom = 0.75f;
-  mouseWheel(s, 0);  // not away from the user: zooms in
+  s.zoom = n.start;
+  bool redraw = false;
+  for (int k = 0; k < std::abs(n.notches); ++k) redraw = mouseWheel(s, n.notches > 0 ? 120 : -120);
+  EXPECT_FLOAT_EQ(s.zoom, n.zoom);
+  EXPECT_EQ(redraw, n.redraw);
+}
+
+constexpr float kInf = std::numeric_limits<float>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Zoom, WheelTest,
+    ::testing::Values(Notches{0.75f, 1, 0.675f, true}, Notches{0.75f, -1, 0.825f, true},
+                      Notches{0.75f, 2000, kZoomMin, false},        // once unbounded: zero
+                      Notches{0.75f, -2000, kZoomMax, false},       // once unbounded: infinite
+                      Notches{kZoomMax, 1, kZoomMax * 0.9f, true},  // one notch undoes it
+                      Notches{kZoomMin, -1, kZoomMin * 1.1f, true},
+                      Notches{kInf, 1, kZoomMax, true}, Notches{0, -1, kZoomMin, true},
+                      Notches{std::numeric_limits<float>::quiet_NaN(), 1, kZoomMin, true}));
+
+TEST(Wheel, ZeroDeltaZoomsIn) {
+  Scene s;
+  mouseWheel(s, 0);  // not away from the user
   EXPECT_FLOAT_EQ(s.zoom, 0.825f);
 }
 

@@ -104,7 +104,9 @@ INSTANTIATE_TEST_SUITE_P(
         PassCase{"opaque", false, false, false, "axes solid surface lx ly lz planx point"},
         PassCase{"surface", true, false, false, "axes solid planx point surface lx ly lz"},
         PassCase{"section", false, true, false, "axes solid surface lx ly lz point planx"},
-        PassCase{"solid", false, false, true, "axes surface lx ly lz planx point solid~"}),
+        PassCase{"solid", false, false, true, "axes surface lx ly lz planx point solid~"},
+        // Only the dialog keeps the options exclusive; the frame still orders them.
+        PassCase{"all", true, true, true, "axes point surface lx ly lz planx solid~"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ConditionCase {

@@ -5,6 +5,9 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
+// Last: X11's macros clash with Qt's names.
+#include <GL/glx.h>
+
 namespace quadrel {
 namespace {
 bool pret = false;
@@ -16,7 +19,10 @@ bool initialiserglut() {
   if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb") || !affichage ||
       !*affichage)
     return false;
-  // Qt has opened this display already, so glutInit will too.
+  // Qt has opened this display already, so glutInit will too; but glutInit ends the
+  // process when the display offers no GLX.
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (!x11 || !x11->display() || !glXQueryExtension(x11->display(), nullptr, nullptr)) return false;
   int argc = 1;
   char nom[] = "quadrel";
   char* argv[] = {nom, nullptr};

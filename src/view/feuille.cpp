@@ -143,9 +143,10 @@ bool TFeuille::preparertampon() {
   if (pixels.isEmpty()) return false;
   if (!tampon_ || tampon_->size() != pixels) {
     tampon_.reset();
-    // No alpha channel: the frame read back is opaque, as the screen shows it.
+    // With an alpha channel, software GL reads the frame back twice as fast; the screen
+    // ignores that channel and the clipboard copy makes it opaque.
     tampon_ = std::make_unique<QOpenGLFramebufferObject>(pixels, QOpenGLFramebufferObject::Depth,
-                                                         GL_TEXTURE_2D, GL_RGB8);
+                                                         GL_TEXTURE_2D, GL_RGBA8);
     if (!tampon_->isValid()) {
       tampon_.reset();
       return false;
@@ -167,5 +168,10 @@ QImage TFeuille::image() {
   if (scene.dessinencours || !makeCurrent()) return {};
   dessiner();
   doneCurrent();
-  return image_;
+  QImage copie = image_.copy();
+  for (int y = 0; y < copie.height(); ++y) {
+    auto* ligne = reinterpret_cast<QRgb*>(copie.scanLine(y));
+    for (int x = 0; x < copie.width(); ++x) ligne[x] |= 0xff000000u;
+  }
+  return copie;
 }

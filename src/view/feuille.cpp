@@ -10,6 +10,7 @@
 #include <QOpenGLFramebufferObject>
 #include <QPainter>
 #include <QSurfaceFormat>
+#include <utility>
 
 #include "shell/curseurs.h"
 #include "view/camera.h"

@@ -125,6 +125,30 @@ class TestOptionrendu : public QObject {
     QCOMPARE(c->height(), hauteur);
   }
 
+  // The screen shows the newly unfolded boxes as the dialog draws them: none left unpainted.
+  void depliagePeint() {
+    ouvrir(*app_, 1);
+    QTest::qWait(50);
+    for (int g = 0; g < 4; ++g) {
+      QTest::mouseClick(d_->plus[g], Qt::LeftButton);
+      QGroupBox* b = d_->groupes[g];
+      const QPoint coin = b->mapToGlobal(QPoint(0, 0));
+      const QImage attendu = b->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      auto differents = [&] {
+        const QImage vu = d_->screen()
+                              ->grabWindow(0, coin.x(), coin.y(), b->width(), b->height())
+                              .toImage()
+                              .convertToFormat(QImage::Format_RGB32);
+        int n = 0;
+        for (int y = 0; y < b->height(); ++y)
+          for (int x = 0; x < b->width(); ++x) n += vu.pixel(x, y) != attendu.pixel(x, y);
+        return n;
+      };
+      QTRY_VERIFY2_WITH_TIMEOUT(differents() < 50, qPrintable(QString::number(differents())), 2000);
+    }
+    d_->close();
+  }
+
   void indices_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("texte");

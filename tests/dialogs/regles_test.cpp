@@ -227,6 +227,125 @@ class TestRegles : public QObject {
     QCOMPARE(sons::journal().count(QStringLiteral("click.wav")), appels.count(F));
     scene_.choixsectionVisible = false;
   }
+
+  // Whatever enters a field passes the filter its keys pass: pasted text as if typed, and
+  // a drop refused.
+  void coller_data() {
+    QTest::addColumn<bool>("formule");  // else Xmin
+    QTest::addColumn<QString>("facon");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("attendu");
+    QTest::addRow("Xmin, Maj+Inser") << false << "maj+inser"
+                                     << "1abc+x*"
+                                     << "1";
+    QTest::addRow("Xmin, Ctrl+V") << false << "ctrl+v"
+                                  << "-2.5e3\n"
+                                  << "-2.53";
+    QTest::addRow("Xmin, bouton du milieu") << false << "milieu"
+                                            << "x^2"
+                                            << "2";
+    QTest::addRow("formule, Maj+Inser") << true << "maj+inser"
+                                        << "x^2"
+                                        << "x2";
+    QTest::addRow("formule, bouton du milieu") << true << "milieu"
+                                               << "v(x)"
+                                               << "V(x)";
+    QTest::addRow("formule, saisie") << true << "saisie"
+                                     << "x²+Y"
+                                     << "x²+";
+    QTest::addRow("formule, retour ne valide pas") << true << "ctrl+v"
+                                                   << "x\ry"
+                                                   << "xy";
+    QTest::addRow("formule, depot") << true << "depot"
+                                    << "x^2"
+                                    << "";
+  }
+  void coller() {
+    QFETCH(bool, formule);
+    QFETCH(QString, facon);
+    QFETCH(QString, texte);
+    QFETCH(QString, attendu);
+    QLineEdit* champ = formule ? fonction_->Edit1 : repere_->champs[0];
+    champ->clear();
+    QClipboard* presse = QGuiApplication::clipboard();
+    if (facon == "maj+inser") {
+      presse->setText(texte);
+      QTest::keyClick(champ, Qt::Key_Insert, Qt::ShiftModifier);
+    } else if (facon == "ctrl+v") {
+      presse->setText(texte);
+      QTest::keyClick(champ, Qt::Key_V, Qt::ControlModifier);
+    } else if (facon == "milieu") {
+      QVERIFY(presse->supportsSelection());
+      presse->setText(texte, QClipboard::Selection);
+      QTest::mouseClick(champ, Qt::MiddleButton);
+    } else if (facon == "saisie") {
+      QInputMethodEvent e;
+      e.setCommitString(texte);
+      QCoreApplication::sendEvent(champ, &e);
+    } else {
+      QMimeData donnees;
+      donnees.setText(texte);
+      QDropEvent e(QPointF(5, 5), Qt::CopyAction, &donnees, Qt::LeftButton, {});
+      QCoreApplication::sendEvent(champ, &e);
+    }
+    QCOMPARE(champ->text(), attendu);
+    if (formule) QCOMPARE(fonction_->etat(), EtatChamp::attente);
+  }
+
+  // Every field of every dialog: what Shift+Insert leaves is what typing leaves.
+  void collerPartout() {
+    const QString texte = QStringLiteral("1abc+x*²-v(y) 0.5");
+    QGuiApplication::clipboard()->setText(texte);
+    const QList<QWidget*> dialogues{repere_.get(), fonction_.get(), rendu_.get()};
+    int champs = 0;
+    for (QWidget* d : dialogues)
+      for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
+        e->clear();
+        QTest::keyClicks(e, texte);
+        const QString tape = e->text();
+        e->clear();
+        QTest::keyClick(e, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(e->text(), tape);
+        QCOMPARE(e->contextMenuPolicy(), Qt::NoContextMenu);  // the right button is help
+        ++champs;
+      }
+    QCOMPARE(champs, 10);
+  }
+
+  // The formula field takes no more than the engine compiles: it stops at the last
+  // character that fits, and Enter judges exactly the text shown.
+  void longueur_data() {
+    QTest::addColumn<QString>("tape");
+    QTest::addColumn<bool>("colle");
+    QTest::addRow("chiffres") << QString(300, u'1') << false;
+    QTest::addRow("le plan 0.5 puis x*y")
+        << QStringLiteral("0.5") + QString(252, u'0') + QStringLiteral("+x*y") << false;
+    QTest::addRow("carres qui s'allongent") << QStringLiteral("x²+").repeated(90) << false;
+    QTest::addRow("colle") << QStringLiteral("x*y+").repeated(80) << true;
+  }
+  void longueur() {
+    QFETCH(QString, tape);
+    QFETCH(bool, colle);
+    Tfonction3d* d = fonction_.get();
+    d->Edit1->clear();
+    if (colle) {
+      QGuiApplication::clipboard()->setText(tape);
+      QTest::keyClick(d->Edit1, Qt::Key_Insert, Qt::ShiftModifier);
+    } else {
+      QTest::keyClicks(d->Edit1, tape);
+    }
+    const QString champ = d->Edit1->text();
+    QVERIFY(champ.size() < tape.size());
+    QVERIFY(tape.startsWith(champ));
+    const std::string normal = normalise(champ::latin1(champ));
+    QVERIFY(normal.size() <= Tfonction3d::kLongueurMax);
+    QVERIFY(normalise(champ::latin1(champ + tape[champ.size()])).size() >
+            Tfonction3d::kLongueurMax);
+    QTest::keyClick(d->Edit1, Qt::Key_Return);
+    TExpress e;
+    e.setExpression(normal);
+    QCOMPARE(d->etat(), e.CompileError() ? EtatChamp::refuse : EtatChamp::accepte);
+  }
 };
 
 QUADREL_GUI_TEST_MAIN(TestRegles)

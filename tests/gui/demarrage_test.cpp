@@ -11,11 +11,11 @@
 
 #include "principal.h"
 #include "services/aiderapide.h"
-#include "shell/apropos.h"
 #include "services/curseurs.h"
+#include "services/sons.h"
+#include "shell/apropos.h"
 #include "shell/fond.h"
 #include "shell/outils.h"
-#include "services/sons.h"
 
 class TestDemarrage : public QObject {
   Q_OBJECT
@@ -78,9 +78,8 @@ class TestDemarrage : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(app->fond.get()));
     sons::viderjournal();
     const int avant = attentes();
-    QTimer::singleShot(0, app->outils, [&] {
-      QTest::mouseClick(app->outils->boutons[11], Qt::LeftButton);
-    });
+    QTimer::singleShot(0, app->outils,
+                       [&] { QTest::mouseClick(app->outils->boutons[11], Qt::LeftButton); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // the loop did not end
     QCOMPARE(QApplication::exec(), 0);
     QCOMPARE(sons::journal(), QStringList{QStringLiteral("fin.wav")});

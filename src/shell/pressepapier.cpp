@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include "shell/fenetres.h"
 #include "shell/outils.h"
-#include "view/fenetres.h"
 #include "view/feuille.h"
 
 void Toutils::pressepapier() {

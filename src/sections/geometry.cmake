@@ -2,6 +2,8 @@
 list(APPEND QUADREL_GEOMETRY_SOURCES
   sections/plan_commun.cpp
   sections/plans.cpp
+  sections/planz.cpp
   sections/appel_plan.cpp
+  sections/memoire_plan.cpp
   sections/point_libre.cpp
 )

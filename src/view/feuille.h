@@ -6,6 +6,7 @@
 #include <QOpenGLWidget>
 #include <array>
 
+#include "sections/memoire_plan.h"
 #include "view/frame.h"
 #include "view/glexec.h"
 #include "view/glyphes.h"
@@ -52,6 +53,12 @@ class TFeuille : public QOpenGLWidget {
   // surface dialogs).
   void preparesurface();
   void preparelignes();
+  // The section lists for x = k, y = k, z = k and the vertical plane y = ligne(x) (defined
+  // with the sections); none paints.
+  void prepareplanx(extended k);
+  void prepareplany(extended k);
+  void prepareplanz(extended k);
+  void prepareplanxy(const std::string& ligne, extended k);
 
   // Draws a frame now; returns at once when a frame is already being drawn.
   void FormPaint();
@@ -96,6 +103,7 @@ class TFeuille : public QOpenGLWidget {
   // the GL context.
   QObject garde_;
   std::array<quadrel::DrawList, 10> gardees_;  // what each list was compiled from
+  quadrel::MemoirePlan memoireplan_;           // what each section list was built from
   bool glok_ = false;
   bool dejadessinee_ = false;  // the framebuffer holds a frame Qt has not shown yet
   bool echecmontre_ = false;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "sections/appel_plan.h"
+#include "sections/memoire_plan.h"
 #include "sections/plan_commun.h"
 #include "surfaces/aides.h"
 #include "view/glconst.h"
@@ -156,6 +157,34 @@ TEST(SectionPlanes, OwnClipPlaneOffAndViewOption) {
       EXPECT_EQ(l.d.count(Op::PolygonMode), voir ? 2u : 1u);
       EXPECT_FALSE(courbe(l.d).empty());
     }
+  }
+}
+
+// A list is kept only for the very inputs it was built from, never for random formulas.
+TEST(SectionMemory, UnchangedInputsOnly) {
+  const struct {
+    const char* formule;
+    void (*change)(Scene&);
+    int genre;
+    extended k;
+    bool garde;
+  } cas[] = {
+      {"x\xB2+y\xB2", [](Scene&) {}, 3, 1, true},
+      {"x\xB2+y\xB2", [](Scene&) {}, 3, 1.5L, false},
+      {"x\xB2+y\xB2", [](Scene&) {}, 1, 1, false},  // another kind's list
+      {"x\xB2+y\xB2", [](Scene& s) { s.precision = 4; }, 3, 1, false},
+      {"x\xB2+y\xB2", [](Scene& s) { s.soltaille = 2; }, 3, 1, false},
+      {"x\xB2+y\xB2", [](Scene& s) { s.inclinaison = 30; }, 3, 1, true},
+      {"x+rn(1,2)", [](Scene&) {}, 3, 1, false},
+  };
+  EXPECT_TRUE(formuleAleatoire("x*rm(2)"));
+  EXPECT_FALSE(formuleAleatoire("arn+rnd"));
+  for (const auto& c : cas) {
+    Scene s = sceneAvec(c.formule);
+    MemoirePlan m;
+    EXPECT_FALSE(m.inchange(s, 3, 1));
+    c.change(s);
+    EXPECT_EQ(m.inchange(s, c.genre, c.k), c.garde) << c.formule;
   }
 }
 

@@ -5,6 +5,7 @@ list(APPEND QUADREL_GEOMETRY_SOURCES
   surfaces/lignes.cpp
   surfaces/niveaux.cpp
   surfaces/racines_ligne.h
+  surfaces/valeurs_ligne.cpp
   surfaces/valeurs_ligne.h
   surfaces/surface.cpp
   surfaces/texte_nombre.cpp

@@ -35,7 +35,7 @@ inline constexpr long kMaxNiveaux = 10000;        // levels walked each way
 inline constexpr long kMaxIntervalles = 2000;
 // Work units (one per sampled interval, eight per bisection step) one collection may
 // spend; when they run out, collecting stops as when the table is full.
-inline constexpr long kBudgetRecherche = 40000000;
+inline constexpr long kBudgetRecherche = 30000000;
 
 // Levels in the order they are solved: 0; then up by gz, keeping those strictly inside
 // (zmin, zmax), plus the first one that reaches zmax; then down by gz, keeping those inside,

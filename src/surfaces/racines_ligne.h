@@ -4,14 +4,19 @@
 // from a Source, so the same steps run on values computed afresh or taken from a cache.
 //
 // A Source provides:
-//   void beginBisection(long i)    a bisection starts on the i-th interval
+//   void beginBisection(Scan, long i)   a bisection of that scan starts on interval i
 //   extended F(extended t)         f(t) - k, or valeurerreur where undefined
 //   extended D(extended t)         derivee's slope of F at t
 //   extended gridF(long i), gridD(long i)   F and D at the i-th sample point
 //   void memorise(bool on)         whether values are worth keeping for later levels
+//   long intervalCount(), extended samplePoint(long i)   the sampling (see sampleSequence)
+//   long nextCandidate(Scan, long i)   the first interval from i on that may find a root in
+//                                  that scan (i itself when unsure)
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "matutil.h"
 #include "parsor.h"
@@ -24,6 +29,8 @@ struct WorkBudget {
   bool spent() const { return left <= 0; }
   void charge(long units) { left -= units; }
 };
+
+enum class Scan { signChange, tangentZero, domainBorder };
 
 inline constexpr extended kPasDerivee = 1e-9L;  // derivee's step
 inline constexpr long kCoutBissection = 8;      // work units of one bisection step
@@ -42,6 +49,22 @@ inline extended samplingStep(extended lower, extended upper, extended wanted, lo
   return wanted < least ? least : wanted;
 }
 
+// The sample points as the scan of chercheracines visits them, plus the end of the last
+// interval: interval i is [w[i], w[i] + step], and w[i] + step is w[i + 1].
+inline std::vector<extended> sampleSequence(const Sampling& s) {
+  std::vector<extended> w;
+  extended t = s.lower;
+  for (long i = 1;; ++i) {
+    w.push_back(t);
+    const extended next = t + s.step;
+    if (next == t || i >= s.maxIntervals || !(next < s.upper)) {
+      w.push_back(next);
+      return w;
+    }
+    t = next;
+  }
+}
+
 template <class Source>
 class LineRootSearch {
  public:
@@ -51,10 +74,10 @@ class LineRootSearch {
   void run() {
     r_.count = 0;
     src_.memorise(false);
-    scan([this](long i, extended w) { signChange(i, w, w + s_.step); });
+    scan(Scan::signChange, [this](long i, extended w) { signChange(i, w, w + s_.step); });
     src_.memorise(true);  // the derivative's bisection follows the same path at each level
-    scan([this](long i, extended w) { tangentZero(i, w, w + s_.step); });
-    scan([this](long i, extended w) { domainBorder(i, w, w + s_.step); });
+    scan(Scan::tangentZero, [this](long i, extended w) { tangentZero(i, w, w + s_.step); });
+    scan(Scan::domainBorder, [this](long i, extended w) { domainBorder(i, w, w + s_.step); });
     for (int i = 0; i + 1 < r_.count; ++i)
       for (int j = i + 1; j < r_.count; ++j)
         if (r_.value[i] > r_.value[j]) std::swap(r_.value[i], r_.value[j]);
@@ -74,18 +97,28 @@ class LineRootSearch {
     if (r_.count < static_cast<int>(r_.value.size())) r_.value[r_.count++] = roundedTo4Decimals(t);
   }
 
+  // The intervals in order, as chercheracines walks them: one work unit each, an interval
+  // examined while fewer than 100 roots are known, the walk ended at 101 roots or when the
+  // budget is spent. Intervals the source knows to be idle for this scan are only counted.
   template <class Examine>
-  void scan(Examine examine) {
-    extended w = s_.lower;
-    long i = 0;
-    do {
-      if (budget_.spent()) break;
+  void scan(Scan kind, Examine examine) {
+    const long n = src_.intervalCount();
+    for (long i = 0; i < n;) {
+      const long idle = std::min(src_.nextCandidate(kind, i), n) - i;
+      if (idle > 0) {
+        if (budget_.spent()) return;
+        const long walked = std::min(idle, budget_.left);
+        budget_.charge(walked);
+        if (walked < idle) return;
+        i += idle;
+        continue;
+      }
+      if (budget_.spent()) return;
       budget_.charge(1);
-      if (r_.count < 100) examine(i, w);
-      const extended next = w + s_.step;
-      if (next == w || ++i >= s_.maxIntervals) break;
-      w = next;
-    } while (w < s_.upper && r_.count < 101);
+      if (r_.count < 100) examine(i, src_.samplePoint(i));
+      if (r_.count >= 101) return;
+      ++i;
+    }
   }
 
   static void narrow(extended& p, extended& q, extended L, extended M, extended K) {
@@ -114,7 +147,7 @@ class LineRootSearch {
     if (v1 == S || v2 == S || !(v1 * v2 <= 0) || !(std::fabs(v1) < b.bound) ||
         !(std::fabs(v2) < b.bound))
       return;
-    src_.beginBisection(i);
+    src_.beginBisection(b.onDerivative ? Scan::tangentZero : Scan::signChange, i);
     int iterations = 0;
     extended mid, fm;
     for (;;) {
@@ -137,7 +170,7 @@ class LineRootSearch {
 
   void domainBorder(long i, extended p, extended q) {
     if ((src_.gridF(i) == S) == (src_.gridF(i + 1) == S)) return;
-    src_.beginBisection(i);
+    src_.beginBisection(Scan::domainBorder, i);
     for (int iterations = 1;; ++iterations) {
       budget_.charge(kCoutBissection);
       const extended L = src_.F(p), M = src_.F(q), K = src_.F((p + q) / 2);

@@ -50,27 +50,15 @@ inline extended pente(const Brut& f0, const Brut& f1) {
   return slope;
 }
 
-// The sample points of a search, as its scan visits them, plus the end of the last interval.
-inline std::vector<extended> pointsEchantillon(const Sampling& s) {
-  std::vector<extended> w;
-  extended t = s.lower;
-  for (long i = 1;; ++i) {
-    w.push_back(t);
-    const extended next = t + s.step;
-    if (next == t || i >= s.maxIntervals || !(next < s.upper)) {
-      w.push_back(next);
-      return w;
-    }
-    t = next;
-  }
-}
-
 class ValeursDirectes {
  public:
   ValeursDirectes(TExpress& e, const Fonction& f, const Sampling& s, extended k)
-      : e_(e), f_(f), k_(k), w_(pointsEchantillon(s)) {}
+      : e_(e), f_(f), k_(k), w_(sampleSequence(s)) {}
 
-  void beginBisection(long) {}
+  long intervalCount() const { return static_cast<long>(w_.size()) - 1; }
+  extended samplePoint(long i) const { return w_[static_cast<std::size_t>(i)]; }
+  long nextCandidate(Scan, long i) const { return i; }
+  void beginBisection(Scan, long) {}
   void memorise(bool) {}
   extended F(extended t) { return brutF(t).v; }
   extended D(extended t) { return pente(brutF(t), brutF(t + kPasDerivee)); }
@@ -87,7 +75,9 @@ class ValeursDirectes {
 };
 
 // What one line keeps across the levels: f at every sample point and a step after it, and
-// the points the derivative's bisections visited.
+// the points each bisection of the derivative (or of a domain border) visited, in order.
+// At the next level such a bisection mostly visits the same points again: it finds them
+// in its path without a look-up.
 class LigneEnCache {
  public:
   struct Point {
@@ -96,104 +86,123 @@ class LigneEnCache {
   };
 
   LigneEnCache(TExpress& e, const Fonction& f, const Sampling& s)
-      : e_(e), f_(f), w_(pointsEchantillon(s)) {}
+      : e_(e), f_(f), w_(sampleSequence(s)) {}
 
+  long intervalCount() const { return static_cast<long>(w_.size()) - 1; }
+  extended samplePoint(long i) const { return w_[static_cast<std::size_t>(i)]; }
   const Point& echantillon(long i) {
-    if (grille_.empty()) {
-      grille_.resize(w_.size());
-      for (std::size_t j = 0; j < w_.size(); ++j) {
-        grille_[j].f = evaluer(e_, f_, w_[j]);
-        grille_[j].fh = evaluer(e_, f_, w_[j] + kPasDerivee);
-        grille_[j].avecH = true;
-      }
-    }
+    remplir();
     return grille_[static_cast<std::size_t>(i)];
   }
-  // The ends of the i-th interval become the last points asked for.
-  void amorcer(long i) {
-    for (long j : {i, i + 1}) {
-      Recent& r = recents_[prochain_];
-      prochain_ = (prochain_ + 1) % 4;
-      r = {cle(w_[static_cast<std::size_t>(j)]), echantillon(j), true};
-    }
-  }
+  // The intervals of one scan that may find something at level k, in order.
+  std::vector<long> candidats(Scan scan, extended k);
 
+  // A bisection starts on interval i: its ends become the last points asked for, and with
+  // `memoire` the points it visits are kept (or found again) in the path of (scan, i).
+  void debutBissection(Scan scan, long i, bool memoire);
   // The point at t, evaluated on first use; with its value a step further when asked.
-  Point& point(extended t, bool memoire, bool avecH);
+  const Point& point(extended t, bool avecH);
 
  private:
-  struct Cle {
-    std::uint64_t mantisse;
-    std::uint16_t exposant;
+  struct Cle {  // the 80 bits of t; empty: a NaN, never asked for
+    std::uint64_t mantisse = 1;
+    std::uint16_t exposant = 0xFFFF;
     bool operator==(const Cle&) const = default;
   };
-  struct HashCle {
-    std::size_t operator()(const Cle& c) const {
-      return static_cast<std::size_t>((c.mantisse ^ (std::uint64_t{c.exposant} << 48)) *
-                                      0x9E3779B97F4A7C15ull);
-    }
-  };
   static Cle cle(extended t) {
-    Cle c{};
+    Cle c;
     std::memcpy(&c.mantisse, &t, sizeof c.mantisse);
     std::memcpy(&c.exposant, reinterpret_cast<const char*>(&t) + 8, sizeof c.exposant);
     return c;
   }
+  struct Memo {
+    Cle c;
+    Point p;
+  };
+  void remplir();
   void completer(Point& p, extended t, bool avecH) {
     if (avecH && !p.avecH) {
       p.fh = evaluer(e_, f_, t + kPasDerivee);
       p.avecH = true;
     }
   }
+  Memo& recent(const Cle& c, const Point& p) {
+    Memo& m = recents_[prochain_];
+    prochain_ = (prochain_ + 1) % 4;
+    m = {c, p};
+    return m;
+  }
+
+  // The sample values in double, to tell cheaply which intervals are idle at a level.
+  struct Apercu {
+    double f, fh, d;  // f, f a step further, the slope (f infinite: unknown)
+    bool erreur;      // f or fh undefined
+    bool erreurF;     // f undefined
+  };
 
   TExpress& e_;
   const Fonction f_;
   const std::vector<extended> w_;
   std::vector<Point> grille_;
-  std::unordered_map<Cle, Point, HashCle> memoire_;
-  // The last points asked for: a bisection asks again for its ends and its middle.
-  struct Recent {
-    Cle c{};
-    Point p;
-    bool plein = false;
-  };
-  Recent recents_[4];
+  std::vector<Apercu> apercu_;
+  std::unordered_map<long, std::vector<Memo>> chemins_;  // by scan and interval
+  std::vector<Memo>* chemin_ = nullptr;                  // of the bisection running
+  std::size_t etape_ = 0;
+  Memo recents_[4];  // the last points asked for: a bisection asks again for its ends
   int prochain_ = 0;
 };
 
-inline LigneEnCache::Point& LigneEnCache::point(extended t, bool memoire, bool avecH) {
+inline void LigneEnCache::debutBissection(Scan scan, long i, bool memoire) {
+  chemin_ = memoire ? &chemins_[i * 3 + static_cast<long>(scan)] : nullptr;
+  etape_ = 0;
+  for (long j : {i, i + 1}) recent(cle(w_[static_cast<std::size_t>(j)]), echantillon(j));
+}
+
+inline const LigneEnCache::Point& LigneEnCache::point(extended t, bool avecH) {
   const Cle c = cle(t);
-  for (Recent& r : recents_) {
-    if (r.plein && r.c == c) {
+  for (Memo& r : recents_) {
+    if (r.c == c) {
       completer(r.p, t, avecH);
       return r.p;
     }
   }
-  Recent& r = recents_[prochain_];
-  prochain_ = (prochain_ + 1) % 4;
-  r.c = c;
-  r.plein = true;
-  if (memoire) {
-    auto [it, neuf] = memoire_.try_emplace(c);
-    if (neuf) it->second.f = evaluer(e_, f_, t);
-    completer(it->second, t, avecH);
-    r.p = it->second;
-  } else {
-    r.p = Point{evaluer(e_, f_, t), {}, false};
-    completer(r.p, t, avecH);
+  if (!chemin_) {
+    Memo& m = recent(c, Point{evaluer(e_, f_, t), {}, false});
+    completer(m.p, t, avecH);
+    return m.p;
   }
-  return r.p;
+  std::vector<Memo>& ch = *chemin_;
+  if (etape_ < ch.size() && ch[etape_].c == c) {
+    completer(ch[etape_].p, t, avecH);
+  } else {
+    ch.resize(etape_);
+    ch.push_back({c, Point{evaluer(e_, f_, t), {}, false}});
+    completer(ch.back().p, t, avecH);
+  }
+  return recent(c, ch[etape_++].p).p;
 }
 
 class ValeursEnCache {
  public:
   ValeursEnCache(TExpress&, const Fonction&, LigneEnCache& l, extended k) : l_(l), k_(k) {}
 
-  void beginBisection(long i) { l_.amorcer(i); }
+  long intervalCount() const { return l_.intervalCount(); }
+  extended samplePoint(long i) const { return l_.samplePoint(i); }
+  long nextCandidate(Scan scan, long i) {
+    auto& c = candidats_[static_cast<int>(scan)];
+    if (!c.pret) {
+      c.liste = l_.candidats(scan, k_);
+      c.pret = true;
+      c.curseur = 0;
+    }
+    while (c.curseur < c.liste.size() && c.liste[c.curseur] < i) ++c.curseur;
+    return c.curseur < c.liste.size() ? c.liste[c.curseur] : intervalCount();
+  }
+  void beginBisection(Scan scan, long i) { l_.debutBissection(scan, i, memoire_); }
   void memorise(bool on) { memoire_ = on; }
-  extended F(extended t) { return moinsNiveau(l_.point(t, memoire_, false).f, k_).v; }
+  extended F(extended t) { return moinsNiveau(l_.point(t, false).f, k_).v; }
   extended D(extended t) {
-    const LigneEnCache::Point& p = l_.point(t, memoire_, true);
+    const LigneEnCache::Point& p = l_.point(t, true);
     return pente(moinsNiveau(p.f, k_), moinsNiveau(p.fh, k_));
   }
   extended gridF(long i) { return moinsNiveau(l_.echantillon(i).f, k_).v; }
@@ -203,9 +212,15 @@ class ValeursEnCache {
   }
 
  private:
+  struct Candidats {
+    std::vector<long> liste;
+    std::size_t curseur = 0;
+    bool pret = false;
+  };
   LigneEnCache& l_;
   const extended k_;
   bool memoire_ = false;
+  Candidats candidats_[3];
 };
 
 }  // namespace quadrel

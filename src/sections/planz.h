@@ -3,6 +3,7 @@
 #pragma once
 
 #include "parsor.h"
+#include "surfaces/niveaux.h"
 #include "view/drawlist.h"
 #include "view/scene.h"
 
@@ -11,5 +12,9 @@ namespace quadrel {
 // Contents of listeplanz for the plane z = k (user units). Sets pasx and pasy to the grid
 // step of the curve.
 DrawList buildPlanZ(Scene& s, extended k);
+
+// The level-line search for the single level k: a grid of step max(1 / p, 0.25) and coarse
+// scan steps, as the curve is rebuilt on every frame.
+LevelSearch sectionZSearch(const Scene& s, extended k);
 
 }  // namespace quadrel

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
+#include <utility>
 
 #include "sections/appel_plan.h"
 #include "sections/memoire_plan.h"
 #include "sections/plan_commun.h"
+#include "sections/planz.h"
 #include "surfaces/aides.h"
 #include "view/glconst.h"
 
@@ -158,6 +161,69 @@ TEST(SectionPlanes, OwnClipPlaneOffAndViewOption) {
       EXPECT_FALSE(courbe(l.d).empty());
     }
   }
+}
+
+TEST(ZSection, LevelCurveOfTheSurface) {
+  const struct {
+    const char* formule;
+    extended k;
+    int precision;
+    bool (*sur)(const Vec3&);  // every vertex lies on the expected curve
+    std::size_t minimum;       // at least this many vertices (0: none at all)
+  } cas[] = {
+      {"x\xB2+y\xB2", 1, 3,
+       [](const Vec3& v) { return std::fabs(std::hypot(v.x, v.y) - 1) < 1e-3; }, 20},
+      {"x\xB2+y\xB2", 1, 12,
+       [](const Vec3& v) { return std::fabs(std::hypot(v.x, v.y) - 1) < 1e-3; }, 20},
+      {"y", 2, 3, [](const Vec3& v) { return std::fabs(v.y - 2) < 1e-9; }, 40},
+      {"3", 3, 3, [](const Vec3&) { return false; }, 0},
+      {"x\xB2+y\xB2", 10, 3,
+       [](const Vec3& v) { return std::fabs(std::hypot(v.x, v.y) - std::sqrt(10.0)) < 1e-3; }, 20},
+  };
+  for (const auto& c : cas) {
+    Scene s = sceneAvec(c.formule, c.precision);
+    const std::vector<Vec3> v = courbe(buildPlanZ(s, c.k));
+    EXPECT_EQ(v.empty(), c.minimum == 0) << c.formule << " " << double(c.k);
+    EXPECT_GE(v.size(), c.minimum);
+    for (const Vec3& p : v) {
+      EXPECT_TRUE(c.sur(p)) << c.formule << " (" << p.x << ", " << p.y << ")";
+      EXPECT_DOUBLE_EQ(p.z, double(c.k));
+    }
+  }
+  // The line y = 2 of f = y: points every pasx / 2 along x, one polyline.
+  Scene s = sceneAvec("y", 3);
+  const std::vector<Vec3> v = courbe(buildPlanZ(s, 2));
+  EXPECT_DOUBLE_EQ(double(s.pasx), 1.0 / 3);
+  std::set<double> xs;
+  for (const Vec3& p : v) xs.insert(p.x);
+  ASSERT_EQ(xs.size(), 48u);
+  double avant = -4 - 1.0 / 6;
+  for (double x : xs) EXPECT_NEAR(x - std::exchange(avant, x), 1.0 / 6, 1e-9);
+}
+
+TEST(ZSection, PlaneFrameSolidAndOwnClip) {
+  for (const bool voir : {true, false}) {
+    Scene s = sceneAvec("x\xB2+y\xB2");
+    s.voirplan = voir;
+    s.quadriqueok = true, s.typequadrique = 1, s.soltaille = 2;
+    const DrawList d = buildPlanZ(s, 1);
+    EXPECT_EQ(d[1].op, Op::Disable);
+    EXPECT_EQ(d[1].i[0], gl::CLIP_PLANE2);
+    EXPECT_EQ(d[d.size() - 2].op, Op::Enable);
+    EXPECT_EQ(d.count(Op::Begin, gl::QUADS), voir ? 1u : 0u);
+    EXPECT_EQ(d.count(Op::PolygonMode, gl::FRONT_AND_BACK), 2u);  // fill, then lines always
+    ASSERT_EQ(d.count(Op::Disk), 1u);
+    EXPECT_NEAR(d[d.find(Op::Disk)].d[1], std::sqrt(3.0), 1e-12);
+    EXPECT_FALSE(courbe(d).empty());
+    if (voir) {
+      const std::vector<Vec3> coins{{-4, -4, 1}, {-4, 4, 1}, {4, 4, 1}, {4, -4, 1}};
+      EXPECT_EQ(d.primitives()[0].vertices, coins);
+    }
+  }
+  // Beyond the frame the curve is still searched, the solid's section not drawn.
+  Scene s = sceneAvec("x\xB2+y\xB2");
+  s.quadriqueok = true, s.typequadrique = 2, s.soltaille = 30;
+  EXPECT_EQ(buildPlanZ(s, 10).count(Op::Begin, gl::QUADS), 1u);  // the plane only
 }
 
 // A list is kept only for the very inputs it was built from, never for random formulas.

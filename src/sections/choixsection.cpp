@@ -67,7 +67,7 @@ void Tchoixsection::creerk() {
   plus1 = new QPushButton(QStringLiteral("+"), GroupBox2);
   plus1->setObjectName(QStringLiteral("plus1"));
   plus1->setAccessibleName(QStringLiteral("Plier k"));
-  plus1->setGeometry(4, 2, 22, 22);
+  plus1->setGeometry(2, 0, 20, 20);
   auto* lmin = new QLabel(QStringLiteral("Min"), GroupBox2);
   lmin->setGeometry(8, 26, 28, 22);
   kmin = new QLineEdit(QStringLiteral("-4"), GroupBox2);
@@ -108,7 +108,7 @@ void Tchoixsection::creerplan() {
   plus2 = new QPushButton(QStringLiteral("-"), GroupBox1);
   plus2->setObjectName(QStringLiteral("plus2"));
   plus2->setAccessibleName(QStringLiteral("Plier le type de plan"));
-  plus2->setGeometry(4, 2, 22, 22);
+  plus2->setGeometry(2, 0, 20, 20);
   const char* const noms[] = {"p1", "p2", "p3", "p4"};
   const char* const textes[] = {"x=", "y=", "z=", ""};
   std::array<QRadioButton*, 4> r{};
@@ -157,7 +157,9 @@ QSize Tchoixsection::sizeHint() const {
 void Tchoixsection::ajuster() {
   setFixedSize(sizeHint());
   QWidget* c = ::cadre(this);
-  if (c != this) c->resize(c->sizeHint());
+  if (c == this) return;
+  c->setFixedSize(c->sizeHint());
+  c->update();  // the newly exposed part is not painted by itself
 }
 
 void Tchoixsection::FormShow() {

@@ -130,7 +130,14 @@ class TestSectionBout : public QObject {
     section_->valk->setValue(30);
     QTest::mouseClick(p->boutons[0], Qt::LeftButton);
     QCOMPARE(app_->Feuille->cadre()->windowTitle(), QStringLiteral("M(1;-1;2)"));
+    // Both dialogs open, k unfolded, for the eye.
+    section_->plus1->click();
+    const QString dossier = qEnvironmentVariable("QUADREL_IMAGES");
+    if (!dossier.isEmpty())
+      app_->fond->grab().save(QDir(dossier).filePath(QStringLiteral("dialogues.png")));
     section_->close();
+    if (!dossier.isEmpty())
+      app_->fond->grab().save(QDir(dossier).filePath(QStringLiteral("dialogue-point.png")));
     p->close();
     QCOMPARE(app_->Feuille->cadre()->windowTitle(), QStringLiteral("Feuille"));
   }

@@ -77,6 +77,20 @@ void quadriques(const ContexteGl& gl, const Command& c) {
   }
 }
 
+// Immediate calls, so that inside glNewList the mesh is recorded like any other batch.
+void maillage(const PackedMesh& m) {
+  glBegin(GLenum(m.mode));
+  const float* v = m.vertices.data();
+  const std::size_t n = m.vertexCount();
+  const std::size_t parNormale = m.perNormal > 0 ? std::size_t(m.perNormal) : n;
+  for (std::size_t k = 0; k < n; ++k, v += 3) {
+    const std::size_t run = k / parNormale;
+    if (k % parNormale == 0 && run < m.normalCount()) glNormal3fv(m.normals.data() + 3 * run);
+    glVertex3fv(v);
+  }
+  glEnd();
+}
+
 void un(const DrawList& liste, const Command& c, const ContexteGl& gl) {
   const auto d = c.d;
   const auto e = [&](int k) { return GLenum(c.i[k]); };
@@ -157,6 +171,10 @@ void un(const DrawList& liste, const Command& c, const ContexteGl& gl) {
       return glClearColor(GLfloat(d[0]), GLfloat(d[1]), GLfloat(d[2]), GLfloat(d[3]));
     case Op::Clear:
       return glClear(GLbitfield(c.i[0]));
+    case Op::PolygonOffset:
+      return glPolygonOffset(GLfloat(d[0]), GLfloat(d[1]));
+    case Op::Mesh:
+      return maillage(liste.mesh(c));
     default:
       return quadriques(gl, c);
   }

@@ -55,11 +55,13 @@ struct LevelSearch {
   // (formula in y only) or pasy / division (formula in x only).
   extended scanStepYOnly = 0.25L, scanStepXOnly = 0.25L;
   int divisionYOnly = 4, divisionXOnly = 4;
+  long budget = kBudgetRecherche;  // work units
 };
 
 struct LevelPoints {
   std::vector<PointNiveau> points;  // table order (entry 1 first)
   bool complete = true;             // false when the work budget cut the search short
+  long work = 0;                    // work units spent
 };
 
 // How the values are computed. Both give the same table bit for bit; `reference` evaluates

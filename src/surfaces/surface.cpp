@@ -62,8 +62,9 @@ class Maillage {
   bool dessinable(const Valeur& v) const { return !v.erreur && bas_ <= v.v && v.v <= haut_; }
 
   void sommet(double x, double y, double z) {
-    m_.vertices.insert(m_.vertices.end(),
-                       {static_cast<float>(x), static_cast<float>(y), static_cast<float>(z)});
+    m_.vertices.push_back(static_cast<float>(x));
+    m_.vertices.push_back(static_cast<float>(y));
+    m_.vertices.push_back(static_cast<float>(z));
   }
 
   // One row of cells with its lower edge at y; each column reuses the right-hand values

@@ -4,6 +4,9 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace quadrel {
 namespace {
 
@@ -77,18 +80,22 @@ void quadriques(const ContexteGl& gl, const Command& c) {
   }
 }
 
-// Immediate calls, so that inside glNewList the mesh is recorded like any other batch.
+// From client arrays, which glNewList copies into the list: far cheaper to record than a
+// call per vertex. GL wants a normal per vertex: each run's normal is repeated.
 void maillage(const PackedMesh& m) {
-  glBegin(GLenum(m.mode));
-  const float* v = m.vertices.data();
   const std::size_t n = m.vertexCount();
+  if (n == 0) return;
   const std::size_t parNormale = m.perNormal > 0 ? std::size_t(m.perNormal) : n;
-  for (std::size_t k = 0; k < n; ++k, v += 3) {
-    const std::size_t run = k / parNormale;
-    if (k % parNormale == 0 && run < m.normalCount()) glNormal3fv(m.normals.data() + 3 * run);
-    glVertex3fv(v);
-  }
-  glEnd();
+  std::vector<GLfloat> normales(3 * n, 0.0f);
+  for (std::size_t k = 0; k < n && k / parNormale < m.normalCount(); ++k)
+    std::copy_n(m.normals.data() + 3 * (k / parNormale), 3, normales.data() + 3 * k);
+  glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_NORMAL_ARRAY);
+  glVertexPointer(3, GL_FLOAT, 0, m.vertices.data());
+  glNormalPointer(GL_FLOAT, 0, normales.data());
+  glDrawArrays(GLenum(m.mode), 0, GLsizei(n));
+  glPopClientAttrib();
 }
 
 void un(const DrawList& liste, const Command& c, const ContexteGl& gl) {

@@ -94,6 +94,7 @@ LevelSearch recherche(const Cadre& c) {
 TEST(LevelPoints, SameTableAsTheTextsGivenToTheRootFinder) {
   const Cadre cas[] = {
       {"x\xB2+y\xB2", -4, 4, -4, 4, -4, 4, 1, 3},
+      {"sin(x)*cos(y)", -4, 4, -4, 4, -4, 4, 1, 6},
       {"e(x/4)cos(y)", -4, 4, -4, 4, -2, 2, 0.3L, 3},  // inexact levels
       {"3e(-x\xB2-y\xB2)", -4, 4, -4, 4, -4, 4, 1, 4},
       {"sin(px/4)+y/2", -4, 4, -4, 4, -1, 1, 0.05L, 8},  // pi; a full table

@@ -8,6 +8,10 @@
 //   LevelPoints r = collectLevelPoints(e, p);
 //   appendLevelSegments(d, r.points, gx, gy, gz);        // joined, as GL_LINES
 //
+// A section by the plane z = k, say, fills the box from the frame, levels = {k} and its
+// own steps (grid, scan steps, spacing divisions); nothing else differs. The table is the
+// same whichever SearchMethod, so a caller may rely on exact point values.
+//
 // The search never builds a formula text: the formula's program is evaluated with the row's
 // value in place of the fixed variable, and the level subtracted afterwards. Both numbers
 // are first written and read back at 15 significant digits, as they would be in a text, so

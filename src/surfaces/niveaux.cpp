@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "matutil.h"
@@ -104,10 +105,79 @@ racines chercher(TExpress& e, const Fonction& f, const Sampling& s, extended k, 
   return r;
 }
 
+// The 80 bits of a level.
+struct Bits {
+  std::uint64_t mantisse = 0;
+  std::uint16_t exposant = 0;
+  bool operator==(const Bits&) const = default;
+};
+
+Bits bits(extended v) {
+  Bits b;
+  std::memcpy(&b.mantisse, &v, sizeof b.mantisse);
+  std::memcpy(&b.exposant, reinterpret_cast<const char*>(&v) + 8, sizeof b.exposant);
+  return b;
+}
+
+struct HashBits {
+  std::size_t operator()(const Bits& b) const {
+    std::uint64_t h = b.mantisse ^ (std::uint64_t{b.exposant} * 0x9E3779B97F4A7C15ull);
+    h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;
+    return static_cast<std::size_t>(h ^ (h >> 27));
+  }
+};
+
+// The levels that come again later in the sequence (going up then down, most do).
+std::vector<bool> revenants(const std::vector<extended>& niveaux) {
+  std::vector<bool> out(niveaux.size(), false);
+  std::unordered_set<Bits, HashBits> vus;
+  for (std::size_t i = niveaux.size(); i-- > 0;) out[i] = !vus.insert(bits(niveaux[i])).second;
+  return out;
+}
+
+// Most row results kept for a level met again: past it, such rows are searched again.
+constexpr std::size_t kMaxResultatsGardes = 200000;
+
+// A row's result at a level that comes again: a search with the same values and enough
+// budget left runs exactly the same way, so its roots and its cost are reused.
+class Resultats {
+ public:
+  struct Resultat {
+    long travail;
+    std::vector<extended> racines;
+  };
+  const Resultat* trouve(std::size_t ligne, extended k) const {
+    const auto it = r_.find({ligne, bits(k)});
+    return it == r_.end() ? nullptr : &it->second;
+  }
+  void garde(std::size_t ligne, extended k, const racines& r, long travail) {
+    if (r_.size() >= kMaxResultatsGardes) return;
+    r_.try_emplace(
+        {ligne, bits(k)},
+        Resultat{travail, std::vector<extended>(r.value.begin(), r.value.begin() + r.count)});
+  }
+
+ private:
+  struct Cle {
+    std::size_t ligne;
+    Bits niveau;
+    bool operator==(const Cle&) const = default;
+  };
+  struct HashCle {
+    std::size_t operator()(const Cle& c) const {
+      return HashBits{}(c.niveau) ^ (c.ligne * 0x9E3779B97F4A7C15ull);
+    }
+  };
+  std::unordered_map<Cle, Resultat, HashCle> r_;
+};
+
 class Collecte {
  public:
   Collecte(TExpress& e, const LevelSearch& p, SearchMethod m)
-      : e_(e), p_(p), cache_(m == SearchMethod::cached && !aleatoire(e.Expression())) {}
+      : e_(e),
+        p_(p),
+        cache_(m == SearchMethod::cached && !aleatoire(e.Expression())),
+        budget_{p.budget} {}
 
   LevelPoints run() {
     const Gabarit g(e_.Expression());
@@ -119,7 +189,7 @@ class Collecte {
     } else if (g.usesX()) {
       uneVariable(true);
     }
-    return {t_.prend(), !budget_.spent()};
+    return {t_.prend(), !budget_.spent(), p_.budget - budget_.left};
   }
 
  private:
@@ -129,7 +199,10 @@ class Collecte {
     const extended pas = enX ? p_.pasy : p_.pasx;
     const Sampling s = echantillons(enX ? p_.xmin : p_.ymin, enX ? p_.xmax : p_.ymax, p_.scanStep);
     std::vector<std::unique_ptr<LigneEnCache>> lignes;  // by row, kept across the levels
-    for (const extended k : p_.levels) {
+    Resultats deja;
+    const std::vector<bool> revient = revenants(p_.levels);
+    for (std::size_t j = 0; j < p_.levels.size(); ++j) {
+      const extended k = p_.levels[j];
       const extended niveau = commeTexte(k);
       extended v = debut;
       for (std::size_t n = 0; v < fin && n < kMaxLignesParNiveau && !t_.pleine(); ++n, v += pas) {
@@ -140,7 +213,18 @@ class Collecte {
           if (n == lignes.size()) lignes.push_back(std::make_unique<LigneEnCache>(e_, f, s));
           ligne = lignes[n].get();
         }
-        const racines r = chercher(e_, f, s, niveau, ligne, budget_);
+        racines r;
+        const Resultats::Resultat* connu = cache_ ? deja.trouve(n, niveau) : nullptr;
+        if (connu && budget_.left > connu->travail) {
+          budget_.charge(connu->travail);
+          r.count = static_cast<int>(connu->racines.size());
+          std::copy(connu->racines.begin(), connu->racines.end(), r.value.begin());
+        } else {
+          const long avant = budget_.left;
+          r = chercher(e_, f, s, niveau, ligne, budget_);
+          if (cache_ && revient[j] && !budget_.spent())
+            deja.garde(n, niveau, r, avant - budget_.left);
+        }
         for (int i = 0; i < r.count; ++i) {
           if (enX) {
             t_.ajouteUnique(r.value[i], v, k);
@@ -180,7 +264,7 @@ class Collecte {
   TExpress& e_;
   const LevelSearch& p_;
   const bool cache_;
-  WorkBudget budget_{kBudgetRecherche};
+  WorkBudget budget_;
   Table t_;
 };
 

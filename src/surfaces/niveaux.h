@@ -8,6 +8,10 @@
 //   LevelPoints r = collectLevelPoints(e, p);
 //   appendLevelSegments(d, r.points, gx, gy, gz);        // joined, as GL_LINES
 //
+// A section by the plane z = k, say, fills the box from the frame, levels = {k} and its
+// own steps (grid, scan steps, spacing divisions); nothing else differs. The table is the
+// same whichever SearchMethod, so a caller may rely on exact point values.
+//
 // The search never builds a formula text: the formula's program is evaluated with the row's
 // value in place of the fixed variable, and the level subtracted afterwards. Both numbers
 // are first written and read back at 15 significant digits, as they would be in a text, so
@@ -55,11 +59,13 @@ struct LevelSearch {
   // (formula in y only) or pasy / division (formula in x only).
   extended scanStepYOnly = 0.25L, scanStepXOnly = 0.25L;
   int divisionYOnly = 4, divisionXOnly = 4;
+  long budget = kBudgetRecherche;  // work units
 };
 
 struct LevelPoints {
   std::vector<PointNiveau> points;  // table order (entry 1 first)
   bool complete = true;             // false when the work budget cut the search short
+  long work = 0;                    // work units spent
 };
 
 // How the values are computed. Both give the same table bit for bit; `reference` evaluates

@@ -76,13 +76,16 @@ struct Cadre {
   const char* formule;
   extended xmin, xmax, ymin, ymax, zmin, zmax, gz;
   int precision;
+  long budget = kBudgetRecherche;
 };
 
 LevelSearch recherche(const Cadre& c) {
   Scene s;
   s.xmin = c.xmin, s.xmax = c.xmax, s.ymin = c.ymin, s.ymax = c.ymax;
   s.zmin = c.zmin, s.zmax = c.zmax, s.gradz = c.gz, s.precision = c.precision;
-  return levelLinesSearch(s);
+  LevelSearch p = levelLinesSearch(s);
+  p.budget = c.budget;
+  return p;
 }
 
 // On frames whose ranges keep the 0.1 sampling (up to 200 wide), the table is the one the
@@ -91,6 +94,7 @@ LevelSearch recherche(const Cadre& c) {
 TEST(LevelPoints, SameTableAsTheTextsGivenToTheRootFinder) {
   const Cadre cas[] = {
       {"x\xB2+y\xB2", -4, 4, -4, 4, -4, 4, 1, 3},
+      {"sin(x)*cos(y)", -4, 4, -4, 4, -4, 4, 1, 6},
       {"e(x/4)cos(y)", -4, 4, -4, 4, -2, 2, 0.3L, 3},  // inexact levels
       {"3e(-x\xB2-y\xB2)", -4, 4, -4, 4, -4, 4, 1, 4},
       {"sin(px/4)+y/2", -4, 4, -4, 4, -1, 1, 0.05L, 8},  // pi; a full table
@@ -113,8 +117,8 @@ TEST(LevelPoints, SameTableAsTheTextsGivenToTheRootFinder) {
 // (coarser sampling), several precisions.
 TEST(LevelPoints, CachedSearchGivesTheReferenceTable) {
   const Cadre cas[] = {
-      {"sin(x)*cos(y)", -4, 4, -4, 4, -4, 4, 1, 12},
-      {"x\xB2+y\xB2", -4, 4, -4, 4, -4, 4, 1, 7},
+      {"sin(x)*cos(y)", -4, 4, -4, 4, -4, 4, 1, 8},
+      {"x\xB2+y\xB2", -4, 4, -4, 4, -4, 4, 1, 5},
       {"ln(x*y)", -4, 4, -4, 4, -4, 4, 0.5L, 5},  // domain borders
       {"sqrt(4-x\xB2-y\xB2)", -3, 3, -3, 3, -1, 3, 0.5L, 6},
       {"1/(x-y)", -4, 4, -4, 4, -4, 4, 1, 4},             // poles
@@ -126,6 +130,11 @@ TEST(LevelPoints, CachedSearchGivesTheReferenceTable) {
       {"ln(x)", -4, 4, -4, 4, -4, 4, 0.5L, 9},            // x only
       {"xy", -10000, 10000, -10000, 10000, -4, 4, 1, 3},  // coarser sampling
       {"sin(x)+y/100", -500, 500, -2, 2, -1, 1, 0.25L, 3},
+      // the work budget running out at various points, levels met again among them
+      {"sin(x)*cos(y)", -4, 4, -4, 4, -4, 4, 1, 6, 300000},
+      {"sin(x)*cos(y)", -4, 4, -4, 4, -4, 4, 1, 6, 1234567},
+      {"x\xB2+y\xB2", -4, 4, -4, 4, -4, 4, 1, 6, 777777},
+      {"y^3-y", -4, 4, -4, 4, -4, 4, 1, 3, 5000},
   };
   for (const Cadre& c : cas) {
     TExpress e;
@@ -138,6 +147,8 @@ TEST(LevelPoints, CachedSearchGivesTheReferenceTable) {
     const LevelPoints rapide = collectLevelPoints(e, p);
     const LevelPoints reference = collectLevelPoints(e, p, SearchMethod::reference);
     EXPECT_EQ(rapide.complete, reference.complete) << c.formule;
+    EXPECT_EQ(rapide.work, reference.work) << c.formule;
+    EXPECT_EQ(rapide.complete, c.budget == kBudgetRecherche) << c.formule;
     ASSERT_FALSE(rapide.points.empty()) << c.formule;
     memeTable(rapide.points, reference.points, c.formule);
   }

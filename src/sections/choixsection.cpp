@@ -159,6 +159,7 @@ void Tchoixsection::ajuster() {
   QWidget* c = ::cadre(this);
   if (c == this) return;
   c->setFixedSize(c->sizeHint());
+  garderdedans(c);
   c->update();  // the newly exposed part is not painted by itself
 }
 

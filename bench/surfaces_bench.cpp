@@ -3,8 +3,6 @@
 // joining of the level points through the grid against the plain full scan.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -15,7 +13,6 @@
 #include "surfaces/lignes.h"
 #include "surfaces/niveaux.h"
 #include "surfaces/surface.h"
-#include "surfaces/texte_nombre.h"
 
 namespace quadrel {
 namespace {
@@ -39,9 +36,16 @@ void Args(benchmark::internal::Benchmark* b) {
   b->Unit(benchmark::kMillisecond);
 }
 
+// A fresh build each time, as when the dialog closes; `bytes` is what the list keeps.
 void BM_Surface(benchmark::State& state) {
   Scene s = scene(state);
-  for (auto _ : state) benchmark::DoNotOptimize(buildSurface(s));
+  std::size_t octets = 0;
+  for (auto _ : state) {
+    const auto d = buildSurface(s);
+    octets = d->commands().capacity() * sizeof(Command);
+    for (const PackedMesh& m : d->meshes()) octets += m.bytes();
+  }
+  state.counters["bytes"] = static_cast<double>(octets);
 }
 BENCHMARK(BM_Surface)->Apply(Args);
 
@@ -92,82 +96,36 @@ void BM_LevelLines(benchmark::State& state) {
 }
 BENCHMARK(BM_LevelLines)->Apply(Args);
 
+// The whole build with the reference search: the peer of BM_LevelLines.
+void BM_LevelLinesReference(benchmark::State& state) {
+  Scene s = scene(state);
+  for (auto _ : state) benchmark::DoNotOptimize(buildLevelLines(s, SearchMethod::reference));
+}
+BENCHMARK(BM_LevelLinesReference)->Apply(Args);
+
 // --- where the level-line time goes ---
 
-std::string formuleNormalisee(const Scene& s) {
+// Collecting the z points (no joining, no x/y lines): the cached search, and its peer, the
+// reference that evaluates every value afresh. Same table; the ratio is the cache's gain.
+void levelPoints(benchmark::State& state, SearchMethod m) {
+  Scene s = scene(state);
   TExpress e;
   e.setExpression(normalise(s.formule));
-  return e.Expression();
+  const LevelSearch p = levelLinesSearch(s);
+  std::size_t n = 0;
+  for (auto _ : state) n = collectLevelPoints(e, p, m).points.size();
+  state.counters["points"] = static_cast<double>(n);
 }
 
-// Collecting the z points: texts, normalisation, root searches (no joining, no x/y lines).
 void BM_LevelPoints(benchmark::State& state) {
-  Scene s = scene(state);
-  const std::string f = formuleNormalisee(s);
-  for (auto _ : state) benchmark::DoNotOptimize(collectLevelPoints(s, f));
+  levelPoints(state, SearchMethod::cached);
 }
 BENCHMARK(BM_LevelPoints)->Apply(Args);
 
-// The per-row and per-column texts of both passes and every level, built and normalised,
-// and (with compile = 1) compiled once each, as the root finder does first.
-void BM_LevelTexts(benchmark::State& state) {
-  Scene s = scene(state);
-  const bool compile = state.range(2) != 0;
-  const Gabarit g(formuleNormalisee(s));
-  const auto niveaux = levelSequence(s.zmin, s.zmax, s.gradz);
-  const extended pas = std::fabs(s.ymax - s.ymin) / (10 * s.precision);
-  long textes = 0;
-  for (auto _ : state) {
-    for (const bool enX : {true, false}) {
-      for (const extended k : niveaux) {
-        const std::string niveau = entreParentheses(k, "-");
-        int n = 0;
-        for (extended v = -4; v < 4 && n < kMaxLignesParNiveau; v += pas, ++n) {
-          const std::string valeur = entreParentheses(v);
-          std::string t = normalise((enX ? g.avec("x", valeur) : g.avec(valeur, "x")) + niveau);
-          if (compile) {
-            TExpress e;
-            e.setExpression(t);
-            benchmark::DoNotOptimize(e.CompileError());
-          }
-          benchmark::DoNotOptimize(t);
-          ++textes;
-        }
-      }
-    }
-  }
-  state.counters["texts"] =
-      benchmark::Counter(static_cast<double>(textes) / static_cast<double>(state.iterations()));
+void BM_LevelPointsReference(benchmark::State& state) {
+  levelPoints(state, SearchMethod::reference);
 }
-BENCHMARK(BM_LevelTexts)->Apply([](benchmark::internal::Benchmark* b) {
-  for (int f : {0, 1})
-    for (int c : {0, 1}) b->Args({f, 12, c});
-  b->Unit(benchmark::kMillisecond);
-});
-
-// The root searches alone, on the distinct texts of both passes (built beforehand): what
-// the collection pays to the engine (compiling each text included).
-void BM_LevelRootSearches(benchmark::State& state) {
-  Scene s = scene(state);
-  const Gabarit g(formuleNormalisee(s));
-  std::vector<extended> niveaux = levelSequence(s.zmin, s.zmax, s.gradz);
-  std::sort(niveaux.begin(), niveaux.end());
-  niveaux.erase(std::unique(niveaux.begin(), niveaux.end()), niveaux.end());
-  const extended pas = std::fabs(s.ymax - s.ymin) / (10 * s.precision);
-  std::vector<std::string> textes;
-  for (const bool enX : {true, false})
-    for (const extended k : niveaux)
-      for (extended v = -4; v < 4; v += pas)
-        textes.push_back(
-            normalise((enX ? g.avec("x", entreParentheses(v)) : g.avec(entreParentheses(v), "x")) +
-                      entreParentheses(k, "-")));
-  for (auto _ : state) {
-    racines r;
-    for (const std::string& t : textes) benchmark::DoNotOptimize(chercheracines(t, -4, 4, 0.1L, r));
-  }
-  state.counters["calls"] = static_cast<double>(textes.size());
-}
-BENCHMARK(BM_LevelRootSearches)->Apply(Args);
+BENCHMARK(BM_LevelPointsReference)->Apply(Args);
 
 // --- joining ---
 
@@ -175,7 +133,9 @@ BENCHMARK(BM_LevelRootSearches)->Apply(Args);
 std::vector<PointNiveau> pointsJonction(benchmark::State& state) {
   Scene s = scene(state);
   if (state.range(2) != 0) s.gradz = 0.25L;
-  const auto p = collectLevelPoints(s, formuleNormalisee(s));
+  TExpress e;
+  e.setExpression(normalise(s.formule));
+  const auto p = collectLevelPoints(e, levelLinesSearch(s)).points;
   state.counters["points"] = static_cast<double>(p.size());
   return p;
 }

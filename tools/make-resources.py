@@ -258,8 +258,22 @@ def apropos():
                        check=True)
 
 
+# --- free point move buttons (24 x 24): an up and a down arrow --------------------------
+
+def fleches_point():
+    for nom, haut in (("plus", True), ("moins", False)):
+        c = Canvas(24, 24)
+        pointe = [(12, 2), (3, 12), (9, 12), (9, 22), (15, 22), (15, 12), (21, 12)]
+        if not haut:
+            pointe = [(x, 24 - y) for x, y in pointe]
+        c.polygone(pointe, ROUGE)
+        c.contour(pointe, 1.2, NOIR)
+        ecrire("point/%s.png" % nom, png(24, 24, c.rgba()))
+
+
 def main():
     curseurs()
+    fleches_point()
     sons()
     for i, (nom, dessin) in enumerate(BOUTONS):
         ecrire("boutons/%02d-%s.png" % (i, nom), bouton(dessin))

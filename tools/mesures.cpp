@@ -2,7 +2,7 @@
 // scripts/measure): start to first frame, the 256 glyph lists, the sheet's own drawing of a
 // frame (FormPaint finished with glFinish), and the frame period of a left-button turn
 // driven through the event loop until the X server has the frame, on the default scene and
-// with sin(x)*cos(y) at precision 12 and its level lines.
+// with sin(x)*cos(y) at precision 12 and its level lines, then with a z section shown.
 #include <GL/gl.h>
 
 #include <QApplication>
@@ -13,8 +13,11 @@
 #include <ctime>
 #include <vector>
 
+#include "sections/choixsection.h"
 #include "shell/demarrage.h"
 #include "shell/fond.h"
+#include "shell/hote.h"
+#include "surfaces/fonction3d.h"
 #include "view/feuille.h"
 #include "view/glutgarde.h"
 
@@ -81,6 +84,24 @@ void ligne(const char* quoi, Mediane m) {
               m.min, m.median, m.p90, 1000 / m.median, m.cpu);
 }
 
+// The view turned with a z section of `formule` at k = 2 shown, against the same view
+// without it: the section dialog rebuilds the section on every frame.
+void sectionZ(Application& a, const char* formule) {
+  a.fonction3d->Edit1->setText(QString::fromUtf8(formule));
+  a.fonction3d->setetat(quadrel::EtatChamp::accepte);
+  a.Feuille->preparesurface();
+  a.Feuille->preparelignes();
+  Tchoixsection* d = a.choixsection;
+  d->p3->setChecked(true);
+  d->edits[2]->setText(QStringLiteral("k"));
+  d->valk->setValue(30);
+  std::printf("%s\n", formule);
+  ligne("  turning, no section:", tour(a.Feuille, 200));
+  a.hote->ouvrir(d);
+  ligne("  turning, z section k=2:", tour(a.Feuille, 200));
+  d->close();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -116,5 +137,7 @@ int main(int argc, char** argv) {
   f->FormPaint();
   ligne("sin(x)*cos(y) p12 + lines, drawing:", dessin(f, 100));
   ligne("sin(x)*cos(y) p12 + lines, turning:", tour(f, 200));
+  sectionZ(*a, "x²+y²");
+  sectionZ(*a, "sin(x)*cos(y)");
   return 0;
 }

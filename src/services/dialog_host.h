@@ -6,6 +6,9 @@
 
 #include <QRect>
 #include <QString>
+#include <string>
+
+#include "parsor.h"  // extended
 
 class QWidget;
 
@@ -17,10 +20,11 @@ class DialogHost {
   virtual void prepareaxe() = 0;
   virtual void preparesurface() = 0;
   virtual void preparelignes() = 0;
-  virtual void prepareplanx() = 0;
-  virtual void prepareplany() = 0;
-  virtual void prepareplanz() = 0;
-  virtual void prepareplanxy() = 0;
+  // The section lists, at k in user units; the general plane by its trace y = ligne(x).
+  virtual void prepareplanx(extended k) = 0;
+  virtual void prepareplany(extended k) = 0;
+  virtual void prepareplanz(extended k) = 0;
+  virtual void prepareplanxy(const std::string& ligne, extended k) = 0;
   virtual void preparepyr() = 0;
   // The section dialog re-reads itself and rebuilds the current section (the frame's hook).
   virtual void appelplan() = 0;

@@ -3,6 +3,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "sections/choixsection.h"
+#include "sections/point_libre.h"
+#include "sections/pointlibre.h"
 #include "services/aiderapide.h"
 #include "shell/apropos.h"
 #include "shell/fenetres.h"
@@ -63,12 +66,19 @@ std::unique_ptr<Application> demarrer(const QString& dossier) {
   a->outils->setdialogue(0, a->optionrepere);
   a->fonction3d = new Tfonction3d(a->scene, *a->hote, a->fond.get());
   a->outils->setdialogue(2, a->fonction3d);
-  // choixquadrics, the five solid dialogs, choixsection and Pointlibre are made here,
-  // hidden, in that order, when they exist; each registers with the palette.
+  // choixquadrics and the five solid dialogs are made here, hidden, in that order, when
+  // they exist; each registers with the palette.
+  a->choixsection = new Tchoixsection(a->scene, *a->hote, a->fond.get());
+  a->outils->setdialogue(4, a->choixsection);
+  a->Pointlibre = new TPointlibre(a->scene, *a->hote, a->fond.get());
+  a->outils->setdialogue(5, a->Pointlibre);
 
   a->Feuille = new TFeuille(a->scene, a->fond->zone, a->fond->size());
   f.Feuille = a->Feuille;
   a->hote->setfeuille(a->Feuille);
+  Tchoixsection* section = a->choixsection;
+  a->Feuille->crochets.appelplan = [section](quadrel::Scene&) { section->appelplan(); };
+  a->Feuille->crochets.hauteurpoint = quadrel::hauteurpoint;
   // A GL widget makes Qt remake the main window's native window, which then covers the
   // about box where no window manager keeps it on top.
   a->Apropos->raise();

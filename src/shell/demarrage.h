@@ -15,6 +15,8 @@ class TAiderapide;
 class Toptionrendu;
 class Toptionrepere;
 class Tfonction3d;
+class Tchoixsection;
+class TPointlibre;
 class HoteFenetres;
 
 struct Application {
@@ -27,6 +29,8 @@ struct Application {
   Toptionrendu* optionrendu = nullptr;
   Toptionrepere* optionrepere = nullptr;
   Tfonction3d* fonction3d = nullptr;
+  Tchoixsection* choixsection = nullptr;
+  TPointlibre* Pointlibre = nullptr;
   std::unique_ptr<TApropos> Apropos;
   TFeuille* Feuille = nullptr;
   std::unique_ptr<TAiderapide> Aiderapide;

@@ -37,7 +37,8 @@ qt_add_resources(quadrel_shell images
         ${QUADREL_RESOURCES}/boutons/04-section.png ${QUADREL_RESOURCES}/boutons/05-point.png
         ${QUADREL_RESOURCES}/boutons/06-export.png ${QUADREL_RESOURCES}/boutons/07-videoprojecteur.png
         ${QUADREL_RESOURCES}/boutons/08-apropos.png ${QUADREL_RESOURCES}/boutons/09-weblien.png
-        ${QUADREL_RESOURCES}/boutons/10-aide.png ${QUADREL_RESOURCES}/boutons/11-quitter.png)
+        ${QUADREL_RESOURCES}/boutons/10-aide.png ${QUADREL_RESOURCES}/boutons/11-quitter.png
+        ${QUADREL_RESOURCES}/point/plus.png ${QUADREL_RESOURCES}/point/moins.png)
 
 # The executable lands in <build>/src/shell with kolu/, wav/ and the help page beside it,
 # as it is installed.

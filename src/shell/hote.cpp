@@ -23,11 +23,20 @@ void HoteFenetres::preparelignes() {
   if (feuille_) feuille_->preparelignes();
 }
 
-// The section planes and the pyramid have no builder yet: nothing to rebuild.
-void HoteFenetres::prepareplanx() {}
-void HoteFenetres::prepareplany() {}
-void HoteFenetres::prepareplanz() {}
-void HoteFenetres::prepareplanxy() {}
+void HoteFenetres::prepareplanx(extended k) {
+  if (feuille_) feuille_->prepareplanx(k);
+}
+void HoteFenetres::prepareplany(extended k) {
+  if (feuille_) feuille_->prepareplany(k);
+}
+void HoteFenetres::prepareplanz(extended k) {
+  if (feuille_) feuille_->prepareplanz(k);
+}
+void HoteFenetres::prepareplanxy(const std::string& ligne, extended k) {
+  if (feuille_) feuille_->prepareplanxy(ligne, k);
+}
+
+// The pyramid has no builder yet: nothing to rebuild.
 void HoteFenetres::preparepyr() {}
 
 void HoteFenetres::appelplan() {

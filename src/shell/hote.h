@@ -21,10 +21,10 @@ class HoteFenetres : public DialogHost {
   void prepareaxe() override;
   void preparesurface() override;
   void preparelignes() override;
-  void prepareplanx() override;
-  void prepareplany() override;
-  void prepareplanz() override;
-  void prepareplanxy() override;
+  void prepareplanx(extended k) override;
+  void prepareplany(extended k) override;
+  void prepareplanz(extended k) override;
+  void prepareplanxy(const std::string& ligne, extended k) override;
   void preparepyr() override;
   void appelplan() override;
   void FormPaint() override;

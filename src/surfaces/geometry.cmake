@@ -4,6 +4,9 @@ list(APPEND QUADREL_GEOMETRY_SOURCES
   surfaces/jonction.cpp
   surfaces/lignes.cpp
   surfaces/niveaux.cpp
+  surfaces/racines_ligne.h
+  surfaces/valeurs_ligne.cpp
+  surfaces/valeurs_ligne.h
   surfaces/surface.cpp
   surfaces/texte_nombre.cpp
 )

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "matutil.h"
-#include "surfaces/jonction.h"
 #include "surfaces/niveaux.h"
 #include "view/glconst.h"
 
@@ -108,19 +107,7 @@ class Traces {
 DrawList lignesZ(const Scene& s, const std::vector<PointNiveau>& p) {
   DrawList d;
   debutTraits(d);
-  const extended gx = s.gradx, gy = s.grady, gz = s.gradz;
-  const auto seuil = static_cast<double>((gx * gx + gy * gy + gz * gz) / 9);
-  const std::vector<Segment> segments = joinLevelPoints(p, seuil);
-  if (!segments.empty()) {
-    d.reserve(segments.size() * 2 + 8);
-    d.begin(gl::LINES);
-    for (const auto& [a, b] : segments) {
-      for (const PointNiveau& q : {p[a], p[b]})
-        d.vertex(static_cast<double>(q.x / gx), static_cast<double>(q.y / gy),
-                 static_cast<double>(q.z / gz));
-    }
-    d.end();
-  }
+  appendLevelSegments(d, p, s.gradx, s.grady, s.gradz);
   d.popMatrix();
   return d;
 }
@@ -135,7 +122,7 @@ extended stepLignesY(const Scene& s) {
   return pasMarche(s.xmin, s.xmax, s.precision, s.gradx);
 }
 
-std::optional<LevelLines> buildLevelLines(Scene& s) {
+std::optional<LevelLines> buildLevelLines(Scene& s, SearchMethod m) {
   TExpress e;
   e.setExpression(normalise(s.formule));
   s.pasx = stepLignesY(s);
@@ -144,8 +131,10 @@ std::optional<LevelLines> buildLevelLines(Scene& s) {
   LevelLines out;
   Traces(s, e, true, out.x).run();
   Traces(s, e, false, out.y).run();
-  const std::vector<PointNiveau> points = collectLevelPoints(s, e.Expression());
-  out.z = lignesZ(s, points);
+  const LevelSearch recherche = levelLinesSearch(s);
+  s.pasx = recherche.pasx;
+  s.pasy = recherche.pasy;
+  out.z = lignesZ(s, collectLevelPoints(e, recherche, m).points);
   return out;
 }
 

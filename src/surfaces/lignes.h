@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "parsor.h"
+#include "surfaces/niveaux.h"
 #include "view/drawlist.h"
 #include "view/scene.h"
 
@@ -28,6 +29,6 @@ inline constexpr long kMaxPasMarche = 250000;
 // Contents of the three lists. nullopt when the formula does not compile or the formula
 // field is not accepted: the lists keep what they held. Leaves pasx and pasy at the steps
 // of the z lines (range over ten times the precision).
-std::optional<LevelLines> buildLevelLines(Scene& s);
+std::optional<LevelLines> buildLevelLines(Scene& s, SearchMethod m = SearchMethod::cached);
 
 }  // namespace quadrel

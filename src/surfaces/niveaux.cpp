@@ -3,11 +3,16 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "matutil.h"
+#include "number_literal.h"
+#include "surfaces/racines_ligne.h"
 #include "surfaces/texte_nombre.h"
+#include "surfaces/valeurs_ligne.h"
+#include "view/glconst.h"
 
 namespace quadrel {
 
@@ -15,6 +20,28 @@ namespace {
 
 bool lettre(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Whether a word of the formula names one of the random functions: their values may not be
+// kept for later, each evaluation draws again.
+bool aleatoire(std::string_view f) {
+  for (std::size_t i = 0; i < f.size();) {
+    if (!lettre(f[i])) {
+      ++i;
+      continue;
+    }
+    std::size_t j = i;
+    while (j < f.size() && lettre(f[j])) ++j;
+    const std::string_view mot = f.substr(i, j - i);
+    if (mot == "rn" || mot == "rm") return true;
+    i = j;
+  }
+  return false;
+}
+
+// The number as a formula text would hold it: 15 significant digits, read back.
+extended commeTexte(extended v) {
+  return expr::parseNumberLiteral(texteNombre(v)).value_or(v);
 }
 
 struct HashPoint {
@@ -60,82 +87,186 @@ class Table {
   std::unordered_set<PointNiveau, HashPoint, EgalPoint> vus_;
 };
 
-struct Racines {
-  bool ok = false;
-  std::vector<extended> valeurs;
+Sampling echantillons(extended bas, extended haut, extended pas) {
+  return {bas, haut, samplingStep(bas, haut, pas, kMaxIntervalles), kMaxIntervalles + 2};
+}
+
+// The roots on one line at one level. `ligne` is the line's cache, null for the reference.
+racines chercher(TExpress& e, const Fonction& f, const Sampling& s, extended k, LigneEnCache* ligne,
+                 WorkBudget& budget) {
+  racines r;
+  if (ligne) {
+    ValeursEnCache v(e, f, *ligne, k);
+    LineRootSearch<ValeursEnCache>(v, s, budget, r).run();
+  } else {
+    ValeursDirectes v(e, f, s, k);
+    LineRootSearch<ValeursDirectes>(v, s, budget, r).run();
+  }
+  return r;
+}
+
+// The 80 bits of a level.
+struct Bits {
+  std::uint64_t mantisse = 0;
+  std::uint16_t exposant = 0;
+  bool operator==(const Bits&) const = default;
 };
 
-Racines racinesDe(const std::string& texte, extended lower, extended upper, extended step) {
-  racines r;
-  Racines out;
-  out.ok = chercheracines(texte, lower, upper, step, r);
-  if (out.ok) out.valeurs.assign(r.value.begin(), r.value.begin() + r.count);
+Bits bits(extended v) {
+  Bits b;
+  std::memcpy(&b.mantisse, &v, sizeof b.mantisse);
+  std::memcpy(&b.exposant, reinterpret_cast<const char*>(&v) + 8, sizeof b.exposant);
+  return b;
+}
+
+struct HashBits {
+  std::size_t operator()(const Bits& b) const {
+    std::uint64_t h = b.mantisse ^ (std::uint64_t{b.exposant} * 0x9E3779B97F4A7C15ull);
+    h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;
+    return static_cast<std::size_t>(h ^ (h >> 27));
+  }
+};
+
+// The levels that come again later in the sequence (going up then down, most do).
+std::vector<bool> revenants(const std::vector<extended>& niveaux) {
+  std::vector<bool> out(niveaux.size(), false);
+  std::unordered_set<Bits, HashBits> vus;
+  for (std::size_t i = niveaux.size(); i-- > 0;) out[i] = !vus.insert(bits(niveaux[i])).second;
   return out;
 }
 
-// Both variables used: one root search per row (pass 1, solving in x) or column (pass 2,
-// solving in y, the formula's x and y exchanged) and per level. A level met twice (same
-// text) gives the same row texts again, so its rows' roots are kept and not searched twice.
-class DeuxVariables {
- public:
-  DeuxVariables(const Scene& s, const Gabarit& g, Table& t) : s_(s), g_(g), t_(t) {}
+// Most row results kept for a level met again: past it, such rows are searched again.
+constexpr std::size_t kMaxResultatsGardes = 200000;
 
-  void passe(bool enX, const std::vector<extended>& niveaux) {
-    std::unordered_map<std::string, std::vector<Racines>> deja;  // by level text, per row
-    const extended debut = enX ? s_.ymin : s_.xmin, fin = enX ? s_.ymax : s_.xmax;
-    const extended pas = enX ? s_.pasy : s_.pasx;
-    const extended bas = enX ? s_.xmin : s_.ymin, haut = enX ? s_.xmax : s_.ymax;
-    for (const extended k : niveaux) {
-      const std::string niveau = entreParentheses(k, "-");
-      std::vector<Racines>& lignes = deja[niveau];
+// A row's result at a level that comes again: a search with the same values and enough
+// budget left runs exactly the same way, so its roots and its cost are reused.
+class Resultats {
+ public:
+  struct Resultat {
+    long travail;
+    std::vector<extended> racines;
+  };
+  const Resultat* trouve(std::size_t ligne, extended k) const {
+    const auto it = r_.find({ligne, bits(k)});
+    return it == r_.end() ? nullptr : &it->second;
+  }
+  void garde(std::size_t ligne, extended k, const racines& r, long travail) {
+    if (r_.size() >= kMaxResultatsGardes) return;
+    r_.try_emplace(
+        {ligne, bits(k)},
+        Resultat{travail, std::vector<extended>(r.value.begin(), r.value.begin() + r.count)});
+  }
+
+ private:
+  struct Cle {
+    std::size_t ligne;
+    Bits niveau;
+    bool operator==(const Cle&) const = default;
+  };
+  struct HashCle {
+    std::size_t operator()(const Cle& c) const {
+      return HashBits{}(c.niveau) ^ (c.ligne * 0x9E3779B97F4A7C15ull);
+    }
+  };
+  std::unordered_map<Cle, Resultat, HashCle> r_;
+};
+
+class Collecte {
+ public:
+  Collecte(TExpress& e, const LevelSearch& p, SearchMethod m)
+      : e_(e),
+        p_(p),
+        cache_(m == SearchMethod::cached && !aleatoire(e.Expression())),
+        budget_{p.budget} {}
+
+  LevelPoints run() {
+    const Gabarit g(e_.Expression());
+    if (g.usesX() && g.usesY()) {
+      deuxVariables(true);
+      deuxVariables(false);
+    } else if (g.usesY()) {
+      uneVariable(false);
+    } else if (g.usesX()) {
+      uneVariable(true);
+    }
+    return {t_.prend(), !budget_.spent(), p_.budget - budget_.left};
+  }
+
+ private:
+  // Pass 1 (enX) solves in x along the rows, pass 2 in y along the columns.
+  void deuxVariables(bool enX) {
+    const extended debut = enX ? p_.ymin : p_.xmin, fin = enX ? p_.ymax : p_.xmax;
+    const extended pas = enX ? p_.pasy : p_.pasx;
+    const Sampling s = echantillons(enX ? p_.xmin : p_.ymin, enX ? p_.xmax : p_.ymax, p_.scanStep);
+    std::vector<std::unique_ptr<LigneEnCache>> lignes;  // by row, kept across the levels
+    Resultats deja;
+    const std::vector<bool> revient = revenants(p_.levels);
+    for (std::size_t j = 0; j < p_.levels.size(); ++j) {
+      const extended k = p_.levels[j];
+      const extended niveau = commeTexte(k);
       extended v = debut;
       for (std::size_t n = 0; v < fin && n < kMaxLignesParNiveau && !t_.pleine(); ++n, v += pas) {
-        if (n == lignes.size()) {
-          const std::string valeur = entreParentheses(v);
-          const std::string texte =
-              normalise((enX ? g_.avec("x", valeur) : g_.avec(valeur, "x")) + niveau);
-          lignes.push_back(racinesDe(texte, bas, haut, 0.1L));
+        if (budget_.spent()) return;
+        const Fonction f{enX, commeTexte(v)};
+        LigneEnCache* ligne = nullptr;
+        if (cache_) {
+          if (n == lignes.size()) lignes.push_back(std::make_unique<LigneEnCache>(e_, f, s));
+          ligne = lignes[n].get();
         }
-        if (!lignes[n].ok) continue;
-        for (const extended r : lignes[n].valeurs) {
+        racines r;
+        const Resultats::Resultat* connu = cache_ ? deja.trouve(n, niveau) : nullptr;
+        if (connu && budget_.left > connu->travail) {
+          budget_.charge(connu->travail);
+          r.count = static_cast<int>(connu->racines.size());
+          std::copy(connu->racines.begin(), connu->racines.end(), r.value.begin());
+        } else {
+          const long avant = budget_.left;
+          r = chercher(e_, f, s, niveau, ligne, budget_);
+          if (cache_ && revient[j] && !budget_.spent())
+            deja.garde(n, niveau, r, avant - budget_.left);
+        }
+        for (int i = 0; i < r.count; ++i) {
           if (enX) {
-            t_.ajouteUnique(r, v, k);
+            t_.ajouteUnique(r.value[i], v, k);
           } else {
-            t_.ajouteUnique(v, r, k);
+            t_.ajouteUnique(v, r.value[i], k);
           }
         }
       }
     }
   }
 
- private:
-  const Scene& s_;
-  const Gabarit& g_;
-  Table& t_;
-};
-
-// One variable used: the level curves are straight lines parallel to the other axis, found
-// once per level and drawn as a row of points every quarter step.
-void uneVariable(const Scene& s, const Gabarit& g, bool enX, const std::vector<extended>& niveaux,
-                 Table& t) {
-  const std::string base = enX ? g.avec("x", "") : g.avec("", "x");
-  const extended bas = enX ? s.xmin : s.ymin, haut = enX ? s.xmax : s.ymax;
-  const extended debut = enX ? s.ymin : s.xmin, fin = enX ? s.ymax : s.xmax;
-  const extended pas = (enX ? s.pasy : s.pasx) / 4;
-  for (const extended k : niveaux) {
-    const Racines r = racinesDe(base + entreParentheses(k, "-"), bas, haut, 0.25L);
-    if (!r.ok) continue;
-    for (const extended racine : r.valeurs) {
-      for (extended w = debut; w < fin && !t.pleine(); w += pas) {
-        if (enX) {
-          t.ajoute(racine, w, k);
-        } else {
-          t.ajoute(w, racine, k);
+  // The curves are lines parallel to the unused axis: roots once per level, then a row of
+  // points along each.
+  void uneVariable(bool enX) {
+    const Sampling s = enX ? echantillons(p_.xmin, p_.xmax, p_.scanStepXOnly)
+                           : echantillons(p_.ymin, p_.ymax, p_.scanStepYOnly);
+    const extended debut = enX ? p_.ymin : p_.xmin, fin = enX ? p_.ymax : p_.xmax;
+    const extended pas = enX ? p_.pasy / p_.divisionXOnly : p_.pasx / p_.divisionYOnly;
+    const Fonction f{enX, 0};
+    std::unique_ptr<LigneEnCache> ligne;
+    if (cache_) ligne = std::make_unique<LigneEnCache>(e_, f, s);
+    for (const extended k : p_.levels) {
+      if (budget_.spent() || t_.pleine()) return;
+      const racines r = chercher(e_, f, s, commeTexte(k), ligne.get(), budget_);
+      for (int i = 0; i < r.count; ++i) {
+        for (extended w = debut; w < fin && !t_.pleine(); w += pas) {
+          if (enX) {
+            t_.ajoute(r.value[i], w, k);
+          } else {
+            t_.ajoute(w, r.value[i], k);
+          }
         }
       }
     }
   }
-}
+
+  TExpress& e_;
+  const LevelSearch& p_;
+  const bool cache_;
+  WorkBudget budget_;
+  Table t_;
+};
 
 }  // namespace
 
@@ -161,6 +292,36 @@ std::vector<extended> levelSequence(extended zmin, extended zmax, extended gz) {
     if (k < zmax) out.push_back(k);
   }
   return out;
+}
+
+LevelPoints collectLevelPoints(TExpress& e, const LevelSearch& p, SearchMethod m) {
+  if (e.CompileError()) return {};
+  return Collecte(e, p, m).run();
+}
+
+LevelSearch levelLinesSearch(const Scene& s) {
+  const int p = std::clamp(s.precision, 3, 12);
+  LevelSearch r;
+  r.xmin = s.xmin, r.xmax = s.xmax, r.ymin = s.ymin, r.ymax = s.ymax;
+  r.pasx = std::fabs(s.xmax - s.xmin) / (10 * p);
+  r.pasy = std::fabs(s.ymax - s.ymin) / (10 * p);
+  r.levels = levelSequence(s.zmin, s.zmax, s.gradz);
+  return r;
+}
+
+void appendLevelSegments(DrawList& d, const std::vector<PointNiveau>& p, extended gx, extended gy,
+                         extended gz) {
+  const auto seuil = static_cast<double>((gx * gx + gy * gy + gz * gz) / 9);
+  const std::vector<Segment> segments = joinLevelPoints(p, seuil);
+  if (segments.empty()) return;
+  d.reserve(d.size() + segments.size() * 2 + 2);
+  d.begin(gl::LINES);
+  for (const auto& [a, b] : segments) {
+    for (const PointNiveau& q : {p[a], p[b]})
+      d.vertex(static_cast<double>(q.x / gx), static_cast<double>(q.y / gy),
+               static_cast<double>(q.z / gz));
+  }
+  d.end();
 }
 
 Gabarit::Gabarit(std::string_view formule) {
@@ -192,25 +353,6 @@ std::string Gabarit::avec(std::string_view pourX, std::string_view pourY) const 
     out += morceaux_[i + 1];
   }
   return out;
-}
-
-std::vector<PointNiveau> collectLevelPoints(Scene& s, std::string_view formule) {
-  const int p = std::clamp(s.precision, 3, 12);
-  s.pasx = std::fabs(s.xmax - s.xmin) / (10 * p);
-  s.pasy = std::fabs(s.ymax - s.ymin) / (10 * p);
-  const Gabarit g(formule);
-  const std::vector<extended> niveaux = levelSequence(s.zmin, s.zmax, s.gradz);
-  Table t;
-  if (g.usesX() && g.usesY()) {
-    DeuxVariables d(s, g, t);
-    d.passe(true, niveaux);
-    d.passe(false, niveaux);
-  } else if (g.usesY()) {
-    uneVariable(s, g, false, niveaux, t);
-  } else if (g.usesX()) {
-    uneVariable(s, g, true, niveaux, t);
-  }
-  return t.prend();
 }
 
 }  // namespace quadrel

@@ -14,12 +14,17 @@ namespace quadrel {
 extended surfaceStep(const Scene& s);
 
 // Most cells one mesh may hold. A frame far wider in x than in y would otherwise ask for
-// millions of cells.
+// millions of cells: it gets a coarser step instead, so the mesh still covers it.
 inline constexpr long kMaxCellules = 250000;
+
+// The step the mesh uses: surfaceStep, or the least coarser one that keeps the cells within
+// kMaxCellules.
+extended meshStep(const Scene& s);
 
 // Contents of listesurface. nullopt when the formula does not compile: the list keeps what
 // it held. When the formula field is not accepted, only the push and pop (an empty
-// surface). Sets pasx to the step.
+// surface). The mesh is one packed batch of triangles, a normal per cell, drawn with a
+// polygon offset. Sets pasx to the step.
 std::optional<DrawList> buildSurface(Scene& s);
 
 }  // namespace quadrel

@@ -231,19 +231,37 @@ void DrawList::clear(int mask) {
   push(Op::Clear).i[0] = mask;
 }
 
+void DrawList::polygonOffset(double factor, double units) {
+  Command& c = push(Op::PolygonOffset);
+  c.d[0] = factor, c.d[1] = units;
+}
+
+void DrawList::mesh(PackedMesh m) {
+  push(Op::Mesh).i[0] = static_cast<int>(meshes_.size());
+  meshes_.push_back(std::move(m));
+}
+
 void DrawList::append(const DrawList& other) {
   const int shift = static_cast<int>(matrices_.size());
+  const int meshShift = static_cast<int>(meshes_.size());
   commands_.reserve(commands_.size() + other.commands_.size());
   for (Command c : other.commands_) {
     if (c.op == Op::MultMatrix) c.i[0] += shift;
+    if (c.op == Op::Mesh) c.i[0] += meshShift;
     commands_.push_back(c);
   }
   matrices_.insert(matrices_.end(), other.matrices_.begin(), other.matrices_.end());
+  meshes_.insert(meshes_.end(), other.meshes_.begin(), other.meshes_.end());
 }
 
 void DrawList::clearAll() {
   commands_.clear();
   matrices_.clear();
+  meshes_.clear();
+}
+
+const PackedMesh& DrawList::mesh(const Command& meshCommand) const {
+  return meshes_.at(static_cast<std::size_t>(meshCommand.i[0]));
 }
 
 const std::array<double, 16>& DrawList::matrix(const Command& multMatrix) const {
@@ -299,6 +317,13 @@ std::vector<Primitive> DrawList::primitives() const {
       open = nullptr;
     } else if (c.op == Op::Vertex && open) {
       open->vertices.push_back({c.d[0], c.d[1], c.d[2]});
+    } else if (c.op == Op::Mesh) {
+      const PackedMesh& m = mesh(c);
+      Primitive p{m.mode, {}, k};
+      p.vertices.reserve(m.vertexCount());
+      for (std::size_t v = 0; v < m.vertexCount(); ++v) p.vertices.push_back(m.vertex(v));
+      out.push_back(std::move(p));
+      open = nullptr;
     }
   }
   return out;

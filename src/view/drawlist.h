@@ -58,6 +58,8 @@ enum class Op : std::uint8_t {
   Viewport,            // i0 x, i1 y, i2 width, i3 height
   ClearColor,          // d0..d3
   Clear,               // i0 mask
+  PolygonOffset,       // d0 factor, d1 units
+  Mesh,                // i0 index into meshes(): one packed batch (see PackedMesh)
 };
 
 struct Command {
@@ -72,6 +74,26 @@ struct Command {
 struct Vec3 {
   double x = 0, y = 0, z = 0;
   bool operator==(const Vec3&) const = default;
+};
+
+// A batch of primitives kept packed rather than as one command per vertex: 3 floats per
+// vertex and one normal (3 floats) for each run of `perNormal` vertices. Replayed as
+// glBegin(mode), then for each run its glNormal and its glVertex calls, then glEnd.
+struct PackedMesh {
+  int mode = 0;
+  int perNormal = 1;
+  std::vector<float> normals;
+  std::vector<float> vertices;
+
+  std::size_t vertexCount() const { return vertices.size() / 3; }
+  std::size_t normalCount() const { return normals.size() / 3; }
+  Vec3 vertex(std::size_t k) const {
+    return {vertices[3 * k], vertices[3 * k + 1], vertices[3 * k + 2]};
+  }
+  Vec3 normal(std::size_t run) const {
+    return {normals[3 * run], normals[3 * run + 1], normals[3 * run + 2]};
+  }
+  std::size_t bytes() const { return (normals.capacity() + vertices.capacity()) * sizeof(float); }
 };
 
 // One begin/end batch read back from a list: its mode and its vertices in order.
@@ -137,6 +159,8 @@ class DrawList {
   void viewport(int x, int y, int w, int h);
   void clearColor(double r, double g, double b, double a);
   void clear(int mask);
+  void polygonOffset(double factor, double units);
+  void mesh(PackedMesh m);
 
   // Appends every command of another list (matrices included).
   void append(const DrawList& other);
@@ -149,6 +173,8 @@ class DrawList {
   bool empty() const { return commands_.empty(); }
   const Command& operator[](std::size_t k) const { return commands_[k]; }
   const std::array<double, 16>& matrix(const Command& multMatrix) const;
+  const PackedMesh& mesh(const Command& meshCommand) const;
+  const std::vector<PackedMesh>& meshes() const { return meshes_; }
 
   std::size_t count(Op op) const;
   // Commands of this kind whose first integer argument is arg0 (a capability, a list...).
@@ -159,6 +185,7 @@ class DrawList {
   std::vector<Command> filter(Op op) const;
   // Index of the call of this list, npos when the list is never called.
   std::size_t findList(unsigned list, std::size_t from = 0) const;
+  // Begin/end batches and packed meshes alike.
   std::vector<Primitive> primitives() const;
 
  private:
@@ -166,6 +193,7 @@ class DrawList {
 
   std::vector<Command> commands_;
   std::vector<std::array<double, 16>> matrices_;
+  std::vector<PackedMesh> meshes_;
 };
 
 }  // namespace quadrel

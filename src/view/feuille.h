@@ -13,6 +13,7 @@
 #include <array>
 #include <memory>
 
+#include "sections/memoire_plan.h"
 #include "view/frame.h"
 #include "view/glexec.h"
 #include "view/glyphes.h"
@@ -68,6 +69,12 @@ class TFeuille : public QWidget {
   // surface dialogs).
   void preparesurface();
   void preparelignes();
+  // The section lists for x = k, y = k, z = k and the vertical plane y = ligne(x) (defined
+  // with the sections); none paints.
+  void prepareplanx(extended k);
+  void prepareplany(extended k);
+  void prepareplanz(extended k);
+  void prepareplanxy(const std::string& ligne, extended k);
 
   // Draws a frame now; returns at once when a frame is already being drawn.
   void FormPaint();
@@ -118,6 +125,7 @@ class TFeuille : public QWidget {
   QImage image_;  // the last frame, shown by paintEvent
   quadrel::ContexteGl gl_;
   std::array<quadrel::DrawList, 10> gardees_;  // what each list was compiled from
+  quadrel::MemoirePlan memoireplan_;           // what each section list was built from
   bool glok_ = false;
   bool echecmontre_ = false;
   bool abaissement_ = false;  // the frame is being put back under the dialogs

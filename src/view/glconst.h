@@ -41,6 +41,7 @@ inline constexpr int FOG = 0x0B60;
 inline constexpr int DEPTH_TEST = 0x0B71;
 inline constexpr int NORMALIZE = 0x0BA1;
 inline constexpr int BLEND = 0x0BE2;
+inline constexpr int POLYGON_OFFSET_FILL = 0x8037;
 inline constexpr int CLIP_PLANE0 = 0x3000;  // planes 1..5 follow
 inline constexpr int CLIP_PLANE1 = 0x3001;
 inline constexpr int CLIP_PLANE2 = 0x3002;

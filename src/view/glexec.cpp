@@ -4,6 +4,9 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace quadrel {
 namespace {
 
@@ -75,6 +78,24 @@ void quadriques(const ContexteGl& gl, const Command& c) {
     default:
       return;
   }
+}
+
+// From client arrays, which glNewList copies into the list: far cheaper to record than a
+// call per vertex. GL wants a normal per vertex: each run's normal is repeated.
+void maillage(const PackedMesh& m) {
+  const std::size_t n = m.vertexCount();
+  if (n == 0) return;
+  const std::size_t parNormale = m.perNormal > 0 ? std::size_t(m.perNormal) : n;
+  std::vector<GLfloat> normales(3 * n, 0.0f);
+  for (std::size_t k = 0; k < n && k / parNormale < m.normalCount(); ++k)
+    std::copy_n(m.normals.data() + 3 * (k / parNormale), 3, normales.data() + 3 * k);
+  glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_NORMAL_ARRAY);
+  glVertexPointer(3, GL_FLOAT, 0, m.vertices.data());
+  glNormalPointer(GL_FLOAT, 0, normales.data());
+  glDrawArrays(GLenum(m.mode), 0, GLsizei(n));
+  glPopClientAttrib();
 }
 
 void un(const DrawList& liste, const Command& c, const ContexteGl& gl) {
@@ -157,6 +178,10 @@ void un(const DrawList& liste, const Command& c, const ContexteGl& gl) {
       return glClearColor(GLfloat(d[0]), GLfloat(d[1]), GLfloat(d[2]), GLfloat(d[3]));
     case Op::Clear:
       return glClear(GLbitfield(c.i[0]));
+    case Op::PolygonOffset:
+      return glPolygonOffset(GLfloat(d[0]), GLfloat(d[1]));
+    case Op::Mesh:
+      return maillage(liste.mesh(c));
     default:
       return quadriques(gl, c);
   }

@@ -15,10 +15,13 @@ class HoteEnregistreur : public DialogHost {
   void prepareaxe() override { appels << QStringLiteral("prepareaxe"); }
   void preparesurface() override { appels << QStringLiteral("preparesurface"); }
   void preparelignes() override { appels << QStringLiteral("preparelignes"); }
-  void prepareplanx() override { appels << QStringLiteral("prepareplanx"); }
-  void prepareplany() override { appels << QStringLiteral("prepareplany"); }
-  void prepareplanz() override { appels << QStringLiteral("prepareplanz"); }
-  void prepareplanxy() override { appels << QStringLiteral("prepareplanxy"); }
+  // The sections with their place: "prepareplanx:1", "prepareplanxy:-0.5*x+(1.5):0", …
+  void prepareplanx(extended k) override { appels << QStringLiteral("prepareplanx:") + nombre(k); }
+  void prepareplany(extended k) override { appels << QStringLiteral("prepareplany:") + nombre(k); }
+  void prepareplanz(extended k) override { appels << QStringLiteral("prepareplanz:") + nombre(k); }
+  void prepareplanxy(const std::string& l, extended k) override {
+    appels << QStringLiteral("prepareplanxy:") + QString::fromLatin1(l.c_str()) + ":" + nombre(k);
+  }
   void preparepyr() override { appels << QStringLiteral("preparepyr"); }
   void appelplan() override { appels << QStringLiteral("appelplan"); }
   void FormPaint() override { appels << QStringLiteral("FormPaint"); }
@@ -30,6 +33,8 @@ class HoteEnregistreur : public DialogHost {
   }
   void fermer(QWidget*) override { appels << QStringLiteral("fermer"); }
   void aide(const QString& t) override { appels << QStringLiteral("aide:") + t; }
+
+  static QString nombre(extended k) { return QString::number(double(k), 'g', 15); }
 
   // The calls so far, then forgets them.
   QStringList prendre() {

@@ -28,7 +28,7 @@ std::vector<PointNiveau> pointsDe(const Cas& c) {
   TExpress e;
   e.setExpression(normalise(c.formule));
   EXPECT_FALSE(e.CompileError()) << c.formule;
-  return collectLevelPoints(s, e.Expression());
+  return collectLevelPoints(e, levelLinesSearch(s)).points;
 }
 
 double seuilDe(const Cas& c) {

@@ -60,6 +60,36 @@ TEST(LevelLines, ParaboloidGivesCirclesAndParabolas) {
   }
 }
 
+// Every z-line vertex lies on the surface at its level: the formula is normalised once (e
+// and p survive), and rows whose written-out equation would pass 255 characters are solved
+// like the others.
+TEST(LevelLines, ZLinesLieOnTheSurface) {
+  std::string longue = "(x";
+  for (int i = 1; i < 14; ++i) longue += "+x";
+  longue += ")*y/14";  // x*y, with x written 14 times
+  struct Cas {
+    std::string formule;
+    const char* memeNombreQue;  // a formula with the same curves, or null
+  };
+  const Cas cas[] = {{"3e(-x\xB2-y\xB2)", nullptr}, {"sin(px/4)+y/2", nullptr}, {longue, "xy"}};
+  for (const Cas& c : cas) {
+    Scene s = sceneAvec(c.formule, 4);
+    const auto l = buildLevelLines(s);
+    ASSERT_TRUE(l) << c.formule;
+    TExpress e;
+    e.setExpression(normalise(c.formule));
+    const auto z = sommets(l->z);
+    ASSERT_GT(z.size(), 50u) << c.formule;
+    for (const Vec3& v : z)
+      ASSERT_NEAR(static_cast<double>(e.Evaluate(v.x, v.y, 0)), v.z, 2e-3)
+          << c.formule << " at " << v.x << " " << v.y;
+    if (c.memeNombreQue) {
+      Scene t = sceneAvec(c.memeNombreQue, 4);
+      EXPECT_EQ(z.size(), sommets(buildLevelLines(t)->z).size()) << c.formule;
+    }
+  }
+}
+
 TEST(LevelLines, FormulaInYOnlyGivesStraightLinesAlongX) {
   Scene s = sceneAvec("y\xB2");
   const auto l = buildLevelLines(s);

@@ -28,33 +28,32 @@ std::string remplaceVariable(const std::string& f, char from, const std::string&
   return out;
 }
 
-// The collection done plainly: every row and level searched, uniqueness by a full scan.
-std::vector<PointNiveau> collectePlain(const Scene& s, const std::string& f) {
-  const extended pasx = std::fabs(s.xmax - s.xmin) / (10 * s.precision);
-  const extended pasy = std::fabs(s.ymax - s.ymin) / (10 * s.precision);
+// The collection done with texts: every row and level written out and given to
+// chercheracines, uniqueness by a full scan.
+std::vector<PointNiveau> collecteParTextes(const LevelSearch& p, const std::string& f) {
   const std::string echange = remplaceVariable(remplaceVariable(f, 'x', "Q"), 'y', "x");
   std::vector<PointNiveau> t;
   auto ajoute = [&](extended x, extended y, extended z) {
-    const PointNiveau p{double(x), double(y), double(z)};
-    for (const PointNiveau& q : t)
-      if (q.x == p.x && q.y == p.y && q.z == p.z) return;
-    t.push_back(p);
+    const PointNiveau q{double(x), double(y), double(z)};
+    for (const PointNiveau& u : t)
+      if (u.x == q.x && u.y == q.y && u.z == q.z) return;
+    t.push_back(q);
   };
   for (const bool enX : {true, false}) {
-    for (const extended k : levelSequence(s.zmin, s.zmax, s.gradz)) {
-      extended v = enX ? s.ymin : s.xmin;
-      for (int n = 0; v < (enX ? s.ymax : s.xmax) && n < 1000 && t.size() < 6000;
-           ++n, v += enX ? pasy : pasx) {
+    for (const extended k : p.levels) {
+      extended v = enX ? p.ymin : p.xmin;
+      for (int n = 0; v < (enX ? p.ymax : p.xmax) && n < 1000 && t.size() < 6000;
+           ++n, v += enX ? p.pasy : p.pasx) {
         // Built by appending: GCC 12 at -O3 warns falsely on "(" + std::string&&.
         std::string valeur = "(";
         valeur += texteNombre(v);
         valeur += ")";
-        const std::string texte = normalise(
+        const std::string texte =
             (enX ? remplaceVariable(f, 'y', valeur) : remplaceVariable(echange, 'Q', valeur)) +
-            "-(" + texteNombre(k) + ")");
+            "-(" + texteNombre(k) + ")";
         racines r;
-        const bool ok = enX ? chercheracines(texte, s.xmin, s.xmax, 0.1L, r)
-                            : chercheracines(texte, s.ymin, s.ymax, 0.1L, r);
+        const bool ok = enX ? chercheracines(texte, p.xmin, p.xmax, 0.1L, r)
+                            : chercheracines(texte, p.ymin, p.ymax, 0.1L, r);
         for (int i = 0; ok && i < r.count && t.size() < 6000; ++i)
           enX ? ajoute(r.value[i], v, k) : ajoute(v, r.value[i], k);
       }
@@ -63,42 +62,114 @@ std::vector<PointNiveau> collectePlain(const Scene& s, const std::string& f) {
   return t;
 }
 
-struct Cas {
-  const char* formule;
-  extended gz, zmin, zmax;
-  int precision;
-};
-
-class Collection : public testing::TestWithParam<Cas> {};
-
-// Levels met twice are not searched again, and uniqueness goes through a hash set: the
-// table must come out the same, in the same order.
-TEST_P(Collection, SameTableAsThePlainSearch) {
-  Scene s;
-  s.gradz = GetParam().gz, s.zmin = GetParam().zmin, s.zmax = GetParam().zmax;
-  s.precision = GetParam().precision;
-  TExpress e;
-  e.setExpression(normalise(GetParam().formule));
-  ASSERT_FALSE(e.CompileError());
-  const auto rapide = collectLevelPoints(s, e.Expression());
-  const auto plain = collectePlain(s, e.Expression());
-  ASSERT_EQ(rapide.size(), plain.size());
-  ASSERT_GT(rapide.size(), 10u);
-  if (GetParam().gz == 0.05L) {
-    EXPECT_EQ(rapide.size(), static_cast<std::size_t>(kMaxPoints));
-  }
-  for (std::size_t i = 0; i < plain.size(); ++i) {
-    ASSERT_EQ(rapide[i].x, plain[i].x) << i;
-    ASSERT_EQ(rapide[i].y, plain[i].y) << i;
-    ASSERT_EQ(rapide[i].z, plain[i].z) << i;
+void memeTable(const std::vector<PointNiveau>& a, const std::vector<PointNiveau>& b,
+               const std::string& quoi) {
+  ASSERT_EQ(a.size(), b.size()) << quoi;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    ASSERT_EQ(a[i].x, b[i].x) << quoi << " point " << i;
+    ASSERT_EQ(a[i].y, b[i].y) << quoi << " point " << i;
+    ASSERT_EQ(a[i].z, b[i].z) << quoi << " point " << i;
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Formules, Collection,
-                         testing::Values(Cas{"x\xB2+y\xB2", 1, -4, 4, 3},
-                                         Cas{"e(x/4)cos(y)", 0.3L, -2, 2, 3},  // inexact levels
-                                         Cas{"xy", 0.7L, -4, 4, 4},
-                                         Cas{"sin(x)+y/2", 0.05L, -1, 1, 8}));  // a full table
+struct Cadre {
+  const char* formule;
+  extended xmin, xmax, ymin, ymax, zmin, zmax, gz;
+  int precision;
+  long budget = kBudgetRecherche;
+};
+
+LevelSearch recherche(const Cadre& c) {
+  Scene s;
+  s.xmin = c.xmin, s.xmax = c.xmax, s.ymin = c.ymin, s.ymax = c.ymax;
+  s.zmin = c.zmin, s.zmax = c.zmax, s.gradz = c.gz, s.precision = c.precision;
+  LevelSearch p = levelLinesSearch(s);
+  p.budget = c.budget;
+  return p;
+}
+
+// On frames whose ranges keep the 0.1 sampling (up to 200 wide), the table is the one the
+// written-out texts give to chercheracines: the formula normalised once, the numbers
+// written at 15 digits.
+TEST(LevelPoints, SameTableAsTheTextsGivenToTheRootFinder) {
+  const Cadre cas[] = {
+      {"x\xB2+y\xB2", -4, 4, -4, 4, -4, 4, 1, 3},
+      {"sin(x)*cos(y)", -4, 4, -4, 4, -4, 4, 1, 6},
+      {"e(x/4)cos(y)", -4, 4, -4, 4, -2, 2, 0.3L, 3},  // inexact levels
+      {"3e(-x\xB2-y\xB2)", -4, 4, -4, 4, -4, 4, 1, 4},
+      {"sin(px/4)+y/2", -4, 4, -4, 4, -1, 1, 0.05L, 8},  // pi; a full table
+      {"xy/2000", -100, 100, -100, 100, -1, 1, 1, 3},    // the widest unchanged range
+  };
+  for (const Cadre& c : cas) {
+    TExpress e;
+    e.setExpression(normalise(c.formule));
+    ASSERT_FALSE(e.CompileError()) << c.formule;
+    const LevelSearch p = recherche(c);
+    const LevelPoints r = collectLevelPoints(e, p);
+    EXPECT_TRUE(r.complete);
+    ASSERT_GT(r.points.size(), 10u) << c.formule;
+    memeTable(r.points, collecteParTextes(p, e.Expression()), c.formule);
+  }
+}
+
+// The cached search gives the reference's table bit for bit: formulas with domain errors,
+// ties between neighbours, tangent zeros, random functions, one variable, wide frames
+// (coarser sampling), several precisions.
+TEST(LevelPoints, CachedSearchGivesTheReferenceTable) {
+  const Cadre cas[] = {
+      {"sin(x)*cos(y)", -4, 4, -4, 4, -4, 4, 1, 8},
+      {"x\xB2+y\xB2", -4, 4, -4, 4, -4, 4, 1, 5},
+      {"ln(x*y)", -4, 4, -4, 4, -4, 4, 0.5L, 5},  // domain borders
+      {"sqrt(4-x\xB2-y\xB2)", -3, 3, -3, 3, -1, 3, 0.5L, 6},
+      {"1/(x-y)", -4, 4, -4, 4, -4, 4, 1, 4},             // poles
+      {"abs(x)+abs(y)", -4, 4, -4, 4, -4, 4, 1, 3},       // corners, ties
+      {"(x-y)\xB2", -4, 4, -4, 4, -4, 4, 1, 5},           // tangent zeros
+      {"sgn(x)+y/2", -3, 3, -3, 3, -3, 3, 1, 4},          // a step
+      {"x*y+rm(0,0)", -4, 4, -4, 4, -4, 4, 1, 3},         // random functions: not cached
+      {"y^3-y", -4, 4, -4, 4, -4, 4, 1, 3},               // y only
+      {"ln(x)", -4, 4, -4, 4, -4, 4, 0.5L, 9},            // x only
+      {"xy", -10000, 10000, -10000, 10000, -4, 4, 1, 3},  // coarser sampling
+      {"sin(x)+y/100", -500, 500, -2, 2, -1, 1, 0.25L, 3},
+      // the work budget running out at various points, levels met again among them
+      {"sin(x)*cos(y)", -4, 4, -4, 4, -4, 4, 1, 6, 300000},
+      {"sin(x)*cos(y)", -4, 4, -4, 4, -4, 4, 1, 6, 1234567},
+      {"x\xB2+y\xB2", -4, 4, -4, 4, -4, 4, 1, 6, 777777},
+      {"y^3-y", -4, 4, -4, 4, -4, 4, 1, 3, 5000},
+  };
+  for (const Cadre& c : cas) {
+    TExpress e;
+    // The random functions take two arguments: written in the engine's notation, as the
+    // normaliser reads a comma as a decimal point.
+    const std::string f = c.formule;
+    e.setExpression(f.find(',') == std::string::npos ? normalise(f) : f);
+    ASSERT_FALSE(e.CompileError()) << c.formule;
+    const LevelSearch p = recherche(c);
+    const LevelPoints rapide = collectLevelPoints(e, p);
+    const LevelPoints reference = collectLevelPoints(e, p, SearchMethod::reference);
+    EXPECT_EQ(rapide.complete, reference.complete) << c.formule;
+    EXPECT_EQ(rapide.work, reference.work) << c.formule;
+    EXPECT_EQ(rapide.complete, c.budget == kBudgetRecherche) << c.formule;
+    ASSERT_FALSE(rapide.points.empty()) << c.formule;
+    memeTable(rapide.points, reference.points, c.formule);
+  }
+}
+
+TEST(LevelPoints, WorkIsBoundedOnHugeFramesAndManyLevels) {
+  struct Cas {
+    Cadre c;
+    bool complete;
+  };
+  const Cas cas[] = {
+      {{"xy", -1e4L, 1e4L, -1e4L, 1e4L, -4, 4, 1, 6}, true},
+      {{"sin(x)*cos(y)/1000", -4, 4, -4, 4, -1000, 1000, 0.001L, 12}, false},
+  };
+  for (const Cas& k : cas) {
+    TExpress e;
+    e.setExpression(normalise(k.c.formule));
+    const LevelPoints r = collectLevelPoints(e, recherche(k.c));
+    EXPECT_EQ(r.complete, k.complete) << k.c.formule;
+  }
+}
 
 }  // namespace
 }  // namespace quadrel

@@ -26,6 +26,17 @@ std::vector<std::array<Vec3, 3>> triangles(const DrawList& d) {
   return out;
 }
 
+// One normal per cell, as the mesh stores them.
+std::vector<Vec3> normales(const DrawList& d) {
+  std::vector<Vec3> out;
+  for (const PackedMesh& m : d.meshes()) {
+    EXPECT_EQ(m.perNormal, 6);
+    EXPECT_EQ(m.normalCount() * 6, m.vertexCount());
+    for (std::size_t k = 0; k < m.normalCount(); ++k) out.push_back(m.normal(k));
+  }
+  return out;
+}
+
 TEST(Surface, ConstantIsOneFlatSheetFacingUp) {
   for (const double gz : {1.0, 2.0, 0.5}) {
     Scene s = sceneAvec("2");
@@ -38,13 +49,9 @@ TEST(Surface, ConstantIsOneFlatSheetFacingUp) {
     EXPECT_LE(t.size(), 2u * 31 * 31) << gz;
     for (const auto& tri : t)
       for (const Vec3& v : tri) ASSERT_DOUBLE_EQ(v.z, 2 / gz);
-    const auto normals = d->filter(Op::Normal);
+    const auto normals = normales(*d);
     EXPECT_EQ(normals.size(), t.size() / 2);
-    for (const Command& n : normals) {
-      EXPECT_EQ(n.d[0], 0);
-      EXPECT_EQ(n.d[1], 0);
-      EXPECT_EQ(n.d[2], 1);
-    }
+    for (const Vec3& n : normals) EXPECT_EQ(n, (Vec3{0, 0, 1}));
   }
 }
 
@@ -60,12 +67,10 @@ TEST(Surface, TrianglesWindCounterClockwiseUnderTheUserUnitNormal) {
     ASSERT_GT(cz, 0);
   }
   const double l = std::sqrt(6.0);
-  for (const Command& n : d->filter(Op::Normal)) {
-    EXPECT_FLOAT_EQ(n.d[0], -1 / l);
-    EXPECT_FLOAT_EQ(n.d[1], -2 / l);
-    EXPECT_FLOAT_EQ(n.d[2], 1 / l);
-    // sent as single floats
-    EXPECT_EQ(n.d[0], static_cast<double>(static_cast<float>(n.d[0])));
+  for (const Vec3& n : normales(*d)) {
+    EXPECT_FLOAT_EQ(n.x, -1 / l);
+    EXPECT_FLOAT_EQ(n.y, -2 / l);
+    EXPECT_FLOAT_EQ(n.z, 1 / l);
   }
 }
 
@@ -164,7 +169,7 @@ TEST(Surface, VerticesAreInDrawingUnits) {
   const auto d = buildSurface(s);
   ASSERT_TRUE(d);
   for (const auto& tri : triangles(*d))
-    for (const Vec3& v : tri) ASSERT_NEAR(v.z * 4, (v.x * 2) * (v.y * 0.5), 1e-9);
+    for (const Vec3& v : tri) ASSERT_NEAR(v.z * 4, (v.x * 2) * (v.y * 0.5), 1e-5);
 }
 
 TEST(Surface, NotCompilingGivesNothingAndNotAcceptedGivesAnEmptyList) {
@@ -183,12 +188,47 @@ TEST(Surface, NotCompilingGivesNothingAndNotAcceptedGivesAnEmptyList) {
   }
 }
 
-TEST(Surface, HugeXRangeStaysWithinTheCellBudget) {
-  Scene s = sceneAvec("x", 12);
-  s.xmin = -1e7, s.xmax = 1e7;
+// Past the cell budget the step grows, and the mesh still reaches both ends of the frame.
+TEST(Surface, WideFramesAreCoveredWithinTheCellBudget) {
+  struct Cas {
+    extended xmin, xmax;
+    int precision;
+    bool plusGros;  // step coarser than the usual one
+  };
+  const Cas cas[] = {
+      {-4, 4, 12, false}, {-100, 100, 12, true}, {-1e7, 1e7, 12, true}, {-1000, 1000, 3, false}};
+  for (const Cas& c : cas) {
+    Scene s = sceneAvec("x", c.precision);
+    s.xmin = c.xmin, s.xmax = c.xmax;
+    s.zmin = -2e7, s.zmax = 2e7;
+    const auto d = buildSurface(s);
+    ASSERT_TRUE(d);
+    EXPECT_LE(static_cast<long>(normales(*d).size()), kMaxCellules);
+    EXPECT_EQ(s.pasx > surfaceStep(s), c.plusGros) << static_cast<double>(c.xmax);
+    double lo = 1e300, hi = -1e300;
+    for (const auto& tri : triangles(*d))
+      for (const Vec3& v : tri) lo = std::min(lo, v.x), hi = std::max(hi, v.x);
+    EXPECT_LE(lo, static_cast<double>(c.xmin) * (1 - 1e-6)) << static_cast<double>(c.xmax);
+    EXPECT_GE(hi, static_cast<double>(c.xmax) * (1 - 1e-6)) << static_cast<double>(c.xmax);
+  }
+}
+
+// The faces are pushed back so that the lines drawn on them are not hidden in part.
+TEST(Surface, FacesAreDrawnWithAPolygonOffset) {
+  Scene s = sceneAvec("x\xB2+y\xB2");
   const auto d = buildSurface(s);
   ASSERT_TRUE(d);
-  EXPECT_LE(static_cast<long>(d->count(Op::Normal)), kMaxCellules);
+  const std::size_t on = d->find(Op::Enable, gl::POLYGON_OFFSET_FILL);
+  const std::size_t mesh = d->find(Op::Mesh);
+  const std::size_t off = d->find(Op::Disable, gl::POLYGON_OFFSET_FILL);
+  ASSERT_NE(mesh, DrawList::npos);
+  EXPECT_LT(on, mesh);
+  EXPECT_LT(mesh, off);
+  EXPECT_NE(off, DrawList::npos);
+  const auto offset = d->filter(Op::PolygonOffset);
+  ASSERT_EQ(offset.size(), 1u);
+  EXPECT_GT(offset[0].d[0], 0);
+  EXPECT_GT(offset[0].d[1], 0);
 }
 
 }  // namespace

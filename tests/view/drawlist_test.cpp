@@ -54,6 +54,30 @@ TEST(DrawList, AppendKeepsMatricesApart) {
   EXPECT_EQ(d.find(Op::Enable, gl::LIGHTING), DrawList::npos);
 }
 
+// A packed mesh reads back as one batch among the others, and keeps its own data when
+// lists are appended.
+TEST(DrawList, PackedMeshesReadBackAsBatches) {
+  PackedMesh m;
+  m.mode = gl::TRIANGLES;
+  m.perNormal = 3;
+  m.normals = {0, 0, 1};
+  m.vertices = {0, 0, 0, 1, 0, 0, 0, 1, 0};
+  DrawList d, e;
+  d.begin(gl::LINES);
+  d.vertex(5, 5, 5);
+  d.end();
+  e.mesh(m);
+  m.vertices[0] = 7;
+  e.mesh(m);
+  d.append(e);
+  const auto p = d.primitives();
+  ASSERT_EQ(p.size(), 3u);
+  EXPECT_EQ(p[1].mode, gl::TRIANGLES);
+  EXPECT_EQ(p[1].vertices, (std::vector<Vec3>{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}));
+  EXPECT_EQ(p[2].vertices[0], (Vec3{7, 0, 0}));
+  EXPECT_EQ(d.mesh(d[p[2].at]).normal(0), (Vec3{0, 0, 1}));
+}
+
 TEST(MatrixTracker, FollowsTheModelViewStackOnly) {
   DrawList d;
   d.matrixMode(gl::PROJECTION);

@@ -1,0 +1,126 @@
+#include "sections/appel_plan.h"
+
+#include <cmath>
+
+#include "matutil.h"
+#include "surfaces/texte_nombre.h"
+#include "view/frame.h"  // texte3
+
+namespace quadrel {
+
+namespace {
+
+struct Borne {
+  extended v;
+  bool erreur;
+};
+
+Borne lireBorne(const std::string& t) {
+  bool erreur = false;
+  const extended v = valeurformule(t, erreur);
+  return {erreur ? 0 : v, erreur};
+}
+
+// The general plane, a·x + b·y + c = 0. a and b must be non-zero; each field is coloured as
+// it is checked and the first refused one ends the attempt.
+bool planGeneral(Scene& s, const LectureSection& l, FeuilleSections& f, extended k,
+                 ResultatAppel& r) {
+  extended coef[3];
+  for (int i = 0; i < 3; ++i) {
+    const std::optional<extended> v = valeurPlan(l.formules[3 + i], k);
+    if (!v || (i < 2 && *v == 0)) {
+      r.coefficients[i] = EtatChamp::refuse;
+      return false;
+    }
+    r.coefficients[i] = EtatChamp::accepte;
+    coef[i] = *v;
+  }
+  const extended a = coef[0], b = coef[1], c = coef[2];
+  const std::string ligne = texteLigne(a, b, c);
+  f.prepareplanxy(ligne, k);
+  s.typesection = 4;
+  TExpress e;
+  e.setExpression(ligne);
+  const extended y = e.Evaluate(s.pointx, 0, k);
+  if (!e.CompileError() && !erreurcalcul) s.pointy = static_cast<double>(y);
+  if (s.coupeplan && l.visible)
+    s.clipxmin = {static_cast<double>(a * s.gradx), static_cast<double>(b * s.grady), 0,
+                  static_cast<double>(c)};
+  return true;
+}
+
+}  // namespace
+
+ValeurK valeurK(const LectureSection& l) {
+  const Borne lo = lireBorne(l.kmin), hi = lireBorne(l.kmax);
+  ValeurK r;
+  r.erreurMin = lo.erreur;
+  r.erreurMax = hi.erreur;
+  const extended pos = l.maximum > 0 ? extended(l.position) / l.maximum : 0;
+  r.k = lo.v + std::fabs(hi.v - lo.v) * pos;
+  return r;
+}
+
+std::optional<extended> valeurPlan(const std::string& texte, extended k) {
+  TExpress e;
+  e.setExpression(normalise(remplace(texte, "k", "z")));
+  if (e.CompileError()) return std::nullopt;
+  const extended v = e.Evaluate(0, 0, k);
+  if (erreurcalcul) return std::nullopt;
+  return v;
+}
+
+std::string texteLigne(extended a, extended b, extended c) {
+  return texteNombre(-a / b) + "*x+(" + texteNombre(-c / b) + ")";
+}
+
+std::string texteK(extended k) {
+  return "k=" + texte3(static_cast<double>(k));
+}
+
+ResultatAppel appelplan(Scene& s, const LectureSection& l, FeuilleSections& f) {
+  ResultatAppel r;
+  const ValeurK vk = valeurK(l);
+  const extended k = vk.k;
+  const bool bornes = !vk.erreurMin && !vk.erreurMax;
+  const bool couper = s.coupeplan && l.visible;
+  s.typesection = 0;
+  // Edits in tab order; p1Click keeps exactly one kind enabled.
+  for (int i = 0; i < 4 && s.typesection == 0; ++i) {
+    if (!l.actives[i]) continue;
+    if (i == 3) {
+      planGeneral(s, l, f, k, r);
+      break;
+    }
+    const std::optional<extended> pos = bornes ? valeurPlan(l.formules[i], k) : std::nullopt;
+    if (!pos) continue;
+    if (i == 0) {
+      s.pointx = static_cast<double>(*pos);
+      f.prepareplanx(*pos);
+      if (couper) s.clipxmin = {1, 0, 0, static_cast<double>(-*pos / s.gradx + 0.01L)};
+    } else if (i == 1) {
+      s.pointy = static_cast<double>(*pos);
+      f.prepareplany(*pos);
+      if (couper) s.clipymin = {0, 1, 0, static_cast<double>(-*pos / s.grady + 0.01L)};
+    } else {
+      f.prepareplanz(*pos);
+      if (couper) s.clipzmin = {0, 0, 1, static_cast<double>(-*pos / s.gradz)};
+    }
+    s.typesection = i + 1;
+  }
+  if (s.typesection != 0) f.FormPaint();
+  return r;
+}
+
+VerificationBornes verifieBornes(const LectureSection& l) {
+  VerificationBornes r;
+  const Borne hi = lireBorne(l.kmax), lo = lireBorne(l.kmin);
+  const bool ordre = !lo.erreur && !hi.erreur && hi.v > lo.v;
+  r.curseurActif = ordre;
+  r.kminOk = ordre;
+  r.kmaxOk = ordre;
+  if (!lo.erreur && !hi.erreur) r.affk = texteK(valeurK(l).k);
+  return r;
+}
+
+}  // namespace quadrel

@@ -1,0 +1,285 @@
+#include "sections/choixsection.h"
+
+#include <QHideEvent>
+#include <QShowEvent>
+#include <cstring>
+
+#include "matutil.h"
+#include "services/champ.h"
+#include "services/curseurs.h"
+#include "services/sons.h"
+
+namespace {
+
+constexpr int kLargeur = 236;
+constexpr int kPlie = 30;
+constexpr int kHautK = 92;
+constexpr int kHautPlan = 177;
+const char kFormule[] = "-0.123456789k";
+const char kBorne[] = "-0.123456789";
+
+bool admis(const char* jeu, char16_t c) {
+  return c == champ::kEntree || c == champ::kRetour ||
+         (c != 0 && c < 128 && std::strchr(jeu, char(c)));
+}
+
+// Whether the text compiles once every k is read as the engine's z.
+bool compile(const QString& t) {
+  TExpress e;
+  e.setExpression(normalise(remplace(champ::latin1(t), "k", "z")));
+  return !e.CompileError();
+}
+
+// The sheet's builders as appelplan asks for them.
+class Constructeurs : public quadrel::FeuilleSections {
+ public:
+  explicit Constructeurs(DialogHost& h) : h_(h) {}
+  void prepareplanx(extended k) override { h_.prepareplanx(k); }
+  void prepareplany(extended k) override { h_.prepareplany(k); }
+  void prepareplanz(extended k) override { h_.prepareplanz(k); }
+  void prepareplanxy(const std::string& l, extended k) override { h_.prepareplanxy(l, k); }
+  void FormPaint() override { h_.FormPaint(); }
+
+ private:
+  DialogHost& h_;
+};
+
+}  // namespace
+
+Tchoixsection::Tchoixsection(quadrel::Scene& s, DialogHost& h, QWidget* parent)
+    : DialogBase(s, h, parent, QStringLiteral("choixsection"),
+                 QStringLiteral("Montrer la section")) {
+  creerk();
+  creerplan();
+  // Tab orders: the formula edits are told apart by them (Edit1 0, then 5 .. 9).
+  QWidget* ordre[] = {edits[0], kmin,     kmax, valk, plus1, edits[1], edits[2], edits[3],
+                      edits[4], edits[5], p1,   p2,   p3,    p4,       plus2};
+  for (std::size_t k = 1; k < std::size(ordre); ++k) setTabOrder(ordre[k - 1], ordre[k]);
+  p1->setChecked(true);
+  for (int i = 1; i < 6; ++i) edits[i]->setEnabled(false);
+  FormShow();
+}
+
+void Tchoixsection::creerk() {
+  GroupBox2 = new QGroupBox(QStringLiteral("       k"), this);
+  GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+  GroupBox2->setGeometry(0, 0, kLargeur, kHautK);
+  plus1 = new QPushButton(QStringLiteral("+"), GroupBox2);
+  plus1->setObjectName(QStringLiteral("plus1"));
+  plus1->setAccessibleName(QStringLiteral("Plier k"));
+  plus1->setGeometry(2, 0, 20, 20);
+  auto* lmin = new QLabel(QStringLiteral("Min"), GroupBox2);
+  lmin->setGeometry(8, 26, 28, 22);
+  kmin = new QLineEdit(QStringLiteral("-4"), GroupBox2);
+  kmin->setObjectName(QStringLiteral("kmin"));
+  kmin->setAccessibleName(QStringLiteral("Min"));
+  kmin->setGeometry(36, 26, 70, 22);
+  lmin->setBuddy(kmin);
+  auto* lmax = new QLabel(QStringLiteral(" Max"), GroupBox2);
+  lmax->setGeometry(116, 26, 34, 22);
+  kmax = new QLineEdit(QStringLiteral("4"), GroupBox2);
+  kmax->setObjectName(QStringLiteral("kmax"));
+  kmax->setAccessibleName(QStringLiteral("Max"));
+  kmax->setGeometry(152, 26, 70, 22);
+  lmax->setBuddy(kmax);
+  valk = new QSlider(Qt::Horizontal, GroupBox2);
+  valk->setObjectName(QStringLiteral("valk"));
+  valk->setAccessibleName(QStringLiteral("k"));
+  valk->setGeometry(8, 50, 150, 30);
+  valk->setRange(0, 40);
+  valk->setSingleStep(10);
+  valk->setPageStep(10);
+  valk->setTickPosition(QSlider::TicksBelow);
+  valk->setTickInterval(5);
+  affk = new QLabel(QStringLiteral("k=..."), GroupBox2);
+  affk->setObjectName(QStringLiteral("affk"));  // its accessible name is its text
+  affk->setGeometry(164, 54, 66, 22);
+  for (QLineEdit* b : {kmin, kmax})
+    champ::filtrer(b, [this, b](char16_t c) { return kminKeyPress(b, c); });
+  connect(valk, &QSlider::valueChanged, this, &Tchoixsection::valkChange);
+  connect(plus1, &QPushButton::clicked, this, &Tchoixsection::plus1Click);
+  poser(plus1, Role::main);
+}
+
+void Tchoixsection::creerplan() {
+  GroupBox1 = new QGroupBox(QStringLiteral("       Type de plan"), this);
+  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+  GroupBox1->setGeometry(0, kPlie, kLargeur, kHautPlan);
+  plus2 = new QPushButton(QStringLiteral("-"), GroupBox1);
+  plus2->setObjectName(QStringLiteral("plus2"));
+  plus2->setAccessibleName(QStringLiteral("Plier le type de plan"));
+  plus2->setGeometry(2, 0, 20, 20);
+  const char* const noms[] = {"p1", "p2", "p3", "p4"};
+  const char* const textes[] = {"x=", "y=", "z=", ""};
+  std::array<QRadioButton*, 4> r{};
+  for (int i = 0; i < 4; ++i) {
+    r[i] = new QRadioButton(QString::fromLatin1(textes[i]), GroupBox1);
+    r[i]->setObjectName(QLatin1String(noms[i]));
+    r[i]->setAccessibleName(i < 3 ? r[i]->text() : QStringLiteral("ax+by+c=0"));
+    r[i]->setGeometry(8, 26 + 28 * i, i < 3 ? 40 : 20, 22);
+    poser(r[i], Role::main);
+    connect(r[i], &QRadioButton::toggled, this, [this](bool coche) {
+      if (coche) p1Click();
+    });
+  }
+  p1 = r[0], p2 = r[1], p3 = r[2], p4 = r[3];
+  const char* const edites[] = {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"};
+  const char* const accessibles[] = {"x=", "y=", "z=", "a", "b", "c"};
+  for (int i = 0; i < 6; ++i) {
+    auto* e = new QLineEdit(GroupBox1);
+    e->setObjectName(QLatin1String(edites[i]));
+    e->setAccessibleName(QLatin1String(accessibles[i]));
+    if (i < 3)
+      e->setGeometry(50, 26 + 28 * i, 170, 22);
+    else
+      e->setGeometry(30 + 66 * (i - 3), 110, 40, 22);
+    champ::filtrer(e, [this, i](char16_t c) { return Edit1KeyPress(i, c); });
+    edits[i] = e;
+  }
+  const char* const suites[] = {"x+", "y+", "=0"};
+  for (int i = 0; i < 3; ++i) {
+    auto* l = new QLabel(QLatin1String(suites[i]), GroupBox1);
+    l->setGeometry(72 + 66 * i, 110, 22, 22);
+  }
+  auto* l1 = new QLabel(QStringLiteral("La variable k est "), GroupBox1);
+  l1->setGeometry(8, 140, 220, 16);
+  auto* l2 = new QLabel(QStringLiteral("autorisée. "), GroupBox1);
+  l2->setGeometry(8, 156, 220, 16);
+  connect(plus2, &QPushButton::clicked, this, &Tchoixsection::plus2Click);
+  poser(plus2, Role::main);
+}
+
+QSize Tchoixsection::sizeHint() const {
+  return {kLargeur, GroupBox1->y() + GroupBox1->height()};
+}
+
+// The dialog follows its two groups' heights.
+void Tchoixsection::ajuster() {
+  setFixedSize(sizeHint());
+  QWidget* c = ::cadre(this);
+  if (c == this) return;
+  c->setFixedSize(c->sizeHint());
+  garderdedans(c);
+  c->update();  // the newly exposed part is not painted by itself
+}
+
+void Tchoixsection::FormShow() {
+  GroupBox2->setFixedHeight(kPlie);
+  plus1->setText(QStringLiteral("+"));
+  GroupBox1->move(0, kPlie);
+  GroupBox1->setFixedHeight(kHautPlan);
+  plus2->setText(QStringLiteral("-"));
+  ajuster();
+  if (isVisible()) placerdroite();
+}
+
+void Tchoixsection::showEvent(QShowEvent* e) {
+  scene.choixsectionVisible = true;
+  DialogBase::showEvent(e);
+}
+
+void Tchoixsection::hideEvent(QHideEvent* e) {
+  scene.choixsectionVisible = false;
+  DialogBase::hideEvent(e);
+}
+
+void Tchoixsection::FormClose() {
+  ranger();
+  scene.choixsectionVisible = false;
+  hote.prepareaxe();
+  hote.FormPaint();
+}
+
+quadrel::LectureSection Tchoixsection::lecture() const {
+  quadrel::LectureSection l;
+  for (int i = 0; i < 6; ++i) {
+    l.formules[i] = champ::latin1(edits[i]->text());
+    l.actives[i] = edits[i]->isEnabled();
+  }
+  l.kmin = champ::latin1(kmin->text());
+  l.kmax = champ::latin1(kmax->text());
+  l.position = valk->value();
+  l.maximum = valk->maximum();
+  l.visible = isVisible();
+  return l;
+}
+
+void Tchoixsection::appelplan() {
+  Constructeurs c(hote);
+  const quadrel::ResultatAppel r = quadrel::appelplan(scene, lecture(), c);
+  for (int i = 0; i < 3; ++i) {
+    if (!r.coefficients[i]) continue;
+    champ::colorer(edits[3 + i],
+                   *r.coefficients[i] == quadrel::EtatChamp::accepte ? champ::noir : champ::rouge);
+  }
+}
+
+bool Tchoixsection::Edit1KeyPress(int ordre, char16_t cle) {
+  if (!admis(kFormule, cle)) return false;
+  QLineEdit* e = edits[ordre];
+  if (cle != champ::kEntree) {
+    champ::colorer(e, champ::bleu);
+    return true;
+  }
+  if (!compile(e->text())) {
+    champ::colorer(e, champ::rouge);
+    return false;
+  }
+  champ::colorer(e, champ::noir);
+  if (e->text().contains(QLatin1Char('k'))) kmin->setFocus();
+  // Edit4, Edit5 pass on to the next coefficient; the others show the section.
+  if (ordre == 3 || ordre == 4)
+    edits[ordre + 1]->setFocus();
+  else
+    appelplan();
+  return false;
+}
+
+bool Tchoixsection::kminKeyPress(QLineEdit* borne, char16_t cle) {
+  if (!admis(kBorne, cle)) return false;
+  if (cle != champ::kEntree) {
+    champ::colorer(borne, champ::bleu);
+    return true;
+  }
+  const quadrel::VerificationBornes v = quadrel::verifieBornes(lecture());
+  valk->setEnabled(v.curseurActif);
+  champ::colorer(kmin, v.kminOk ? champ::noir : champ::rouge);
+  champ::colorer(kmax, v.kmaxOk ? champ::noir : champ::rouge);
+  if (v.kminOk) kmax->setFocus();
+  if (v.affk) affk->setText(QString::fromLatin1(v.affk->c_str()));
+  return false;
+}
+
+void Tchoixsection::valkChange() {
+  const quadrel::ValeurK v = quadrel::valeurK(lecture());
+  if (!v.erreurMin && !v.erreurMax)
+    affk->setText(QString::fromLatin1(quadrel::texteK(v.k).c_str()));
+  appelplan();
+}
+
+void Tchoixsection::p1Click() {
+  sons::jouer(QStringLiteral("click.wav"));
+  hote.prepareaxe();
+  const QRadioButton* genres[] = {p1, p2, p3, p4, p4, p4};
+  for (int i = 0; i < 6; ++i) edits[i]->setEnabled(genres[i]->isChecked());
+  // Every enabled edit before Edit5 takes the focus in turn: the kind's first one keeps it.
+  for (int i = 0; i < 4; ++i)
+    if (edits[i]->isEnabled()) edits[i]->setFocus();
+}
+
+void Tchoixsection::plus1Click() {
+  sons::jouer(QStringLiteral("click.wav"));
+  const bool deplier = plus1->text() == QStringLiteral("+");
+  GroupBox2->setFixedHeight(deplier ? kHautK : kPlie);
+  plus1->setText(deplier ? QStringLiteral("-") : QStringLiteral("+"));
+  GroupBox1->move(0, GroupBox2->y() + GroupBox2->height());
+  ajuster();
+}
+
+void Tchoixsection::plus2Click() {
+  sons::jouer(QStringLiteral("click.wav"));
+  const bool deplier = plus2->text() == QStringLiteral("+");
+  GroupBox1->setFixedHeight(deplier ? kHautPlan : kPlie);
+  plus2->setText(deplier ? QStringLiteral("-") : QStringLiteral("+"));
+  ajuster();
+}

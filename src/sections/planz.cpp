@@ -1,0 +1,78 @@
+#include "sections/planz.h"
+
+#include "matutil.h"
+#include "sections/plan_commun.h"
+#include "surfaces/niveaux.h"
+#include "view/glconst.h"
+
+namespace quadrel {
+
+namespace {
+
+constexpr double kFleche = 0.2;  // arrowheads and ticks, drawing units
+
+// The plane's rectangle, its x and y axes with arrowheads, and the ticks (y then x, upwards
+// then downwards), in black.
+void planEtRepere(const Scene& s, DrawList& d, double z) {
+  const double x0 = dessin(s.xmin, s.gradx), x1 = dessin(s.xmax, s.gradx);
+  const double y0 = dessin(s.ymin, s.grady), y1 = dessin(s.ymax, s.grady);
+  d.begin(gl::QUADS);
+  d.vertex(x0, y0, z), d.vertex(x0, y1, z), d.vertex(x1, y1, z), d.vertex(x1, y0, z);
+  d.end();
+  d.lineWidth(2);
+  d.color(0, 0, 0);
+  d.disable(gl::LIGHTING);
+  d.begin(gl::LINES);
+  d.vertex(x0, 0, z), d.vertex(x1, 0, z);
+  d.vertex(0, y0, z), d.vertex(0, y1, z);
+  d.vertex(x1 - kFleche, kFleche, z), d.vertex(x1, 0, z);
+  d.vertex(x1 - kFleche, -kFleche, z), d.vertex(x1, 0, z);
+  d.vertex(kFleche, y1 - kFleche, z), d.vertex(0, y1, z);
+  d.vertex(-kFleche, y1 - kFleche, z), d.vertex(0, y1, z);
+  d.end();
+  d.begin(gl::LINES);
+  for (const int sens : {1, -1}) {
+    for (const double y : graduationsPlan(s.ymin, s.ymax, s.grady, sens))
+      d.vertex(kFleche, y, z), d.vertex(-kFleche, y, z);
+    for (const double x : graduationsPlan(s.xmin, s.xmax, s.gradx, sens))
+      d.vertex(x, kFleche, z), d.vertex(x, -kFleche, z);
+  }
+  d.end();
+}
+
+}  // namespace
+
+LevelSearch sectionZSearch(const Scene& s, extended k) {
+  LevelSearch p;
+  p.xmin = s.xmin, p.xmax = s.xmax, p.ymin = s.ymin, p.ymax = s.ymax;
+  p.pasx = p.pasy = pasCourbeZ(s.precision);
+  p.levels = {k};  // searched even outside [zmin, zmax]
+  p.scanStep = 0.5L;
+  p.scanStepYOnly = 0.25L, p.divisionYOnly = 2;
+  p.scanStepXOnly = 0.5L, p.divisionXOnly = 2;
+  return p;
+}
+
+DrawList buildPlanZ(Scene& s, extended k) {
+  DrawList d;
+  debutPlan(s, d, gl::CLIP_PLANE2);
+  const double z = dessin(k, s.gradz);
+  if (s.voirplan) planEtRepere(s, d, z);
+  // Lines whatever voirplan says: the solid's disk shows as its circle.
+  d.polygonMode(gl::FRONT_AND_BACK, gl::LINE);
+  d.lineWidth(3);
+  d.color(0, 0, 0);
+  s.pasx = s.pasy = pasCourbeZ(s.precision);
+  if (fonctionvalide(s) && s.intersections) {
+    TExpress e;
+    e.setExpression(normalise(s.formule));
+    if (!e.CompileError())
+      appendLevelSegments(d, collectLevelPoints(e, sectionZSearch(s, k)).points, s.gradx, s.grady,
+                          s.gradz);
+  }
+  sectionSolide(s, d, Axe::z, k);
+  finPlan(d, gl::CLIP_PLANE2);
+  return d;
+}
+
+}  // namespace quadrel

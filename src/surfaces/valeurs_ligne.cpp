@@ -1,0 +1,91 @@
+#include "surfaces/valeurs_ligne.h"
+
+#include <cmath>
+
+namespace quadrel {
+
+namespace {
+
+// Bounds on how far the double copies may be from the search's extended arithmetic, taken
+// ten times wider than the rounding can reach: an interval is skipped only when it is
+// idle beyond doubt. For values: the rounding to double.
+double marge(double a, double b, double k) {
+  return 1e-14 * (std::fabs(a) + std::fabs(b) + std::fabs(k)) + 1e-300;
+}
+
+// For slopes: f - k and f(t + h) - k are rounded (2^-64 relative) before their difference
+// is divided by h = 1e-9; and the slope itself rounded to double.
+double margePente(const double f, double fh, double d, double k) {
+  return 1e-9 * (std::fabs(f) + std::fabs(fh) + 2 * std::fabs(k)) + 1e-14 * std::fabs(d) + 1e-12;
+}
+
+}  // namespace
+
+void LigneEnCache::remplir() {
+  if (!grille_.empty()) return;
+  grille_.resize(w_.size());
+  apercu_.resize(w_.size());
+  for (std::size_t j = 0; j < w_.size(); ++j) {
+    Point& p = grille_[j];
+    p.f = evaluer(e_, f_, w_[j]);
+    p.fh = evaluer(e_, f_, w_[j] + kPasDerivee);
+    p.avecH = true;
+    const bool erreur = p.f.erreur || p.fh.erreur;
+    const extended d = erreur ? 0 : (p.fh.v - p.f.v) / kPasDerivee;
+    apercu_[j] = {static_cast<double>(p.f.v), static_cast<double>(p.fh.v), static_cast<double>(d),
+                  erreur, p.f.erreur};
+  }
+}
+
+std::vector<long> LigneEnCache::candidats(Scan scan, extended k) {
+  remplir();
+  const double kd = static_cast<double>(k);
+  const long n = intervalCount();
+  std::vector<long> out;
+  auto connu = [](const Apercu& a) {
+    return !a.erreur && std::isfinite(a.f) && std::isfinite(a.fh) && std::isfinite(a.d);
+  };
+  for (long i = 0; i < n; ++i) {
+    const Apercu& a = apercu_[static_cast<std::size_t>(i)];
+    const Apercu& b = apercu_[static_cast<std::size_t>(i + 1)];
+    bool candidat = true;
+    switch (scan) {
+      case Scan::signChange: {
+        // Both values defined, within 10 of k, k between them.
+        if (a.erreurF || b.erreurF) {
+          candidat = false;
+          break;
+        }
+        if (!std::isfinite(a.f) || !std::isfinite(b.f)) break;
+        const double m = marge(a.f, b.f, kd);
+        candidat = std::fmin(a.f, b.f) - m <= kd && kd <= std::fmax(a.f, b.f) + m &&
+                   std::fabs(a.f - kd) < 10 + m && std::fabs(b.f - kd) < 10 + m;
+        break;
+      }
+      case Scan::tangentZero: {
+        // Both slopes below 15, of opposite signs (or one of them nearly 0).
+        if (!connu(a) || !connu(b)) break;
+        const double ma = margePente(a.f, a.fh, a.d, kd);
+        const double mb = margePente(b.f, b.fh, b.d, kd);
+        candidat = std::fabs(a.d) < 15 + ma && std::fabs(b.d) < 15 + mb &&
+                   (a.d * b.d <= 0 || std::fabs(a.d) <= ma || std::fabs(b.d) <= mb);
+        break;
+      }
+      case Scan::domainBorder: {
+        // f - k undefined at one end only; near valeurerreur it may be so by value.
+        auto peutEtreErreur = [&](const Apercu& p) {
+          if (p.erreurF || !std::isfinite(p.f)) return true;
+          return std::fabs(p.f - kd - static_cast<double>(valeurerreur)) <=
+                 1 + 1e-9 * std::fabs(p.f);
+        };
+        candidat = a.erreurF != b.erreurF || (!a.erreurF && peutEtreErreur(a)) ||
+                   (!b.erreurF && peutEtreErreur(b));
+        break;
+      }
+    }
+    if (candidat) out.push_back(i);
+  }
+  return out;
+}
+
+}  // namespace quadrel

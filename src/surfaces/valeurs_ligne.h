@@ -1,0 +1,226 @@
+// The values a root search on one grid line reads: F(t) = f(t, fixed) - k (or f(fixed, t) - k)
+// and its derivative as derivee computes it. ValeursDirectes evaluates each value when asked;
+// ValeursEnCache keeps f along the line across the levels and the three scans, so that a
+// value is computed once. Both return the same numbers: the caching changes no arithmetic.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <unordered_map>
+#include <vector>
+
+#include "parsor.h"
+#include "surfaces/racines_ligne.h"
+
+namespace quadrel {
+
+// The formula along one line: t is x (enX) or y, the other variable fixed.
+struct Fonction {
+  bool enX;
+  extended fixe;
+};
+
+// f at one point, with the engine's error flag.
+struct Brut {
+  extended v = 0;
+  bool erreur = false;
+};
+
+inline Brut evaluer(TExpress& e, const Fonction& f, extended t) {
+  const extended v = f.enX ? e.Evaluate(t, f.fixe, 0) : e.Evaluate(f.fixe, t, 0);
+  return {v, erreurcalcul};
+}
+
+// f - k as the text "f-(k)" computes it: undefined where f is, and where the difference
+// overflows.
+inline Brut moinsNiveau(const Brut& b, extended k) {
+  if (b.erreur) return {valeurerreur, true};
+  const extended d = b.v - k;
+  if (!std::isfinite(d)) return {valeurerreur, true};
+  return {d, false};
+}
+
+// derivee's slope from F at t and at t + its step.
+inline extended pente(const Brut& f0, const Brut& f1) {
+  constexpr extended echec = 1e8L;
+  if (f1.erreur) return echec;
+  const extended slope = (f1.v - f0.v) / kPasDerivee;
+  if (!std::isfinite(slope)) return echec;
+  return slope;
+}
+
+class ValeursDirectes {
+ public:
+  ValeursDirectes(TExpress& e, const Fonction& f, const Sampling& s, extended k)
+      : e_(e), f_(f), k_(k), w_(sampleSequence(s)) {}
+
+  long intervalCount() const { return static_cast<long>(w_.size()) - 1; }
+  extended samplePoint(long i) const { return w_[static_cast<std::size_t>(i)]; }
+  long nextCandidate(Scan, long i) const { return i; }
+  void beginBisection(Scan, long) {}
+  void memorise(bool) {}
+  extended F(extended t) { return brutF(t).v; }
+  extended D(extended t) { return pente(brutF(t), brutF(t + kPasDerivee)); }
+  extended gridF(long i) { return F(w_[i]); }
+  extended gridD(long i) { return D(w_[i]); }
+
+ private:
+  Brut brutF(extended t) { return moinsNiveau(evaluer(e_, f_, t), k_); }
+
+  TExpress& e_;
+  const Fonction f_;
+  const extended k_;
+  const std::vector<extended> w_;
+};
+
+// What one line keeps across the levels: f at every sample point and a step after it, and
+// the points each bisection of the derivative (or of a domain border) visited, in order.
+// At the next level such a bisection mostly visits the same points again: it finds them
+// in its path without a look-up.
+class LigneEnCache {
+ public:
+  struct Point {
+    Brut f, fh;  // at t and at t + derivee's step
+    bool avecH = false;
+  };
+
+  LigneEnCache(TExpress& e, const Fonction& f, const Sampling& s)
+      : e_(e), f_(f), w_(sampleSequence(s)) {}
+
+  long intervalCount() const { return static_cast<long>(w_.size()) - 1; }
+  extended samplePoint(long i) const { return w_[static_cast<std::size_t>(i)]; }
+  const Point& echantillon(long i) {
+    remplir();
+    return grille_[static_cast<std::size_t>(i)];
+  }
+  // The intervals of one scan that may find something at level k, in order.
+  std::vector<long> candidats(Scan scan, extended k);
+
+  // A bisection starts on interval i: its ends become the last points asked for, and with
+  // `memoire` the points it visits are kept (or found again) in the path of (scan, i).
+  void debutBissection(Scan scan, long i, bool memoire);
+  // The point at t, evaluated on first use; with its value a step further when asked.
+  const Point& point(extended t, bool avecH);
+
+ private:
+  struct Cle {  // the 80 bits of t; empty: a NaN, never asked for
+    std::uint64_t mantisse = 1;
+    std::uint16_t exposant = 0xFFFF;
+    bool operator==(const Cle&) const = default;
+  };
+  static Cle cle(extended t) {
+    Cle c;
+    std::memcpy(&c.mantisse, &t, sizeof c.mantisse);
+    std::memcpy(&c.exposant, reinterpret_cast<const char*>(&t) + 8, sizeof c.exposant);
+    return c;
+  }
+  struct Memo {
+    Cle c;
+    Point p;
+  };
+  void remplir();
+  void completer(Point& p, extended t, bool avecH) {
+    if (avecH && !p.avecH) {
+      p.fh = evaluer(e_, f_, t + kPasDerivee);
+      p.avecH = true;
+    }
+  }
+  Memo& recent(const Cle& c, const Point& p) {
+    Memo& m = recents_[prochain_];
+    prochain_ = (prochain_ + 1) % 4;
+    m = {c, p};
+    return m;
+  }
+
+  // The sample values in double, to tell cheaply which intervals are idle at a level.
+  struct Apercu {
+    double f, fh, d;  // f, f a step further, the slope (f infinite: unknown)
+    bool erreur;      // f or fh undefined
+    bool erreurF;     // f undefined
+  };
+
+  TExpress& e_;
+  const Fonction f_;
+  const std::vector<extended> w_;
+  std::vector<Point> grille_;
+  std::vector<Apercu> apercu_;
+  std::unordered_map<long, std::vector<Memo>> chemins_;  // by scan and interval
+  std::vector<Memo>* chemin_ = nullptr;                  // of the bisection running
+  std::size_t etape_ = 0;
+  Memo recents_[4];  // the last points asked for: a bisection asks again for its ends
+  int prochain_ = 0;
+};
+
+inline void LigneEnCache::debutBissection(Scan scan, long i, bool memoire) {
+  chemin_ = memoire ? &chemins_[i * 3 + static_cast<long>(scan)] : nullptr;
+  etape_ = 0;
+  for (long j : {i, i + 1}) recent(cle(w_[static_cast<std::size_t>(j)]), echantillon(j));
+}
+
+inline const LigneEnCache::Point& LigneEnCache::point(extended t, bool avecH) {
+  const Cle c = cle(t);
+  for (Memo& r : recents_) {
+    if (r.c == c) {
+      completer(r.p, t, avecH);
+      return r.p;
+    }
+  }
+  if (!chemin_) {
+    Memo& m = recent(c, Point{evaluer(e_, f_, t), {}, false});
+    completer(m.p, t, avecH);
+    return m.p;
+  }
+  std::vector<Memo>& ch = *chemin_;
+  if (etape_ < ch.size() && ch[etape_].c == c) {
+    completer(ch[etape_].p, t, avecH);
+  } else {
+    ch.resize(etape_);
+    ch.push_back({c, Point{evaluer(e_, f_, t), {}, false}});
+    completer(ch.back().p, t, avecH);
+  }
+  return recent(c, ch[etape_++].p).p;
+}
+
+class ValeursEnCache {
+ public:
+  ValeursEnCache(TExpress&, const Fonction&, LigneEnCache& l, extended k) : l_(l), k_(k) {}
+
+  long intervalCount() const { return l_.intervalCount(); }
+  extended samplePoint(long i) const { return l_.samplePoint(i); }
+  long nextCandidate(Scan scan, long i) {
+    auto& c = candidats_[static_cast<int>(scan)];
+    if (!c.pret) {
+      c.liste = l_.candidats(scan, k_);
+      c.pret = true;
+      c.curseur = 0;
+    }
+    while (c.curseur < c.liste.size() && c.liste[c.curseur] < i) ++c.curseur;
+    return c.curseur < c.liste.size() ? c.liste[c.curseur] : intervalCount();
+  }
+  void beginBisection(Scan scan, long i) { l_.debutBissection(scan, i, memoire_); }
+  void memorise(bool on) { memoire_ = on; }
+  extended F(extended t) { return moinsNiveau(l_.point(t, false).f, k_).v; }
+  extended D(extended t) {
+    const LigneEnCache::Point& p = l_.point(t, true);
+    return pente(moinsNiveau(p.f, k_), moinsNiveau(p.fh, k_));
+  }
+  extended gridF(long i) { return moinsNiveau(l_.echantillon(i).f, k_).v; }
+  extended gridD(long i) {
+    const LigneEnCache::Point& p = l_.echantillon(i);
+    return pente(moinsNiveau(p.f, k_), moinsNiveau(p.fh, k_));
+  }
+
+ private:
+  struct Candidats {
+    std::vector<long> liste;
+    std::size_t curseur = 0;
+    bool pret = false;
+  };
+  LigneEnCache& l_;
+  const extended k_;
+  bool memoire_ = false;
+  Candidats candidats_[3];
+};
+
+}  // namespace quadrel

@@ -1,0 +1,145 @@
+#include "sections/appel_plan.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quadrel {
+namespace {
+
+// Records what appelplan asks of the sheet.
+struct Enregistreur : FeuilleSections {
+  std::vector<std::string> appels;
+  void prepareplanx(extended k) override { appels.push_back("x " + texteK(k)); }
+  void prepareplany(extended k) override { appels.push_back("y " + texteK(k)); }
+  void prepareplanz(extended k) override { appels.push_back("z " + texteK(k)); }
+  void prepareplanxy(const std::string& l, extended k) override {
+    appels.push_back("xy " + l + " " + texteK(k));
+  }
+  void FormPaint() override { appels.push_back("paint"); }
+};
+
+LectureSection lecture(int genre, std::vector<std::string> textes, int position) {
+  LectureSection l;
+  l.actives.fill(false);
+  if (genre < 3) {
+    l.actives[genre] = true;
+    l.formules[genre] = textes[0];
+  } else {
+    for (int i = 0; i < 3; ++i) l.actives[3 + i] = true, l.formules[3 + i] = textes[i];
+  }
+  l.position = position;
+  l.visible = true;
+  return l;
+}
+
+TEST(Appelplan, KindsPositionsPointAndCut) {
+  const ClipPlane boite{1, 0, 0, 4.001};
+  const struct {
+    LectureSection l;
+    int type;
+    std::vector<std::string> appels;
+    double pointx, pointy;
+    ClipPlane clip;  // the cut of this kind (x: clipxmin, y: clipymin, z: clipzmin)
+  } cas[] = {
+      {lecture(0, {""}, 0), 0, {}, 9, 9, boite},
+      {lecture(0, {"k"}, 0), 1, {"x k=-4", "paint"}, -4, 9, {1, 0, 0, 4.01}},
+      {lecture(0, {"k"}, 20), 1, {"x k=0", "paint"}, 0, 9, {1, 0, 0, 0.01}},
+      {lecture(0, {"k/2"}, 30), 1, {"x k=1", "paint"}, 1, 9, {1, 0, 0, -0.99}},
+      {lecture(1, {"k"}, 30), 2, {"y k=2", "paint"}, 9, 2, {0, 1, 0, -1.99}},
+      {lecture(2, {"k"}, 30), 3, {"z k=2", "paint"}, 9, 9, {0, 0, 1, -2}},
+      {lecture(3, {"1", "2", "-3"}, 0), 4, {"xy -0.5*x+(1.5) k=-4", "paint"}, 9, -3, {1, 2, 0, -3}},
+      {lecture(3, {"0", "2", "-3"}, 0), 0, {}, 9, 9, boite},
+      {lecture(3, {"1", "0", "-3"}, 0), 0, {}, 9, 9, boite},
+  };
+  for (const auto& c : cas) {
+    Scene s;
+    s.pointx = s.pointy = 9;
+    Enregistreur f;
+    appelplan(s, c.l, f);
+    EXPECT_EQ(s.typesection, c.type);
+    EXPECT_EQ(f.appels, c.appels);
+    EXPECT_DOUBLE_EQ(s.pointx, c.pointx);
+    EXPECT_DOUBLE_EQ(s.pointy, c.pointy);
+    const ClipPlane& coupe = c.type == 2 ? s.clipymin : c.type == 3 ? s.clipzmin : s.clipxmin;
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(coupe[i], c.clip[i], 1e-12) << c.type;
+  }
+}
+
+TEST(Appelplan, GeneralPlaneFieldColours) {
+  const struct {
+    std::vector<std::string> textes;
+    std::array<std::optional<EtatChamp>, 3> couleurs;
+  } cas[] = {
+      {{"0", "2", "3"}, {EtatChamp::refuse, std::nullopt, std::nullopt}},
+      {{"1", "k-k", "3"}, {EtatChamp::accepte, EtatChamp::refuse, std::nullopt}},
+      {{"1", "2", "-"}, {EtatChamp::accepte, EtatChamp::accepte, EtatChamp::refuse}},
+      {{"1", "2", "k"}, {EtatChamp::accepte, EtatChamp::accepte, EtatChamp::accepte}},
+  };
+  for (const auto& c : cas) {
+    Scene s;
+    Enregistreur f;
+    EXPECT_EQ(appelplan(s, lecture(3, c.textes, 0), f).coefficients, c.couleurs);
+  }
+}
+
+// A kind whose formula or bounds cannot be read shows nothing and leaves the cut alone,
+// whatever the kind.
+TEST(Appelplan, UnreadableFormulaOrBoundShowsNothing) {
+  for (int genre : {0, 1, 2}) {
+    for (int fautif : {0, 1, 2}) {
+      LectureSection l = lecture(genre, {fautif == 0 ? "k+" : "k"}, 10);
+      if (fautif == 1) l.kmin = "-";
+      if (fautif == 2) l.kmax = "V(-1)";
+      Scene s;
+      s.typesection = 3;
+      const Scene avant = s;
+      Enregistreur f;
+      appelplan(s, l, f);
+      EXPECT_EQ(s.typesection, 0) << genre << fautif;
+      EXPECT_TRUE(f.appels.empty());
+      EXPECT_EQ(s.clipxmin, avant.clipxmin);
+      EXPECT_EQ(s.clipymin, avant.clipymin);
+      EXPECT_EQ(s.clipzmin, avant.clipzmin);
+      EXPECT_EQ(s.pointy, avant.pointy);
+    }
+  }
+}
+
+TEST(Appelplan, CutOnlyWithTheOptionOnAVisibleDialog) {
+  for (const bool option : {false, true})
+    for (const bool visible : {false, true}) {
+      Scene s;
+      s.coupeplan = option;
+      LectureSection l = lecture(0, {"1"}, 0);
+      l.visible = visible;
+      Enregistreur f;
+      appelplan(s, l, f);
+      EXPECT_EQ(s.clipxmin[3] < 0, option && visible);
+    }
+}
+
+TEST(Bounds, ColoursTrackBarAndLabel) {
+  const struct {
+    const char *kmin, *kmax;
+    int position;
+    bool ok;
+    std::optional<std::string> affk;
+  } cas[] = {
+      {"-4", "4", 20, true, "k=0"},   {"3", "1", 0, false, "k=3"},    {"-", "4", 0, false, {}},
+      {"0", "1", 1, true, "k=0.025"}, {"0", "1", 3, true, "k=0.075"}, {"1", "1", 0, false, "k=1"},
+  };
+  for (const auto& c : cas) {
+    LectureSection l;
+    l.kmin = c.kmin, l.kmax = c.kmax, l.position = c.position;
+    const VerificationBornes v = verifieBornes(l);
+    EXPECT_EQ(v.kminOk, c.ok) << c.kmin << " " << c.kmax;
+    EXPECT_EQ(v.kmaxOk, c.ok);
+    EXPECT_EQ(v.curseurActif, c.ok);
+    EXPECT_EQ(v.affk, c.affk);
+  }
+}
+
+}  // namespace
+}  // namespace quadrel

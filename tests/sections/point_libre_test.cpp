@@ -1,0 +1,101 @@
+#include "sections/point_libre.h"
+
+#include <gtest/gtest.h>
+
+#include "surfaces/aides.h"
+
+namespace quadrel {
+namespace {
+
+using essai::sceneAvec;
+
+TEST(FreePointStart, ScanOfTheGraduations) {
+  const struct {
+    const char* formule;
+    EtatChamp etat;
+    double x, y;
+  } cas[] = {
+      {"x\xB2+y\xB2", EtatChamp::accepte, -1, -1},  // (-4, -4) gives 32: the scan starts
+      {"", EtatChamp::attente, -4, -4},
+      {"x+y", EtatChamp::accepte, -3, 0},          // -4 at (-3, -1) is not strictly inside
+      {"x+y+4", EtatChamp::accepte, -4, -4},       // -4 = zmin: stays at the corner
+      {"x\xB2+y\xB2", EtatChamp::refuse, -4, -4},  // no surface
+      {"100", EtatChamp::accepte, 5, 5},           // nothing qualifies: the last point tried
+  };
+  for (const auto& c : cas) {
+    Scene s = sceneAvec(c.formule);
+    s.etatformule = c.etat;
+    s.pointz = 7;
+    positionDepart(s);
+    EXPECT_DOUBLE_EQ(s.pointx, c.x) << c.formule;
+    EXPECT_DOUBLE_EQ(s.pointy, c.y) << c.formule;
+    EXPECT_EQ(s.pointz, 0);
+    EXPECT_EQ(s.rayonpoint, 0.2);
+  }
+}
+
+TEST(FreePointMoves, HeightButtonsOnlyWithoutFormula) {
+  Scene s;  // no formula
+  positionDepart(s);
+  const double attendu[] = {1, 2, 3, 4, 4};
+  for (double h : attendu) {
+    deplacePoint(s, Deplacement::zplus, true);
+    EXPECT_DOUBLE_EQ(s.pointz * double(s.gradz), h);
+  }
+  deplacePoint(s, Deplacement::zmoins, false);
+  EXPECT_DOUBLE_EQ(s.pointz, 3.9);
+  s.formule = "x";  // typed, even refused: the height no longer moves by hand
+  deplacePoint(s, Deplacement::zmoins, true);
+  EXPECT_DOUBLE_EQ(s.pointz, 3.9);
+}
+
+TEST(FreePointMoves, BoundCheckedBeforeTheMoveAndSmallSteps) {
+  const struct {
+    Deplacement sens;
+    bool graduations;
+    extended gradx, grady;
+    double x0, y0, x1, y1;
+  } cas[] = {
+      {Deplacement::xplus, true, 1, 1, 3.5, 0, 4.5, 0},
+      {Deplacement::xplus, true, 1, 1, 4.5, 0, 4.5, 0},
+      {Deplacement::xmoins, true, 1, 1, -3.5, 0, -4.5, 0},
+      {Deplacement::xmoins, true, 1, 1, -4, 0, -4, 0},
+      {Deplacement::yplus, true, 1, 2, 0, 3, 0, 5},
+      {Deplacement::ymoins, false, 2, 1, 0, 1, 0, 0.8},
+      {Deplacement::xplus, false, 2, 1, 1, 0, 1.2, 0},
+  };
+  for (const auto& c : cas) {
+    Scene s;
+    s.gradx = c.gradx, s.grady = c.grady;
+    s.pointx = c.x0, s.pointy = c.y0;
+    deplacePoint(s, c.sens, c.graduations);
+    EXPECT_DOUBLE_EQ(s.pointx, c.x1);
+    EXPECT_DOUBLE_EQ(s.pointy, c.y1);
+    EXPECT_DOUBLE_EQ(double(s.pasx), double(c.gradx) / 10);
+  }
+}
+
+TEST(FreePointHeight, FollowsTheSurfaceWithinTwiceTheFrame) {
+  const struct {
+    const char* formule;
+    EtatChamp etat;
+    double x, z;
+  } cas[] = {
+      {"x\xB2", EtatChamp::accepte, 1.5, 2.25 / 2},
+      {"x\xB2", EtatChamp::accepte, 5, 8},  // 25 / 2 is beyond 2 * zmax
+      {"-x\xB2", EtatChamp::accepte, 5, -8},
+      {"x\xB2", EtatChamp::refuse, 1, 5},
+  };
+  for (const auto& c : cas) {
+    Scene s = sceneAvec(c.formule);
+    s.etatformule = c.etat;
+    s.gradz = 2;
+    s.pointx = c.x;
+    s.pointz = 5;
+    hauteurpoint(s);
+    EXPECT_DOUBLE_EQ(s.pointz, c.z) << c.formule << " " << c.x;
+  }
+}
+
+}  // namespace
+}  // namespace quadrel

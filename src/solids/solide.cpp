@@ -89,7 +89,10 @@ void cone(const Scene& s, DrawList& d, const Valeurs& v, bool transparent) {
   d.translate(v.x, v.y, v.z);
   tourner(d, a);
   if (c == 0) {
-    // Far enough both ways to cross the frame from an apex anywhere in it.
+    // A line has no face to light: black, like the edges of the other solids. Far enough
+    // both ways to cross the frame from an apex anywhere in it.
+    d.disable(gl::LIGHTING);
+    d.color(0, 0, 0);
     d.begin(gl::LINES);
     d.vertex(0, 0, -2 * l);
     d.vertex(0, 0, 2 * l);

@@ -193,6 +193,8 @@ TEST(Solide, FlatConeIsItsAxisAndNegativeConeNothing) {
     }
     ASSERT_EQ(prims.size(), 1u);
     EXPECT_EQ(prims[0].mode, gl::LINES);
+    EXPECT_LT(d.find(Op::Disable, gl::LIGHTING), prims[0].at);
+    EXPECT_LT(d.find(Op::Color3), prims[0].at);
     const Mat4 m = MatrixTracker::at(d, prims[0].at);
     for (int j = 0; j < 2; ++j) proche(m.point(prims[0].vertices[j]), k.ligne[j], "end");
   }

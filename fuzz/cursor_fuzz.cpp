@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "../src/shell/cursorfile.h"
+#include "../src/services/cursorfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto f = fichiercurseur::lire({data, size});

@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QScreen>
 
-#include "shell/curseurs.h"
+#include "services/curseurs.h"
 
 namespace {
 

@@ -3,13 +3,14 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "shell/aiderapide.h"
+#include "services/aiderapide.h"
 #include "shell/apropos.h"
+#include "shell/fenetres.h"
 #include "shell/fond.h"
+#include "shell/hote.h"
 #include "shell/outils.h"
 #include "surfaces/fonction3d.h"
 #include "surfaces/optionrepere.h"
-#include "view/fenetres.h"
 #include "view/feuille.h"
 #include "view/glyphes.h"
 #include "view/optionrendu.h"
@@ -22,6 +23,7 @@ Application::~Application() {
   Aiderapide.reset();
   Apropos.reset();
   fond.reset();
+  hote.reset();
 }
 
 namespace {
@@ -29,11 +31,8 @@ namespace {
 void creerfond(Application& a, const QString& dossier) {
   a.fond = std::make_unique<Tfond>(dossier);
   Tfond* fond = a.fond.get();
-  Fenetres& f = fenetres();
-  f.scene = &a.scene;
-  f.fond = fond;
-  f.ouvrir = [fond](QWidget* w) { fond->ouvrir(w); };
-  f.fermer = [fond](QWidget* w) { fond->fermer(w); };
+  fenetres().fond = fond;
+  a.hote = std::make_unique<HoteFenetres>(fond);
   // Without a window manager "maximised" means nothing: cover the screen by hand.
   if (const QScreen* ecran = QGuiApplication::primaryScreen())
     fond->setGeometry(ecran->availableGeometry());
@@ -52,7 +51,7 @@ std::unique_ptr<Application> demarrer(const QString& dossier) {
 
   a->outils = new Toutils(a->fond.get());
   f.outils = a->outils;
-  a->optionrendu = new Toptionrendu(a->scene, a->fond.get());
+  a->optionrendu = new Toptionrendu(a->scene, *a->hote, a->fond.get());
   a->outils->setdialogue(1, a->optionrendu);
 
   a->Apropos = std::make_unique<TApropos>();
@@ -60,21 +59,23 @@ std::unique_ptr<Application> demarrer(const QString& dossier) {
   a->Apropos->show();
   a->Apropos->repaint();
 
-  a->optionrepere = new Toptionrepere(a->scene, a->fond.get());
+  a->optionrepere = new Toptionrepere(a->scene, *a->hote, a->fond.get());
   a->outils->setdialogue(0, a->optionrepere);
-  a->fonction3d = new Tfonction3d(a->scene, a->fond.get());
+  a->fonction3d = new Tfonction3d(a->scene, *a->hote, a->fond.get());
   a->outils->setdialogue(2, a->fonction3d);
   // choixquadrics, the five solid dialogs, choixsection and Pointlibre are made here,
   // hidden, in that order, when they exist; each registers with the palette.
 
   a->Feuille = new TFeuille(a->scene, a->fond->zone, a->fond->size());
   f.Feuille = a->Feuille;
+  a->hote->setfeuille(a->Feuille);
   // A GL widget makes Qt remake the main window's native window, which then covers the
   // about box where no window manager keeps it on top.
   a->Apropos->raise();
 
   a->Aiderapide = std::make_unique<TAiderapide>();
   f.Aiderapide = a->Aiderapide.get();
+  a->hote->setaide(a->Aiderapide.get());
 
   QMdiSubWindow* palette = a->fond->enfant(a->outils, false);
   palette->setFixedSize(palette->sizeHint());

@@ -15,9 +15,12 @@ class TAiderapide;
 class Toptionrendu;
 class Toptionrepere;
 class Tfonction3d;
+class HoteFenetres;
 
 struct Application {
   quadrel::Scene scene;
+  // What every dialog is given at construction; outlives them.
+  std::unique_ptr<HoteFenetres> hote;
   std::unique_ptr<Tfond> fond;  // owns the palette, the sheet and every dialog
   Toutils* outils = nullptr;
   // Dialogs are children of the main window (and of their frame once opened): not owned here.

@@ -11,10 +11,11 @@
 #include <QTimer>
 #include <clocale>
 
+#include "services/curseurs.h"
+#include "services/dialog_base.h"
+#include "services/sons.h"
 #include "shell/cahier.h"
-#include "shell/curseurs.h"
-#include "shell/sons.h"
-#include "view/fenetres.h"
+#include "shell/fenetres.h"
 
 ZoneFond::ZoneFond(QWidget* parent) : QMdiArea(parent) {
   setBackground(Qt::white);
@@ -87,6 +88,7 @@ void Tfond::ouvrir(QWidget* w) {
   w->show();
   s->show();
   s->setFixedSize(s->sizeHint());
+  garderdedans(s);
   zone->setActiveSubWindow(s);
   s->raise();
 }

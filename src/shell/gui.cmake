@@ -1,16 +1,6 @@
 # Read last of all folders: every file list is complete here, so the GUI targets are made
 # here, one per layer: quadrel_view -> quadrel_dialogs -> quadrel_shell -> quadrel.
 
-# The cursor file reader is plain C++ (it is also built into a fuzz target).
-add_library(quadrel_cursorfile STATIC shell/cursorfile.cpp shell/cursorani.cpp)
-target_include_directories(quadrel_cursorfile PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-
-# Help popup, sounds and cursors are used by every dialog, so they sit in the view layer.
-list(APPEND QUADREL_VIEW_SOURCES
-  shell/aiderapide.cpp
-  shell/curseurs.cpp
-  shell/sons.cpp
-)
 add_library(quadrel_view STATIC ${QUADREL_VIEW_SOURCES})
 target_link_libraries(quadrel_view PUBLIC
   quadrel_geometry quadrel_cursorfile
@@ -29,6 +19,8 @@ add_library(quadrel_shell STATIC
   shell/apropos.cpp
   shell/cahier.cpp
   shell/demarrage.cpp
+  shell/fenetres.cpp
+  shell/hote.cpp
   shell/fond.cpp
   shell/outils.cpp
   shell/outils_textes.cpp

@@ -7,11 +7,12 @@
 #include <QMouseEvent>
 #include <QUrl>
 
-#include "shell/aiderapide.h"
-#include "shell/curseurs.h"
+#include "services/aiderapide.h"
+#include "services/curseurs.h"
+#include "services/dialog_base.h"
+#include "services/sons.h"
+#include "shell/fenetres.h"
 #include "shell/fond.h"
-#include "shell/sons.h"
-#include "view/fenetres.h"
 
 namespace {
 const char* const kImages[12] = {"00-repere",  "01-visuel",  "02-fonction", "03-quadriques",
@@ -62,11 +63,13 @@ QString Toutils::legende() const {
   return cadre(const_cast<Toutils*>(this))->windowTitle();
 }
 
-// Near the right edge of the main window, 400 px from its top.
+// Near the right edge of the main window, 400 px from its top; within reach on a small
+// screen.
 void Toutils::FormShow() {
   QWidget* c = cadre(this);
   if (c == this || !fond_) return;
   c->move(fond_->width() - c->width() - 50, 400);
+  garderdedans(c);
 }
 
 void Toutils::showEvent(QShowEvent*) {

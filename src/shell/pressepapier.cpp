@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "shell/outils.h"
-#include "view/fenetres.h"
+#include "shell/fenetres.h"
 #include "view/feuille.h"
 
 void Toutils::pressepapier() {

@@ -1,26 +1,18 @@
 #include "surfaces/fonction3d.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QStyle>
 #include <algorithm>
 
 #include "matutil.h"
 #include "parsor.h"
-#include "shell/curseurs.h"
-#include "shell/sons.h"
-#include "surfaces/champ.h"
-#include "view/fenetres.h"
-#include "view/feuille.h"
+#include "services/champ.h"
+#include "services/curseurs.h"
+#include "services/sons.h"
 
 using quadrel::EtatChamp;
 
-Tfonction3d::Tfonction3d(quadrel::Scene& s, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
-      scene(s) {
-  setObjectName(QStringLiteral("fonction3d"));
-  setWindowTitle(QStringLiteral("z=f(x,y)"));
-  setAccessibleName(QStringLiteral("z=f(x,y)"));
+Tfonction3d::Tfonction3d(quadrel::Scene& s, DialogHost& h, QWidget* parent)
+    : DialogBase(s, h, parent, QStringLiteral("fonction3d"), QStringLiteral("z=f(x,y)")) {
   setFixedSize(sizeHint());
 
   Label1 = new QLabel(QStringLiteral("f(x,y)="), this);
@@ -32,10 +24,8 @@ Tfonction3d::Tfonction3d(quadrel::Scene& s, QWidget* parent)
   QFont police(QStringLiteral("Comic Sans MS"));
   police.setPixelSize(15);
   Edit1->setFont(police);
-  // Right click shows help; text only arrives through the key filter.
-  Edit1->setContextMenuPolicy(Qt::NoContextMenu);
-  Edit1->setAcceptDrops(false);
-  Edit1->installEventFilter(this);
+  champ::filtrer(Edit1, [this](char16_t c) { return Edit1KeyPress(c); });
+  aidesurclic(Edit1);
   Label1->setBuddy(Edit1);
 
   Label2 = new QLabel(QStringLiteral("Precision"), this);
@@ -62,8 +52,7 @@ Tfonction3d::Tfonction3d(quadrel::Scene& s, QWidget* parent)
   for (QPushButton* b : {go, Poubelle}) {
     b->setAccessibleName(b->objectName());
     b->setAutoDefault(false);
-    b->setMouseTracking(true);
-    b->installEventFilter(this);
+    focussurvol(b);
     poser(b, Role::main);
   }
   connect(go, &QPushButton::clicked, this, &Tfonction3d::goClick);
@@ -91,6 +80,10 @@ const QString& Tfonction3d::texteaide() {
   return t;
 }
 
+QString Tfonction3d::texteaide(const QObject* o) const {
+  return o == this || o == Edit1 ? texteaide() : QString();
+}
+
 void Tfonction3d::setetat(EtatChamp etat) {
   scene.etatformule = etat;
   champ::colorer(Edit1, etat == EtatChamp::accepte  ? champ::noir
@@ -100,26 +93,18 @@ void Tfonction3d::setetat(EtatChamp etat) {
 
 // Centred in the main window's area (the screen, as the main window fills it).
 void Tfonction3d::FormShow() {
-  QWidget* c = cadre(this);
-  if (c != this && c->parentWidget()) {
-    const QSize zone = c->parentWidget()->size(), t = c->sizeHint();
-    c->move((zone.width() - t.width()) / 2, (zone.height() - t.height()) / 2);
-  }
+  centrer();
   formulesauve = Edit1->text();
   precisionsauve = precision->value();
   etatsauve_ = etat();
   Edit1->setFocus();
 }
 
-void Tfonction3d::showEvent(QShowEvent* e) {
-  QWidget::showEvent(e);
-  if (!e->spontaneous()) FormShow();
-}
-
 bool Tfonction3d::Edit1KeyPress(char16_t cle) {
   static const QString admis = QStringLiteral("²parh.123456789xyvcosintle()/*-+");
   const bool admise = cle != 0 && (admis.contains(QChar(cle)) || cle == u'0');
   if (!admise && cle != champ::kEntree && cle != champ::kRetour) return false;
+  if (admise && !tient(cle == u'v' ? QChar(u'V') : QChar(cle))) return false;
   setetat(EtatChamp::attente);
   if (cle == champ::kEntree) {
     compiler();
@@ -133,11 +118,18 @@ bool Tfonction3d::Edit1KeyPress(char16_t cle) {
   return true;
 }
 
-// Only checks that the formula compiles; nothing is computed until the close.
+bool Tfonction3d::tient(QChar c) const {
+  return normalise(champ::latin1(champ::apres(Edit1, c))).size() <= kLongueurMax;
+}
+
+// Only checks that the formula compiles; nothing is computed until the close. A text too
+// long for the engine (an erasure can lengthen the normalised form) is refused, never cut
+// into another formula.
 void Tfonction3d::compiler() {
+  const std::string texte = normalise(champ::latin1(Edit1->text()));
   TExpress e;
-  e.setExpression(normalise(champ::latin1(Edit1->text())).substr(0, 255));
-  if (e.CompileError()) return setetat(EtatChamp::refuse);
+  if (texte.size() <= kLongueurMax) e.setExpression(texte);
+  if (texte.size() > kLongueurMax || e.CompileError()) return setetat(EtatChamp::refuse);
   setetat(EtatChamp::accepte);
   go->setFocus();
 }
@@ -156,63 +148,36 @@ void Tfonction3d::PoubelleClick() {
   formulesauve.clear();
   etatsauve_ = EtatChamp::attente;
   setetat(EtatChamp::attente);
-  if (TFeuille* f = fenetres().Feuille) f->FormPaint();
+  hote.FormPaint();
 }
 
 void Tfonction3d::FormClose() {
   const QString texte = Edit1->text();
+  const EtatChamp avant = etat();
   // A new formula never accepted is dropped: the previous one comes back as it was.
   if (texte != formulesauve && etat() != EtatChamp::accepte && !texte.isEmpty()) {
     Edit1->setText(formulesauve);
     setetat(etatsauve_);
+  } else if (texte == formulesauve) {
+    // Typed over, then brought back to the text it had: its state comes back with it.
+    setetat(etatsauve_);
   }
   if (Edit1->text() != formulesauve || precision->value() != precisionsauve) {
-    TFeuille* f = fenetres().Feuille;
     if (Edit1->text().isEmpty()) {
       // No formula: nothing to accept, and the lists of an earlier one must stay hidden.
       setetat(EtatChamp::attente);
-      if (f) f->FormPaint();
+      hote.FormPaint();
     } else {
       setetat(EtatChamp::accepte);
       if (scene.pointlibreVisible && ramenerpointlibre) ramenerpointlibre();
-      if (f) {
-        f->preparesurface();
-        f->preparelignes();
-        f->FormPaint();
-      }
+      hote.preparesurface();
+      hote.preparelignes();
+      hote.FormPaint();
     }
+  } else if (etat() != avant) {
+    // Nothing to rebuild, but the frame may have hidden the surface meanwhile.
+    hote.FormPaint();
   }
   formulesauve.clear();
-  if (fenetres().fermer)
-    fenetres().fermer(this);
-  else
-    hide();
-}
-
-void Tfonction3d::closeEvent(QCloseEvent* e) {
-  FormClose();
-  // Hidden, never destroyed: the child window that holds it must not go either.
-  e->ignore();
-}
-
-void Tfonction3d::Edit1MouseDown(Qt::MouseButton bouton) {
-  if (bouton == Qt::RightButton) champ::aide(texteaide());
-}
-
-void Tfonction3d::mousePressEvent(QMouseEvent* e) {
-  Edit1MouseDown(e->button());
-  QWidget::mousePressEvent(e);
-}
-
-bool Tfonction3d::eventFilter(QObject* o, QEvent* e) {
-  if (o == Edit1 && e->type() == QEvent::MouseButtonPress) {
-    Edit1MouseDown(static_cast<QMouseEvent*>(e)->button());
-  } else if (o == Edit1 && e->type() == QEvent::KeyPress) {
-    const char16_t c = champ::caractere(static_cast<QKeyEvent*>(e));
-    if (c != 0 && !Edit1KeyPress(c)) return true;
-  } else if ((o == go || o == Poubelle) &&
-             (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter)) {
-    static_cast<QWidget*>(o)->setFocus();
-  }
-  return QWidget::eventFilter(o, e);
+  ranger();
 }

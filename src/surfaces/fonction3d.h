@@ -7,19 +7,22 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
-#include <QWidget>
 #include <functional>
 
-#include "view/scene.h"
+#include "services/dialog_base.h"
 
-class Tfonction3d : public QWidget {
+class Tfonction3d : public DialogBase {
   Q_OBJECT
  public:
-  explicit Tfonction3d(quadrel::Scene& scene, QWidget* parent = nullptr);
+  Tfonction3d(quadrel::Scene& scene, DialogHost& hote, QWidget* parent = nullptr);
 
   static const QString& texteaide();
+  // The field and the dialog's background; not the buttons or the slider.
+  QString texteaide(const QObject* o) const override;
 
-  quadrel::Scene& scene;
+  // The longest formula the engine compiles, once normalised: a key that would make the
+  // formula longer is refused, as any other key the formula cannot take.
+  static constexpr std::size_t kLongueurMax = 255;
   QLabel* Label1;  // "f(x,y)="
   QLineEdit* Edit1;
   QLabel* Label2;  // "Precision"
@@ -34,13 +37,12 @@ class Tfonction3d : public QWidget {
   // Brings the free point dialog to the front when it is shown; set by its owner.
   std::function<void()> ramenerpointlibre;
 
-  void FormShow();
+  void FormShow() override;
   // Returns whether the key reaches the field as typed.
   bool Edit1KeyPress(char16_t cle);
   void goClick();
   void PoubelleClick();
-  void FormClose();
-  void Edit1MouseDown(Qt::MouseButton bouton);
+  void FormClose() override;
 
   // Field state: colour of the field and the scene's record, together.
   void setetat(quadrel::EtatChamp etat);
@@ -48,14 +50,9 @@ class Tfonction3d : public QWidget {
 
   QSize sizeHint() const override { return {366, 134}; }
 
- protected:
-  bool eventFilter(QObject* o, QEvent* e) override;
-  void showEvent(QShowEvent* e) override;
-  void closeEvent(QCloseEvent* e) override;
-  void mousePressEvent(QMouseEvent* e) override;
-
  private:
   void compiler();
+  bool tient(QChar c) const;
 
   quadrel::EtatChamp etatsauve_ = quadrel::EtatChamp::attente;
 };

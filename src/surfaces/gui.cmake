@@ -1,6 +1,5 @@
 # The frame, function and render options dialogs, and the sheet's surface lists.
 list(APPEND QUADREL_DIALOG_SOURCES
-  surfaces/champ.cpp
   surfaces/fonction3d.cpp
   surfaces/optionrepere.cpp
   view/optionrendu.cpp

@@ -1,7 +1,5 @@
 #include "surfaces/optionrepere.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <algorithm>
@@ -9,12 +7,10 @@
 #include <cstring>
 
 #include "matutil.h"
-#include "shell/curseurs.h"
-#include "shell/sons.h"
-#include "surfaces/champ.h"
+#include "services/champ.h"
+#include "services/curseurs.h"
+#include "services/sons.h"
 #include "surfaces/texte_nombre.h"
-#include "view/fenetres.h"
-#include "view/feuille.h"
 
 namespace {
 
@@ -51,13 +47,9 @@ QRect placechamp(int ordre) {
 
 }  // namespace
 
-Toptionrepere::Toptionrepere(quadrel::Scene& s, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint |
-                          Qt::WindowMinimizeButtonHint),
-      scene(s) {
-  setObjectName(QStringLiteral("optionrepere"));
-  setWindowTitle(QStringLiteral("Repère"));
-  setAccessibleName(QStringLiteral("Repère"));
+Toptionrepere::Toptionrepere(quadrel::Scene& s, DialogHost& h, QWidget* parent)
+    : DialogBase(s, h, parent, QStringLiteral("optionrepere"), QStringLiteral("Repère"),
+                 Qt::WindowMinimizeButtonHint) {
   setFixedSize(sizeHint());
   for (int k = 0; k < 9; ++k) {
     auto* l = new QLabel(QString::fromUtf8(kEtiquettes[k]), this);
@@ -66,10 +58,8 @@ Toptionrepere::Toptionrepere(quadrel::Scene& s, QWidget* parent)
     e->setObjectName(QLatin1String(kNoms[k]));
     e->setAccessibleName(l->text());
     e->setGeometry(placechamp(k));
-    // Right click shows help; text only arrives through the key filter.
-    e->setContextMenuPolicy(Qt::NoContextMenu);
-    e->setAcceptDrops(false);
-    e->installEventFilter(this);
+    champ::filtrer(e, [this, k](char16_t c) { return Edit1KeyPress(k, c); });
+    aidesurclic(e);
     connect(e, &QLineEdit::textEdited, this, [e] { champ::colorer(e, champ::bleu); });
     l->setBuddy(e);
     etiquettes[k] = l;
@@ -82,11 +72,11 @@ Toptionrepere::Toptionrepere(quadrel::Scene& s, QWidget* parent)
   Go->setObjectName(QStringLiteral("Go"));
   Go->setAccessibleName(QStringLiteral("Go"));
   Go->setGeometry(270, 226, 70, 50);
-  Go->setMouseTracking(true);
   Go->setAutoDefault(false);
   poser(Go, Role::main);
   connect(Go, &QPushButton::clicked, this, &Toptionrepere::GoClick);
-  Go->installEventFilter(this);
+  focussurvol(Go);
+  aidesurclic(Go);
   int haut = 216;
   for (QRadioButton* r : {reperetype1, reperetype2, maskrepere}) {
     r->setObjectName(r == maskrepere    ? QStringLiteral("maskrepere")
@@ -96,8 +86,7 @@ Toptionrepere::Toptionrepere(quadrel::Scene& s, QWidget* parent)
     r->setGeometry(10, haut, 240, 24);
     haut += 26;
     poser(r, Role::main);
-    r->installEventFilter(this);
-    connect(r, &QRadioButton::clicked, this, &Toptionrepere::reperetype1Click);
+    aidesurclic(r);
   }
   switch (s.typerepere) {
     case quadrel::TypeRepere::axes:
@@ -110,6 +99,12 @@ Toptionrepere::Toptionrepere(quadrel::Scene& s, QWidget* parent)
       maskrepere->setChecked(true);
       break;
   }
+  // The state change, however it came (click, key, screen reader); each change unchecks
+  // one button and checks another: react once, to the one checked.
+  for (QRadioButton* r : {reperetype1, reperetype2, maskrepere})
+    connect(r, &QRadioButton::toggled, this, [this](bool coche) {
+      if (coche) reperetype1Click();
+    });
   QWidget* ordre[] = {champs[0],   champs[1], champs[2], champs[3], champs[4],
                       champs[5],   champs[6], champs[7], champs[8], reperetype1,
                       reperetype2, Go,        maskrepere};
@@ -142,23 +137,12 @@ bool Toptionrepere::change() const {
 
 // Right edge of the screen, 40 px below the top of the sheet.
 void Toptionrepere::FormShow() {
-  QWidget* c = cadre(this);
-  if (c != this && c->parentWidget()) {
-    const int largeur = c->parentWidget()->width();
-    const int l = c->sizeHint().width();
-    QWidget* f = fenetres().Feuille ? cadre(fenetres().Feuille) : nullptr;
-    c->move(largeur - l - 10, (f ? f->y() : 0) + 40);
-  }
+  placerdroite();
   for (int k = 0; k < 9; ++k) {
     champs[k]->setText(champ::depuislatin1(quadrel::texteNombre(valeur(k))));
     reperesauve[k] = valeur(k);
   }
   champs[0]->setFocus();
-}
-
-void Toptionrepere::showEvent(QShowEvent* e) {
-  QWidget::showEvent(e);
-  if (!e->spontaneous()) FormShow();
 }
 
 bool Toptionrepere::Edit1KeyPress(int ordre, char16_t cle) {
@@ -206,13 +190,11 @@ void Toptionrepere::valider(int ordre) {
 }
 
 void Toptionrepere::rebatir(bool pyramide) {
-  TFeuille* f = fenetres().Feuille;
-  if (!f) return;
-  f->prepareaxe();
-  if (pyramide && preparepyr) preparepyr();
-  f->preparelignes();
-  f->preparesurface();
-  f->FormPaint();
+  hote.prepareaxe();
+  if (pyramide) hote.preparepyr();
+  hote.preparelignes();
+  hote.preparesurface();
+  hote.FormPaint();
 }
 
 void Toptionrepere::GoClick() {
@@ -225,16 +207,7 @@ void Toptionrepere::GoClick() {
 // The pyramid is not rebuilt on this path; the copy is retaken at the next show.
 void Toptionrepere::FormClose() {
   if (change()) rebatir(false);
-  if (fenetres().fermer)
-    fenetres().fermer(this);
-  else
-    hide();
-}
-
-void Toptionrepere::closeEvent(QCloseEvent* e) {
-  FormClose();
-  // Hidden, never destroyed: the child window that holds it must not go either.
-  e->ignore();
+  ranger();
 }
 
 void Toptionrepere::reperetype1Click() {
@@ -242,32 +215,6 @@ void Toptionrepere::reperetype1Click() {
   scene.typerepere = reperetype1->isChecked()   ? quadrel::TypeRepere::axes
                      : reperetype2->isChecked() ? quadrel::TypeRepere::grille
                                                 : quadrel::TypeRepere::masque;
-  if (TFeuille* f = fenetres().Feuille) {
-    f->prepareaxe();
-    f->FormPaint();
-  }
-}
-
-void Toptionrepere::Edit9MouseDown(Qt::MouseButton bouton) {
-  if (bouton == Qt::RightButton) champ::aide(texteaide());
-}
-
-void Toptionrepere::mousePressEvent(QMouseEvent* e) {
-  Edit9MouseDown(e->button());
-  QWidget::mousePressEvent(e);
-}
-
-bool Toptionrepere::eventFilter(QObject* o, QEvent* e) {
-  if (e->type() == QEvent::MouseButtonPress) {
-    Edit9MouseDown(static_cast<QMouseEvent*>(e)->button());
-  } else if (o == Go && (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter)) {
-    Go->setFocus();
-  } else if (e->type() == QEvent::KeyPress) {
-    const auto it = std::find(champs.begin(), champs.end(), o);
-    if (it != champs.end()) {
-      const char16_t c = champ::caractere(static_cast<QKeyEvent*>(e));
-      if (c != 0 && !Edit1KeyPress(int(it - champs.begin()), c)) return true;
-    }
-  }
-  return QWidget::eventFilter(o, e);
+  hote.prepareaxe();
+  hote.FormPaint();
 }

@@ -5,22 +5,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QWidget>
 #include <array>
-#include <functional>
 
-#include "view/scene.h"
+#include "services/dialog_base.h"
 
 class QLabel;
 
-class Toptionrepere : public QWidget {
+class Toptionrepere : public DialogBase {
   Q_OBJECT
  public:
-  explicit Toptionrepere(quadrel::Scene& scene, QWidget* parent = nullptr);
+  Toptionrepere(quadrel::Scene& scene, DialogHost& hote, QWidget* parent = nullptr);
 
   static const QString& texteaide();
-
-  quadrel::Scene& scene;
+  QString texteaide(const QObject*) const override { return texteaide(); }
 
   // The nine fields by tab order: Edit1, Edit2, Edit7, Edit3, Edit4, edit8, Edit5, Edit6,
   // Edit9 (xmin, xmax, gradx, ymin, ymax, grady, zmin, zmax, gradz).
@@ -34,29 +31,19 @@ class Toptionrepere : public QWidget {
   // Values as they were when the dialog was shown or last applied.
   std::array<extended, 9> reperesauve{};
 
-  // The pyramid list, rebuilt by Go along with the others; set by the solids' owner.
-  std::function<void()> preparepyr;
-
   void FormCreate();
-  void FormShow();
+  void FormShow() override;
   // Returns whether the key reaches the field (`cle` may be rewritten).
   bool Edit1KeyPress(int ordre, char16_t cle);
   void GoClick();
-  void FormClose();
+  void FormClose() override;
   void reperetype1Click();
-  void Edit9MouseDown(Qt::MouseButton bouton);
 
   // The frame value shown in the field of tab order `ordre`.
   extended& valeur(int ordre);
   bool change() const;
 
   QSize sizeHint() const override { return {360, 298}; }
-
- protected:
-  bool eventFilter(QObject* o, QEvent* e) override;
-  void showEvent(QShowEvent* e) override;
-  void closeEvent(QCloseEvent* e) override;
-  void mousePressEvent(QMouseEvent* e) override;
 
  private:
   void valider(int ordre);

@@ -9,7 +9,7 @@
 #include <QSurfaceFormat>
 #include <utility>
 
-#include "shell/curseurs.h"
+#include "services/curseurs.h"
 #include "view/camera.h"
 
 namespace {

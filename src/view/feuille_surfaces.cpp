@@ -2,7 +2,7 @@
 #include <QGuiApplication>
 #include <utility>
 
-#include "shell/curseurs.h"
+#include "services/curseurs.h"
 #include "surfaces/lignes.h"
 #include "surfaces/surface.h"
 #include "view/feuille.h"

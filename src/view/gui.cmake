@@ -13,5 +13,4 @@ list(APPEND QUADREL_VIEW_SOURCES
   view/feuille.cpp
   view/feuille_gl.cpp
   view/feuille_souris.cpp
-  view/fenetres.cpp
 )

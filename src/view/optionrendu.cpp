@@ -1,20 +1,14 @@
 #include "view/optionrendu.h"
 
-#include <QCloseEvent>
 #include <QHash>
-#include <QMouseEvent>
 
-#include "shell/aiderapide.h"
-#include "shell/curseurs.h"
-#include "shell/sons.h"
-#include "view/fenetres.h"
-#include "view/feuille.h"
+#include "services/curseurs.h"
+#include "services/sons.h"
 
 namespace {
 
 using quadrel::Scene;
 
-const QColor kCreme(255, 251, 240);
 constexpr int kPremiere = 32, kEcart = 24;
 
 void clic() {
@@ -23,18 +17,8 @@ void clic() {
 
 }  // namespace
 
-Toptionrendu::Toptionrendu(quadrel::Scene& s, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
-      scene(s) {
-  setObjectName(QStringLiteral("optionrendu"));
-  setWindowTitle(QStringLiteral("Visuel"));
-  setAccessibleName(QStringLiteral("Visuel"));
-  QPalette p = palette();
-  p.setColor(QPalette::Window, kCreme);
-  setPalette(p);
-  setAutoFillBackground(true);
-
+Toptionrendu::Toptionrendu(quadrel::Scene& s, DialogHost& h, QWidget* parent)
+    : DialogBase(s, h, parent, QStringLiteral("optionrendu"), QStringLiteral("Visuel")) {
   const char* const titres[4] = {"      Rendu ", "      Surfaces", "      Transparence",
                                  "      Sections"};
   QFont titre(QStringLiteral("Comic Sans MS"));
@@ -84,14 +68,15 @@ Toptionrendu::Toptionrendu(quadrel::Scene& s, QWidget* parent)
   intersections = boite(groupes[3], 2, "intersections",
                         QStringLiteral("Calculer les intersections."), &S::intersections);
 
+  // The state change, however it came (click, key, screen reader, a partner rule).
   for (QCheckBox* c : {eclairage, aliasing, brouillard, niveauxy, niveauz, voirplan, coupeplan})
-    connect(c, &QCheckBox::clicked, this, &Toptionrendu::eclairageClick);
-  connect(rendu3d, &QCheckBox::clicked, this, &Toptionrendu::rendu3dClick);
-  connect(foncblanc, &QCheckBox::clicked, this, &Toptionrendu::foncblancClick);
-  connect(transpsurf, &QCheckBox::clicked, this, &Toptionrendu::transpsurfClick);
-  connect(transplan, &QCheckBox::clicked, this, &Toptionrendu::transplanClick);
-  connect(transquad, &QCheckBox::clicked, this, &Toptionrendu::transquadClick);
-  connect(intersections, &QCheckBox::clicked, this, &Toptionrendu::intersectionsClick);
+    connect(c, &QCheckBox::toggled, this, &Toptionrendu::eclairageClick);
+  connect(rendu3d, &QCheckBox::toggled, this, &Toptionrendu::rendu3dClick);
+  connect(foncblanc, &QCheckBox::toggled, this, &Toptionrendu::foncblancClick);
+  connect(transpsurf, &QCheckBox::toggled, this, &Toptionrendu::transpsurfClick);
+  connect(transplan, &QCheckBox::toggled, this, &Toptionrendu::transplanClick);
+  connect(transquad, &QCheckBox::toggled, this, &Toptionrendu::transquadClick);
+  connect(intersections, &QCheckBox::toggled, this, &Toptionrendu::intersectionsClick);
 
   // Each group in its own tab order, the fold button first.
   QWidget* ordre[] = {plus[0],   eclairage, aliasing,      brouillard, plus[1],    rendu3d,
@@ -112,7 +97,7 @@ QCheckBox* Toptionrendu::boite(QGroupBox* g, int rang, const char* nom, const QS
   c->setGeometry(8, kPremiere + rang * kEcart, kLargeur - 12, 22);
   c->setChecked(scene.*option);
   poser(c, Role::main);
-  c->installEventFilter(this);
+  aidesurclic(c);
   connect(c, &QCheckBox::toggled, this, [this, option](bool on) { scene.*option = on; });
   return c;
 }
@@ -151,43 +136,39 @@ QString Toptionrendu::indice(const QString& nomboite) {
 }
 
 void Toptionrendu::redessiner() {
-  if (TFeuille* f = fenetres().Feuille) f->FormPaint();
+  hote.FormPaint();
 }
 
 // The axes come first: they restore the six clip planes that a section may have replaced,
 // then the section applies its own cut again.
 void Toptionrendu::eclairageClick() {
   clic();
-  if (TFeuille* f = fenetres().Feuille) {
-    f->prepareaxe();
-    if (scene.choixsectionVisible && f->crochets.appelplan) f->crochets.appelplan(scene);
-    f->FormPaint();
-  }
+  hote.prepareaxe();
+  if (scene.choixsectionVisible) hote.appelplan();
+  hote.FormPaint();
 }
 
-void Toptionrendu::eteindre(QCheckBox* partenaire, void (Toptionrendu::*handler)()) {
-  if (!partenaire->isChecked()) return;
+void Toptionrendu::eteindre(QCheckBox* partenaire) {
   partenaire->setChecked(false);
-  (this->*handler)();
 }
 
 void Toptionrendu::rendu3dClick() {
   clic();
-  if (rendu3d->isChecked()) eteindre(foncblanc, &Toptionrendu::foncblancClick);
+  if (rendu3d->isChecked()) eteindre(foncblanc);
   redessiner();
 }
 
 void Toptionrendu::foncblancClick() {
   clic();
-  if (foncblanc->isChecked()) eteindre(rendu3d, &Toptionrendu::rendu3dClick);
+  if (foncblanc->isChecked()) eteindre(rendu3d);
   redessiner();
 }
 
 void Toptionrendu::transpsurfClick() {
   clic();
   if (transpsurf->isChecked()) {
-    eteindre(transplan, &Toptionrendu::transplanClick);
-    eteindre(transquad, &Toptionrendu::transquadClick);
+    eteindre(transplan);
+    eteindre(transquad);
   }
   redessiner();
 }
@@ -195,8 +176,8 @@ void Toptionrendu::transpsurfClick() {
 void Toptionrendu::transplanClick() {
   clic();
   if (transplan->isChecked()) {
-    eteindre(transpsurf, &Toptionrendu::transpsurfClick);
-    eteindre(transquad, &Toptionrendu::transquadClick);
+    eteindre(transpsurf);
+    eteindre(transquad);
   }
   redessiner();
 }
@@ -204,8 +185,8 @@ void Toptionrendu::transplanClick() {
 void Toptionrendu::transquadClick() {
   clic();
   if (transquad->isChecked()) {
-    eteindre(transpsurf, &Toptionrendu::transpsurfClick);
-    eteindre(transplan, &Toptionrendu::transplanClick);
+    eteindre(transpsurf);
+    eteindre(transplan);
   }
   redessiner();
 }
@@ -224,7 +205,12 @@ QSize Toptionrendu::sizeHint() const {
 void Toptionrendu::empiler() {
   for (int g = 1; g < 4; ++g) groupes[g]->move(0, groupes[g - 1]->y() + groupes[g - 1]->height());
   setFixedSize(sizeHint());
-  if (QWidget* c = cadre(this); c != this) c->setFixedSize(c->sizeHint());
+  if (QWidget* c = cadre(); c != this) {
+    c->setFixedSize(c->sizeHint());
+    garderdedans(c);
+    // The dialog grew before its frame: the newly exposed part is painted only if asked.
+    update();
+  }
 }
 
 void Toptionrendu::plus1Click(int g) {
@@ -245,40 +231,5 @@ void Toptionrendu::FormShow() {
     plus[g]->setAccessibleName(plus[g]->text());
   }
   empiler();
-  QWidget* c = cadre(this);
-  if (c != this && c->parentWidget()) {
-    QWidget* f = fenetres().Feuille ? cadre(fenetres().Feuille) : nullptr;
-    c->move(c->parentWidget()->width() - c->sizeHint().width() - 10, (f ? f->y() : 0) + 40);
-  }
-}
-
-void Toptionrendu::showEvent(QShowEvent* e) {
-  QWidget::showEvent(e);
-  if (!e->spontaneous()) FormShow();
-}
-
-void Toptionrendu::FormClose() {
-  if (fenetres().fermer)
-    fenetres().fermer(this);
-  else
-    hide();
-}
-
-void Toptionrendu::closeEvent(QCloseEvent* e) {
-  FormClose();
-  // Hidden, never destroyed: the child window that holds it must not go either.
-  e->ignore();
-}
-
-bool Toptionrendu::eventFilter(QObject* o, QEvent* e) {
-  if (e->type() == QEvent::MouseButtonPress &&
-      static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
-    if (TAiderapide* a = fenetres().Aiderapide) {
-      a->hide();
-      a->show();
-      a->helptext->clear();
-      a->helptext->setPlainText(indice(o->objectName()));
-    }
-  }
-  return QWidget::eventFilter(o, e);
+  placerdroite();
 }

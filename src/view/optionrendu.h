@@ -5,22 +5,20 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
-#include <QWidget>
 #include <array>
 
-#include "view/scene.h"
+#include "services/dialog_base.h"
 
-class Toptionrendu : public QWidget {
+class Toptionrendu : public DialogBase {
   Q_OBJECT
  public:
-  explicit Toptionrendu(quadrel::Scene& scene, QWidget* parent = nullptr);
+  Toptionrendu(quadrel::Scene& scene, DialogHost& hote, QWidget* parent = nullptr);
 
   static constexpr int kLargeur = 281;  // of each group
   static constexpr int kPlie = 30;      // height of a folded group
   // Unfolded height of GroupBox1 to GroupBox4.
   static constexpr std::array<int, 4> kDeplie{129, 145, 121, 121};
 
-  quadrel::Scene& scene;
   std::array<QGroupBox*, 4> groupes{};  // GroupBox1 .. GroupBox4
   std::array<QPushButton*, 4> plus{};   // plus1 .. plus4
 
@@ -31,6 +29,7 @@ class Toptionrendu : public QWidget {
 
   // The hint a right click on `boite` shows.
   static QString indice(const QString& nomboite);
+  QString texteaide(const QObject* o) const override { return indice(o->objectName()); }
 
   void eclairageClick();
   void rendu3dClick();
@@ -40,21 +39,15 @@ class Toptionrendu : public QWidget {
   void transquadClick();
   void intersectionsClick();
   void plus1Click(int groupe);
-  void FormShow();
-  void FormClose();
+  void FormShow() override;
 
   QSize sizeHint() const override;
-
- protected:
-  bool eventFilter(QObject* o, QEvent* e) override;
-  void showEvent(QShowEvent* e) override;
-  void closeEvent(QCloseEvent* e) override;
 
  private:
   QCheckBox* boite(QGroupBox* g, int rang, const char* nom, const QString& texte,
                    bool quadrel::Scene::*option);
-  // Turns a partner off as a click would, its own handler included.
-  void eteindre(QCheckBox* partenaire, void (Toptionrendu::*handler)());
+  // Turns a partner off; its own handler runs from the state change.
+  static void eteindre(QCheckBox* partenaire);
   void empiler();
   void redessiner();
 };

@@ -7,13 +7,13 @@
 #include <memory>
 
 #include "principal.h"
+#include "services/champ.h"
 #include "shell/demarrage.h"
 #include "shell/fond.h"
+#include "shell/hote.h"
 #include "shell/outils.h"
-#include "surfaces/champ.h"
 #include "surfaces/fonction3d.h"
 #include "surfaces/optionrepere.h"
-#include "view/fenetres.h"
 #include "view/feuille.h"
 #include "view/optionrendu.h"
 
@@ -21,7 +21,7 @@ template <class T>
 T* dialogue(Application& a, const char* nom, int bouton) {
   for (QWidget* w : QApplication::allWidgets())
     if (auto* d = qobject_cast<T*>(w); d && d->objectName() == QLatin1String(nom)) return d;
-  auto* d = new T(a.scene, a.fond.get());  // goes with the main window
+  auto* d = new T(a.scene, *a.hote, a.fond.get());  // goes with the main window
   a.outils->setdialogue(bouton, d);
   return d;
 }
@@ -42,8 +42,8 @@ inline void ouvrir(Application& a, int bouton) {
 }
 
 // Puts a dialog away without its close handler, so that the next opening starts afresh.
-inline void ranger(QWidget* d) {
-  if (fenetres().fermer) fenetres().fermer(d);
+inline void ranger(DialogBase* d) {
+  d->hote.fermer(d);
 }
 
 // Pixels of the surface in colour: clearly more blue than red and green.

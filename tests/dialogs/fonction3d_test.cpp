@@ -4,8 +4,8 @@
 #include <QMdiSubWindow>
 
 #include "dialogues.h"
-#include "shell/aiderapide.h"
-#include "shell/sons.h"
+#include "services/aiderapide.h"
+#include "services/sons.h"
 
 using quadrel::EtatChamp;
 

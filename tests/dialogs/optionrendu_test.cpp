@@ -3,9 +3,9 @@
 #include <QMdiSubWindow>
 
 #include "dialogues.h"
-#include "shell/aiderapide.h"
-#include "shell/curseurs.h"
-#include "shell/sons.h"
+#include "services/aiderapide.h"
+#include "services/curseurs.h"
+#include "services/sons.h"
 
 class TestOptionrendu : public QObject {
   Q_OBJECT

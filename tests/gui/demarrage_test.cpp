@@ -9,12 +9,12 @@
 #include <memory>
 
 #include "principal.h"
-#include "shell/aiderapide.h"
+#include "services/aiderapide.h"
 #include "shell/apropos.h"
-#include "shell/curseurs.h"
+#include "services/curseurs.h"
 #include "shell/fond.h"
 #include "shell/outils.h"
-#include "shell/sons.h"
+#include "services/sons.h"
 
 class TestDemarrage : public QObject {
   Q_OBJECT

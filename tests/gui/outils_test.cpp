@@ -8,12 +8,12 @@
 #include <memory>
 
 #include "principal.h"
-#include "shell/aiderapide.h"
+#include "services/aiderapide.h"
+#include "services/dialog_base.h"
+#include "services/sons.h"
 #include "shell/apropos.h"
 #include "shell/demarrage.h"
 #include "shell/fond.h"
-#include "shell/sons.h"
-#include "view/fenetres.h"
 
 class TestOutils : public QObject {
   Q_OBJECT

@@ -1,4 +1,4 @@
-#include "shell/aiderapide.h"
+#include "services/aiderapide.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -7,8 +7,8 @@
 #include <QRegion>
 #include <QScrollBar>
 
-#include "shell/curseurs.h"
-#include "shell/sons.h"
+#include "services/curseurs.h"
+#include "services/sons.h"
 
 namespace {
 constexpr int kLargeur = 257, kHauteur = 161, kRayon = 16;

@@ -1,4 +1,4 @@
-#include "shell/sons.h"
+#include "services/sons.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "shell/cursorfile.h"
+#include "services/cursorfile.h"
 
 #include <gtest/gtest.h>
 

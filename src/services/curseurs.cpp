@@ -1,4 +1,4 @@
-#include "shell/curseurs.h"
+#include "services/curseurs.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,7 +10,7 @@
 #include <array>
 #include <vector>
 
-#include "shell/cursorfile.h"
+#include "services/cursorfile.h"
 
 namespace {
 

@@ -1,0 +1,6 @@
+#include "shell/fenetres.h"
+
+Fenetres& fenetres() {
+  static Fenetres f;
+  return f;
+}

@@ -9,6 +9,9 @@
 #include "shell/fond.h"
 #include "shell/hote.h"
 #include "shell/outils.h"
+#include "solids/choixquadrics.h"
+#include "solids/quadriques.h"
+#include "solids/solide.h"
 #include "surfaces/fonction3d.h"
 #include "surfaces/optionrepere.h"
 #include "view/feuille.h"
@@ -63,12 +66,15 @@ std::unique_ptr<Application> demarrer(const QString& dossier) {
   a->outils->setdialogue(0, a->optionrepere);
   a->fonction3d = new Tfonction3d(a->scene, *a->hote, a->fond.get());
   a->outils->setdialogue(2, a->fonction3d);
-  // choixquadrics, the five solid dialogs, choixsection and Pointlibre are made here,
-  // hidden, in that order, when they exist; each registers with the palette.
+  a->quadriques = creerquadriques(a->scene, *a->hote, a->fond.get(), a->outils);
+  a->outils->setdialogue(3, a->quadriques.choixquadrics);
+  // choixsection and Pointlibre are made here, hidden, in that order, when they exist;
+  // each registers with the palette.
 
   a->Feuille = new TFeuille(a->scene, a->fond->zone, a->fond->size());
   f.Feuille = a->Feuille;
   a->hote->setfeuille(a->Feuille);
+  a->Feuille->crochets.dessinesolide = quadrel::dessinesolide;
   // A GL widget makes Qt remake the main window's native window, which then covers the
   // about box where no window manager keeps it on top.
   a->Apropos->raise();

@@ -23,12 +23,15 @@ void HoteFenetres::preparelignes() {
   if (feuille_) feuille_->preparelignes();
 }
 
-// The section planes and the pyramid have no builder yet: nothing to rebuild.
+// The section planes have no builder yet: nothing to rebuild.
 void HoteFenetres::prepareplanx() {}
 void HoteFenetres::prepareplany() {}
 void HoteFenetres::prepareplanz() {}
 void HoteFenetres::prepareplanxy() {}
-void HoteFenetres::preparepyr() {}
+
+void HoteFenetres::preparepyr() {
+  if (feuille_) feuille_->preparepyr();
+}
 
 void HoteFenetres::appelplan() {
   if (feuille_ && feuille_->crochets.appelplan) feuille_->crochets.appelplan(feuille_->scene);

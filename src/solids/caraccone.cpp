@@ -31,7 +31,8 @@ solids::DialogSpec description() {
 
 }  // namespace
 
-Tcaraccone::Tcaraccone(quadrel::Scene& s, QWidget* parent) : SolidDialog(s, description(), parent) {
+Tcaraccone::Tcaraccone(quadrel::Scene& s, DialogHost& h, QWidget* parent)
+    : SolidDialog(s, h, description(), parent) {
   const QString textes[3] = {
       QStringLiteral("(x-                 )²+(y-                  )²-            (z-            "
                      "     )²=0"),

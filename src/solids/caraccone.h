@@ -6,5 +6,5 @@
 class Tcaraccone : public SolidDialog {
   Q_OBJECT
  public:
-  explicit Tcaraccone(quadrel::Scene& scene, QWidget* parent = nullptr);
+  explicit Tcaraccone(quadrel::Scene& scene, DialogHost& hote, QWidget* parent = nullptr);
 };

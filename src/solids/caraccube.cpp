@@ -11,12 +11,14 @@ solids::DialogSpec description() {
   d.kindOnEnter = 2;
   d.help =
       QStringLiteral("Indiquez le rayon du cercle circonscrit à la base et la longueur d'un côté.");
+  d.helpOnFields = true;
   return d;
 }
 
 }  // namespace
 
-Tcaraccube::Tcaraccube(quadrel::Scene& s, QWidget* parent) : SolidDialog(s, description(), parent) {
+Tcaraccube::Tcaraccube(quadrel::Scene& s, DialogHost& h, QWidget* parent)
+    : SolidDialog(s, h, description(), parent) {
   etiquette(QStringLiteral("Le cube est caractérisée par"), {16, 12, 200, 20});
   etiquette(QStringLiteral("la longueur d'une arête :"), {16, 32, 200, 20});
   etiquette(QStringLiteral("Longueur :"), {16, 64, 70, 22});

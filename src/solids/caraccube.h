@@ -6,5 +6,5 @@
 class Tcaraccube : public SolidDialog {
   Q_OBJECT
  public:
-  explicit Tcaraccube(quadrel::Scene& scene, QWidget* parent = nullptr);
+  explicit Tcaraccube(quadrel::Scene& scene, DialogHost& hote, QWidget* parent = nullptr);
 };

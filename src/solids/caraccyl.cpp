@@ -26,7 +26,8 @@ solids::DialogSpec description() {
 
 }  // namespace
 
-Tcaraccyl::Tcaraccyl(quadrel::Scene& s, QWidget* parent) : SolidDialog(s, description(), parent) {
+Tcaraccyl::Tcaraccyl(quadrel::Scene& s, DialogHost& h, QWidget* parent)
+    : SolidDialog(s, h, description(), parent) {
   const QStringList pieces[3] = {{QStringLiteral("(x-"), QStringLiteral(")²+(y-"),
                                   QStringLiteral(")²="), QStringLiteral("²"), QStringLiteral(";")},
                                  {QStringLiteral("(x-"), QStringLiteral(")²+(z-"),

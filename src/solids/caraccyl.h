@@ -6,5 +6,5 @@
 class Tcaraccyl : public SolidDialog {
   Q_OBJECT
  public:
-  explicit Tcaraccyl(quadrel::Scene& scene, QWidget* parent = nullptr);
+  explicit Tcaraccyl(quadrel::Scene& scene, DialogHost& hote, QWidget* parent = nullptr);
 };

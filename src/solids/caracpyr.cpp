@@ -17,6 +17,7 @@ solids::DialogSpec description() {
   d.rowSize = 3;
   d.kindOnEnter = 9;
   d.goOrder = {0, 1, 2};
+  d.rebuildsPyramid = true;
   d.help = QStringLiteral(
       "Indiquez le rayon du cercle circonscrit à la base,le nombre de côtés de la base et la "
       "hauteur de la pyramide.");
@@ -25,7 +26,8 @@ solids::DialogSpec description() {
 
 }  // namespace
 
-Tcaracpyr::Tcaracpyr(quadrel::Scene& s, QWidget* parent) : SolidDialog(s, description(), parent) {
+Tcaracpyr::Tcaracpyr(quadrel::Scene& s, DialogHost& h, QWidget* parent)
+    : SolidDialog(s, h, description(), parent) {
   QLabel* titre = etiquette(QStringLiteral("Pyramide régulière"), {16, 10, 200, 22});
   QFont f = titre->font();
   f.setBold(true);

@@ -6,5 +6,5 @@
 class Tcaracpyr : public SolidDialog {
   Q_OBJECT
  public:
-  explicit Tcaracpyr(quadrel::Scene& scene, QWidget* parent = nullptr);
+  explicit Tcaracpyr(quadrel::Scene& scene, DialogHost& hote, QWidget* parent = nullptr);
 };

@@ -23,8 +23,8 @@ solids::DialogSpec description() {
 
 }  // namespace
 
-Tcaracsphere::Tcaracsphere(quadrel::Scene& s, QWidget* parent)
-    : SolidDialog(s, description(), parent) {
+Tcaracsphere::Tcaracsphere(quadrel::Scene& s, DialogHost& h, QWidget* parent)
+    : SolidDialog(s, h, description(), parent) {
   QLabel* l = equation(QStringLiteral("(x-              )²+(y-              )²+(z-            )²="
                                       "             ²"),
                        {16, 24}, {0, 1, 2, 3});

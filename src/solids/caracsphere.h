@@ -6,5 +6,5 @@
 class Tcaracsphere : public SolidDialog {
   Q_OBJECT
  public:
-  explicit Tcaracsphere(quadrel::Scene& scene, QWidget* parent = nullptr);
+  explicit Tcaracsphere(quadrel::Scene& scene, DialogHost& hote, QWidget* parent = nullptr);
 };

@@ -2,14 +2,17 @@
 // dialog inside the main window.
 #pragma once
 
+#include <QPointer>
 #include <QToolButton>
-#include <QWidget>
 #include <array>
 
-class Tchoixquadrics : public QWidget {
+#include "services/dialog_base.h"
+
+class Tchoixquadrics : public DialogBase {
   Q_OBJECT
  public:
-  explicit Tchoixquadrics(QWidget* parent = nullptr);
+  // `outils`: the tool palette, which the chooser opens beside.
+  Tchoixquadrics(quadrel::Scene& scene, DialogHost& hote, QWidget* parent, QWidget* outils);
 
   // By tab order: Cube, Cylindre, Pyramide, Cone, Sphere.
   static const std::array<QString, 5>& noms();
@@ -19,8 +22,7 @@ class Tchoixquadrics : public QWidget {
 
   std::array<QToolButton*, 5> boutons{};
 
-  void FormShow();
-  void FormClose();
+  void FormShow() override;
   void PyramideMouseMove(int ordre);
   void SphereClick(int ordre);
 
@@ -28,9 +30,8 @@ class Tchoixquadrics : public QWidget {
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
-  void showEvent(QShowEvent* e) override;
-  void closeEvent(QCloseEvent* e) override;
 
  private:
-  std::array<QWidget*, 5> dialogues_{};
+  QPointer<QWidget> outils_;
+  std::array<QPointer<QWidget>, 5> dialogues_{};
 };

@@ -10,3 +10,7 @@ list(APPEND QUADREL_DIALOG_SOURCES
   solids/quadriques.cpp
   solids/solid_dialog.cpp
 )
+# The sheet's pyramid list.
+list(APPEND QUADREL_VIEW_SOURCES
+  solids/feuille_pyramide.cpp
+)

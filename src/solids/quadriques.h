@@ -1,8 +1,8 @@
-// The solid windows as start-up makes them, and the sheet's pyramid list.
+// The solid windows as start-up makes them.
 #pragma once
 
 class QWidget;
-class TFeuille;
+class DialogHost;
 class Tchoixquadrics;
 class Tcaracsphere;
 class Tcaraccube;
@@ -24,9 +24,6 @@ struct Quadriques {
 };
 
 // The chooser and the five dialogs, hidden, in their creation order, as windows of
-// `fond`; each chooser button opens its dialog, and the pyramid dialog rebuilds the sheet's
-// pyramid list.
-Quadriques creerquadriques(quadrel::Scene& scene, QWidget* fond);
-
-// Compiles the pyramid of the scene into the sheet's listepyramide.
-void preparepyr(TFeuille& feuille);
+// `fond`; each chooser button opens its dialog. `outils`: the palette the chooser opens
+// beside.
+Quadriques creerquadriques(quadrel::Scene& scene, DialogHost& hote, QWidget* fond, QWidget* outils);

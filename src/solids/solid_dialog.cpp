@@ -1,21 +1,15 @@
 #include "solids/solid_dialog.h"
 
-#include <QCloseEvent>
 #include <QFontMetrics>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QStyle>
 #include <cmath>
 #include <cstring>
 
 #include "matutil.h"
-#include "shell/curseurs.h"
-#include "shell/sons.h"
-#include "surfaces/champ.h"
-#include "view/fenetres.h"
-#include "view/feuille.h"
+#include "services/champ.h"
+#include "services/curseurs.h"
+#include "services/sons.h"
 
 namespace solids {
 
@@ -41,24 +35,18 @@ const char kChiffres[] = "-0.123456789";
 constexpr int kHauteurChamp = 22;
 }  // namespace
 
-SolidDialog::SolidDialog(quadrel::Scene& s, solids::DialogSpec sp, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
-      scene(s),
-      spec(std::move(sp)) {
-  setObjectName(QLatin1String(spec.objectName));
-  setWindowTitle(spec.caption);
-  setAccessibleName(spec.caption);
+SolidDialog::SolidDialog(quadrel::Scene& s, DialogHost& h, solids::DialogSpec sp, QWidget* parent)
+    : DialogBase(s, h, parent, QLatin1String(sp.objectName), sp.caption), spec(std::move(sp)) {
   // Fields are laid over gaps measured in this font: it must not change with the parent.
   setFont(QFont(QStringLiteral("Tahoma"), 9));
-  for (const solids::FieldSpec& f : spec.fields) {
+  for (std::size_t k = 0; k < spec.fields.size(); ++k) {
+    const solids::FieldSpec& f = spec.fields[k];
     auto* e = new QLineEdit(this);
     e->setObjectName(QLatin1String(f.name));
     e->setAccessibleName(QString::fromUtf8(f.accessible));
     e->setAlignment(Qt::AlignCenter);
-    // Right click shows help; text only arrives through the key filter.
-    e->setContextMenuPolicy(Qt::NoContextMenu);
-    e->setAcceptDrops(false);
-    e->installEventFilter(this);
+    champ::filtrer(e, [this, k](char16_t c) { return Edit1KeyPress(int(k), c); });
+    aidesurclic(e);
     connect(e, &QLineEdit::textEdited, this, [e] { champ::colorer(e, champ::bleu); });
     champs.push_back(e);
   }
@@ -66,12 +54,8 @@ SolidDialog::SolidDialog(quadrel::Scene& s, solids::DialogSpec sp, QWidget* pare
     auto* b = new QRadioButton(this);
     b->setObjectName(QStringLiteral("box%1").arg(r + 1));
     b->setAccessibleName(QString::fromUtf8(spec.rows[r]));
-    b->installEventFilter(this);
     poser(b, Role::main);
-    // The state change, not the click: a screen reader toggles without clicking.
-    connect(b, &QRadioButton::toggled, this, [this, r](bool coche) {
-      if (coche) box1Click(int(r));
-    });
+    aidesurclic(b);
     lignes.push_back(b);
   }
   go = new QPushButton(QStringLiteral("go"), this);
@@ -83,9 +67,9 @@ SolidDialog::SolidDialog(quadrel::Scene& s, solids::DialogSpec sp, QWidget* pare
   for (QPushButton* b : {go, Poubelle}) {
     b->setAccessibleName(b->objectName());
     b->setAutoDefault(false);
-    b->setMouseTracking(true);
-    b->installEventFilter(this);
     poser(b, Role::main);
+    focussurvol(b);
+    aidesurclic(b);
   }
   connect(go, &QPushButton::clicked, this, &SolidDialog::goClick);
   connect(Poubelle, &QPushButton::clicked, this, &SolidDialog::PoubelleClick);
@@ -96,6 +80,12 @@ SolidDialog::SolidDialog(quadrel::Scene& s, solids::DialogSpec sp, QWidget* pare
   for (QRadioButton* b : lignes) setTabOrder(avant, b), avant = b;
   if (!lignes.empty()) lignes[0]->setChecked(true);
   box1Click(0);
+  // The state change, however it came (click, key, screen reader): react once, to the
+  // button checked.
+  for (std::size_t r = 0; r < lignes.size(); ++r)
+    connect(lignes[r], &QRadioButton::toggled, this, [this, r](bool coche) {
+      if (coche) box1Click(int(r));
+    });
 }
 
 QLabel* SolidDialog::etiquette(const QString& texte, QRect ou) {
@@ -209,8 +199,8 @@ void SolidDialog::goClick() {
     scene.quadriqueok = true;
     scene.typequadrique = spec.kindByRow[std::size_t(ligne())];
   }
-  if (preparepyr) preparepyr();
-  redessiner();
+  if (spec.rebuildsPyramid) hote.preparepyr();
+  hote.FormPaint();
 }
 
 // The stored values stay: only the fields are emptied.
@@ -218,7 +208,7 @@ void SolidDialog::PoubelleClick() {
   sons::jouer(QStringLiteral("click.wav"));
   scene.quadriqueok = false;
   for (QLineEdit* e : champs) e->clear();
-  redessiner();
+  hote.FormPaint();
 }
 
 void SolidDialog::box1Click(int r) {
@@ -226,62 +216,17 @@ void SolidDialog::box1Click(int r) {
     champ(k)->setEnabled(lignes.empty() || k / spec.rowSize == r);
 }
 
-void SolidDialog::redessiner() {
-  if (TFeuille* f = fenetres().Feuille) f->FormPaint();
-}
-
-// Centred on the screen.
+// Centred. On a first opening the child window is shown before it takes its size: centre
+// it by the size it asks for.
 void SolidDialog::FormShow() {
-  QWidget* c = cadre(this);
-  const QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen();
-  if (!ecran) return;
-  const QRect r = ecran->geometry();
-  // Its frame may not have its final size yet: the size it asks for is the one it gets.
+  QWidget* c = cadre();
   const QSize t = c == this ? size() : c->sizeHint();
-  QPoint p((r.width() - t.width()) / 2, (r.height() - t.height()) / 2);
-  if (c != this && c->parentWidget()) p = c->parentWidget()->mapFromGlobal(r.topLeft() + p);
-  c->move(p);
+  const QRect z = zonevisible();
+  c->move(
+      dedans(z, {z.x() + (z.width() - t.width()) / 2, z.y() + (z.height() - t.height()) / 2}, t));
 }
 
-void SolidDialog::showEvent(QShowEvent* e) {
-  QWidget::showEvent(e);
-  if (!e->spontaneous()) FormShow();
-}
-
-void SolidDialog::FormClose() {
-  if (fenetres().fermer)
-    fenetres().fermer(this);
-  else
-    hide();
-}
-
-void SolidDialog::closeEvent(QCloseEvent* e) {
-  FormClose();
-  e->ignore();  // hidden, never destroyed
-}
-
-void SolidDialog::aide() {
-  if (!spec.help.isEmpty()) champ::aide(spec.help);
-}
-
-void SolidDialog::mousePressEvent(QMouseEvent* e) {
-  if (e->button() == Qt::RightButton) aide();
-  QWidget::mousePressEvent(e);
-}
-
-bool SolidDialog::eventFilter(QObject* o, QEvent* e) {
-  if (e->type() == QEvent::MouseButtonPress &&
-      static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
-    aide();
-  } else if ((o == go || o == Poubelle) &&
-             (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter)) {
-    static_cast<QWidget*>(o)->setFocus();
-  } else if (e->type() == QEvent::KeyPress) {
-    const auto it = std::find(champs.begin(), champs.end(), o);
-    if (it != champs.end()) {
-      const char16_t c = champ::caractere(static_cast<QKeyEvent*>(e));
-      if (c != 0 && !Edit1KeyPress(int(it - champs.begin()), c)) return true;
-    }
-  }
-  return QWidget::eventFilter(o, e);
+QString SolidDialog::texteaide(const QObject* o) const {
+  const bool champ = std::find(champs.begin(), champs.end(), o) != champs.end();
+  return o == this || (champ && spec.helpOnFields) ? spec.help : QString();
 }

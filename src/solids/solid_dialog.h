@@ -7,11 +7,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
-#include <QWidget>
 #include <array>
-#include <functional>
 #include <vector>
 
+#include "services/dialog_base.h"
 #include "view/scene.h"
 
 class QLabel;
@@ -44,34 +43,33 @@ struct DialogSpec {
   std::vector<const char*> rows;  // accessible names of the row radio buttons, if any
   int kindOnEnter = 0;            // typequadrique set on every Enter (0: set at go by row)
   std::array<int, 3> kindByRow{};
-  std::vector<int> goOrder;  // fields go presses Enter in; empty: every enabled field
-  QString help;              // right-click help; empty for none
+  std::vector<int> goOrder;      // fields go presses Enter in; empty: every enabled field
+  bool rebuildsPyramid = false;  // go asks for the pyramid list, whatever its outcome
+  QString help;                  // right-click help on the dialog; empty for none
+  bool helpOnFields = false;     // also on its fields
 };
 
 }  // namespace solids
 
 // One solid dialog. The five spec classes derive from it and lay out their controls.
-class SolidDialog : public QWidget {
+class SolidDialog : public DialogBase {
   Q_OBJECT
  public:
-  SolidDialog(quadrel::Scene& scene, solids::DialogSpec spec, QWidget* parent);
+  SolidDialog(quadrel::Scene& scene, DialogHost& hote, solids::DialogSpec spec, QWidget* parent);
 
-  quadrel::Scene& scene;
   const solids::DialogSpec spec;
   std::vector<QLineEdit*> champs;     // by tab order
   std::vector<QRadioButton*> lignes;  // box1, box2, box3 (cylinder and cone)
   QPushButton* go;
   QPushButton* Poubelle;
-  // Rebuilds the pyramid list; set for the pyramid dialog, called by go.
-  std::function<void()> preparepyr;
 
   // Returns whether the key reaches the field.
   bool Edit1KeyPress(int ordre, char16_t cle);
   void goClick();
   void PoubelleClick();
   void box1Click(int ligne);
-  void FormShow();
-  void FormClose();
+  void FormShow() override;
+  QString texteaide(const QObject* o) const override;
 
   // Enter in field `ordre`: validates it as the key would.
   void entrer(int ordre);
@@ -89,13 +87,6 @@ class SolidDialog : public QWidget {
   void placerboutons(QPoint go, QPoint poubelle);
   void fixertaille(QSize taille);
 
-  bool eventFilter(QObject* o, QEvent* e) override;
-  void showEvent(QShowEvent* e) override;
-  void closeEvent(QCloseEvent* e) override;
-  void mousePressEvent(QMouseEvent* e) override;
-
  private:
-  void aide();
-  void redessiner();
   bool dernierdeligne(int ordre) const;
 };

@@ -52,6 +52,8 @@ class TFeuille : public QOpenGLWidget {
   // surface dialogs).
   void preparesurface();
   void preparelignes();
+  // The pyramid of the solid values (defined with the solids).
+  void preparepyr();
 
   // Draws a frame now; returns at once when a frame is already being drawn.
   void FormPaint();

@@ -34,7 +34,7 @@ class TestQuadriquesBout : public QObject {
   void initTestCase() {
     app_ = demarrer(QStringLiteral(QUADREL_RESOURCES));
     QVERIFY(QTest::qWaitForWindowExposed(app_->fond.get()));
-    q_ = solides(*app_);
+    q_ = app_->quadriques;
     fondjaune_ = pixelsjaunes(image());
   }
   void cleanupTestCase() { app_.reset(); }
@@ -63,6 +63,33 @@ class TestQuadriquesBout : public QObject {
     ranger(r);
   }
 
+  // The frame dialog's Go rebuilds the pyramid list: all graduations 2, half the size.
+  void pyramideSuitLeRepere() {
+    choisir(2);
+    Tcaracpyr* d = q_.caracpyr;
+    const char* textes[3] = {"2", "4", "3"};
+    for (int k = 0; k < 3; ++k) entrer(d->champs[k], QString::fromLatin1(textes[k]));
+    QTest::mouseClick(d->go, Qt::LeftButton);
+    QCOMPARE(app_->scene.typequadrique, 9);
+    const int entiere = pixelsjaunes(image()) - fondjaune_;
+    QVERIFY2(entiere > 1000, qPrintable(QString::number(entiere)));
+    Toptionrepere* r = optionrepere(*app_);
+    for (const char* g : {"2", "1"}) {
+      ouvrir(*app_, 0);
+      for (int k : {2, 5, 8}) entrer(r->champs[k], QString::fromLatin1(g));
+      QTest::mouseClick(r->Go, Qt::LeftButton);
+      const int jaunes = pixelsjaunes(image()) - fondjaune_;
+      if (*g == '2')
+        QVERIFY2(jaunes > entiere / 8 && jaunes < entiere / 2,
+                 qPrintable(QStringLiteral("%1 %2").arg(jaunes).arg(entiere)));
+      else
+        QCOMPARE(jaunes, entiere);
+    }
+    ranger(r);
+    QTest::mouseClick(d->Poubelle, Qt::LeftButton);
+    ranger(d);
+  }
+
   // The chooser and each dialog as they show inside the main window, for the eye.
   void fenetres() {
     const QString dossier = qEnvironmentVariable("QUADREL_IMAGES");
@@ -70,9 +97,9 @@ class TestQuadriquesBout : public QObject {
     const char* noms[5] = {"cube", "cylindre", "pyramide", "cone", "sphere"};
     for (int b = 0; b < 5; ++b) {
       choisir(b);
-      QWidget* dialogues[5] = {q_.caraccube, q_.caraccyl, q_.caracpyr, q_.caraccone,
-                               q_.caracsphere};
-      QWidget* d = dialogues[b];
+      SolidDialog* dialogues[5] = {q_.caraccube, q_.caraccyl, q_.caracpyr, q_.caraccone,
+                                   q_.caracsphere};
+      SolidDialog* d = dialogues[b];
       QTest::qWait(50);
       cadre(d)->grab().save(QDir(dossier).filePath(QStringLiteral("dialogue-%1.png").arg(noms[b])));
       if (b == 4) app_->fond->grab().save(QDir(dossier).filePath(QStringLiteral("fond.png")));
@@ -105,7 +132,7 @@ class TestQuadriquesBout : public QObject {
       for (const Solide& k : solides) {
         s.typequadrique = k.type, s.quadriqueok = true;
         s.solx = k.x, s.soly = k.y, s.solz = k.z, s.soltaille = k.taille;
-        if (k.type == 9) preparepyr(*app_->Feuille);
+        if (k.type == 9) app_->Feuille->preparepyr();
         garder(QStringLiteral("%1-%2").arg(QLatin1String(k.nom), QLatin1String(m.nom)));
       }
     }

@@ -2,9 +2,10 @@
 // rules, colours, focus, go and Poubelle, rows, names, texts and help.
 #include <QLabel>
 
+#include "hote_fake.h"
 #include "matutil.h"
-#include "shell/aiderapide.h"
-#include "shell/sons.h"
+#include "services/aiderapide.h"
+#include "services/sons.h"
 #include "solides.h"
 
 namespace {
@@ -37,7 +38,7 @@ class TestQuadriques : public QObject {
   void initTestCase() {
     app_ = demarrer(QStringLiteral(QUADREL_RESOURCES));
     QVERIFY(QTest::qWaitForWindowExposed(app_->fond.get()));
-    q_ = solides(*app_);
+    q_ = app_->quadriques;
   }
   void cleanupTestCase() { app_.reset(); }
   void init() {
@@ -56,11 +57,10 @@ class TestQuadriques : public QObject {
       QVERIFY(cadre(d) != d);  // a child window of the main window
       QCOMPARE(d->windowTitle(), QString::fromUtf8(titres[b]));
       QVERIFY(sons::journal().contains(QStringLiteral("click.wav")));
-      // Centred on the screen.
-      const QRect ecran = d->screen()->geometry();
-      const QPoint coin = cadre(d)->mapToGlobal(QPoint(0, 0)) - ecran.topLeft();
-      QCOMPARE(coin, QPoint((ecran.width() - cadre(d)->width()) / 2,
-                            (ecran.height() - cadre(d)->height()) / 2));
+      // Centred in the main window, which covers the screen.
+      const QRect zone = cadre(d)->parentWidget()->rect();
+      QCOMPARE(cadre(d)->pos(), QPoint((zone.width() - cadre(d)->width()) / 2,
+                                       (zone.height() - cadre(d)->height()) / 2));
       ranger(d);
     }
     Tchoixquadrics* c = q_.choixquadrics;
@@ -290,17 +290,29 @@ class TestQuadriques : public QObject {
     QCOMPARE(scene().typequadrique, 1);
   }
 
-  // go rebuilds the pyramid list whatever its fields hold, from the values last stored.
-  void pyramideReconstruite() {
-    SolidDialog* d = ouvrirsolide(2);
-    int appels = 0;
-    const auto avant = d->preparepyr;
-    d->preparepyr = [&] { ++appels; };
-    for (QLineEdit* e : d->champs) e->clear();
-    QTest::mouseClick(d->go, Qt::LeftButton);
-    QCOMPARE(appels, 1);
+  // What go and Poubelle ask of the sheet: the pyramid list whatever its fields hold,
+  // then a frame; nothing at all with unequal graduations or a short cylinder row.
+  void demandesALaFeuille() {
+    HoteEnregistreur hote;
+    Tcaracpyr pyr(scene(), hote);
+    Tcaraccyl cyl(scene(), hote);
+    QTest::mouseClick(pyr.go, Qt::LeftButton);
+    QCOMPARE(hote.prendre(), (QStringList{"preparepyr", "FormPaint"}));
     QVERIFY(!scene().quadriqueok);
-    d->preparepyr = avant;
+    QTest::mouseClick(cyl.go, Qt::LeftButton);
+    QCOMPARE(hote.prendre(), QStringList{});
+    scene().grady = 3;
+    for (QLineEdit* e : pyr.champs) e->setText(QStringLiteral("4"));
+    QTest::mouseClick(pyr.go, Qt::LeftButton);
+    QCOMPARE(hote.prendre(), QStringList{});
+    scene().grady = 1;
+    QTest::mouseClick(pyr.go, Qt::LeftButton);
+    QCOMPARE(hote.prendre(), (QStringList{"preparepyr", "FormPaint"}));
+    QVERIFY(scene().quadriqueok);
+    QTest::mouseClick(pyr.Poubelle, Qt::LeftButton);
+    QCOMPARE(hote.prendre(), QStringList{"FormPaint"});
+    QVERIFY(!scene().quadriqueok);
+    QCOMPARE(double(quadrel::valeur(scene().solx)), 4.);
   }
 
   void nomsEtTextes() {
@@ -350,25 +362,30 @@ class TestQuadriques : public QObject {
     }
   }
 
+  // The cube's help on the dialog and its field, the pyramid's on the dialog only.
   void aideAuClicDroit() {
     TAiderapide* a = app_->Aiderapide.get();
-    struct {
+    const QString cube = QStringLiteral(
+        "Indiquez le rayon du cercle circonscrit à la base et la longueur d'un côté.");
+    const QString pyr = QStringLiteral(
+        "Indiquez le rayon du cercle circonscrit à la base,le nombre de côtés de la base et la "
+        "hauteur de la pyramide.");
+    const struct {
       SolidDialog* d;
+      QWidget* w;
       QString texte;
-    } cas[] = {{q_.caraccube, QStringLiteral("Indiquez le rayon du cercle circonscrit à la base et "
-                                             "la longueur d'un côté.")},
-               {q_.caracpyr, QStringLiteral("Indiquez le rayon du cercle circonscrit à la base,le "
-                                            "nombre de côtés de la base et la hauteur de la "
-                                            "pyramide.")},
-               {q_.caracsphere, QString()}};
+    } cas[] = {{q_.caraccube, q_.caraccube, cube},
+               {q_.caraccube, q_.caraccube->champs[0], cube},
+               {q_.caracpyr, q_.caracpyr, pyr},
+               {q_.caracpyr, q_.caracpyr->champs[1], QString()},
+               {q_.caracsphere, q_.caracsphere, QString()},
+               {q_.caraccone, q_.caraccone->champs[0], QString()}};
     for (const auto& c : cas) {
       c.d->show();
-      for (QWidget* w : {static_cast<QWidget*>(c.d->champs[0]), static_cast<QWidget*>(c.d)}) {
-        a->hide();
-        QTest::mouseClick(w, Qt::RightButton, {}, QPoint(3, 3));
-        QCOMPARE(a->isVisible(), !c.texte.isEmpty());
-        if (!c.texte.isEmpty()) QCOMPARE(a->helptext->toPlainText(), c.texte);
-      }
+      a->hide();
+      QTest::mouseClick(c.w, Qt::RightButton, {}, QPoint(3, 3));
+      QCOMPARE(a->isVisible(), !c.texte.isEmpty());
+      if (!c.texte.isEmpty()) QCOMPARE(a->helptext->toPlainText(), c.texte);
       ranger(c.d);
     }
     a->hide();

@@ -1,5 +1,5 @@
-// The solid windows of the started program: the ones start-up made when it makes them,
-// else made here and wired as start-up would.
+// What the solid tests share: the solid windows' headers, typing into a field, and
+// counting the yellow of a lit solid.
 #pragma once
 
 #include "dialogues.h"
@@ -11,24 +11,6 @@
 #include "solids/choixquadrics.h"
 #include "solids/quadriques.h"
 #include "solids/solide.h"
-
-inline Quadriques solides(Application& a) {
-  Quadriques q;
-  for (QWidget* w : QApplication::allWidgets()) {
-    if (auto* c = qobject_cast<Tchoixquadrics*>(w)) q.choixquadrics = c;
-    if (auto* d = qobject_cast<Tcaracsphere*>(w)) q.caracsphere = d;
-    if (auto* d = qobject_cast<Tcaraccube*>(w)) q.caraccube = d;
-    if (auto* d = qobject_cast<Tcaraccyl*>(w)) q.caraccyl = d;
-    if (auto* d = qobject_cast<Tcaraccone*>(w)) q.caraccone = d;
-    if (auto* d = qobject_cast<Tcaracpyr*>(w)) q.caracpyr = d;
-  }
-  if (q.choixquadrics) return q;
-  q = creerquadriques(a.scene, a.fond.get());
-  a.outils->setdialogue(3, q.choixquadrics);
-  a.Feuille->crochets.dessinesolide = quadrel::dessinesolide;
-  optionrepere(a)->preparepyr = [&a] { preparepyr(*a.Feuille); };
-  return q;
-}
 
 // Replaces the text of a field by typing, then presses Enter.
 inline void entrer(QLineEdit* e, const QString& texte) {

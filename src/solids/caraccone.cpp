@@ -49,5 +49,5 @@ Tcaraccone::Tcaraccone(quadrel::Scene& s, DialogHost& h, QWidget* parent)
   }
   largeur = std::max(largeur + 16, 240);
   placerboutons({largeur / 2 - 68, 120}, {largeur / 2 + 8, 120});
-  fixertaille({largeur, 166});
+  setFixedSize({largeur, 166});
 }

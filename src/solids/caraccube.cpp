@@ -24,5 +24,5 @@ Tcaraccube::Tcaraccube(quadrel::Scene& s, DialogHost& h, QWidget* parent)
   etiquette(QStringLiteral("Longueur :"), {16, 64, 70, 22});
   champ(0)->setGeometry(90, 64, 80, 22);
   placerboutons({20, 102}, {110, 102});
-  fixertaille({200, 148});
+  setFixedSize({200, 148});
 }

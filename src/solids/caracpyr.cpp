@@ -39,5 +39,5 @@ Tcaracpyr::Tcaracpyr(quadrel::Scene& s, DialogHost& h, QWidget* parent)
     champ(k)->setGeometry(130, 42 + 30 * k, 70, 22);
   }
   placerboutons({24, 140}, {116, 140});
-  fixertaille({216, 186});
+  setFixedSize({216, 186});
 }

@@ -30,5 +30,5 @@ Tcaracsphere::Tcaracsphere(quadrel::Scene& s, DialogHost& h, QWidget* parent)
                        {16, 24}, {0, 1, 2, 3});
   const int largeur = std::max(l->geometry().right() + 16, 220);
   placerboutons({largeur / 2 - 68, 66}, {largeur / 2 + 8, 66});
-  fixertaille({largeur, 114});
+  setFixedSize({largeur, 114});
 }

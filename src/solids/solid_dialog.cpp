@@ -134,10 +134,6 @@ void SolidDialog::placerboutons(QPoint g, QPoint p) {
   Poubelle->setGeometry(p.x(), p.y(), 60, 32);
 }
 
-void SolidDialog::fixertaille(QSize taille) {
-  setFixedSize(taille);
-}
-
 int SolidDialog::ligne() const {
   for (std::size_t r = 0; r < lignes.size(); ++r)
     if (lignes[r]->isChecked()) return int(r);

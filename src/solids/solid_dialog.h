@@ -85,7 +85,6 @@ class SolidDialog : public DialogBase {
   // Text pieces and fields alternating left to right from `ou`: piece, field, piece, ...
   int morceaux(const QStringList& pieces, QPoint ou, const std::vector<int>& ordres);
   void placerboutons(QPoint go, QPoint poubelle);
-  void fixertaille(QSize taille);
 
  private:
   bool dernierdeligne(int ordre) const;

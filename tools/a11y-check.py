@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Finds Quadrel's palette through AT-SPI, as a screen reader would, checks that every
-button has its name, and presses "Aide" to see the help popup's text appear.
+button has its name, presses "Aide" to see the help popup's text appear, and toggles a
+check box of "Visuel" to see its partner rule run.
 Run by scripts/check-a11y inside its own D-Bus session and X server."""
 import sys
 import time
@@ -53,8 +54,32 @@ def main():
                     continue
                 if attendu in t:
                     print("a11y: pressing Aide shows: %s" % t)
-                    return
+                    return basculer(app, boutons["Visuel"])
     sys.exit("a11y: pressing Aide showed no help text")
+
+
+def coche(n):
+    return n.getState().contains(pyatspi.STATE_CHECKED)
+
+
+def basculer(app, visuel):
+    """A toggle without a click: the white surface box turns the colour box off."""
+    visuel.queryAction().doAction(0)
+    blanc, couleur = "Tracer les surfaces en blanc.", "Tracer les surface en couleur."
+    for _ in range(25):
+        time.sleep(0.2)
+        boites = {n.name: n for n in tous(app) if n.getRole() == pyatspi.ROLE_CHECK_BOX}
+        if blanc in boites and couleur in boites:
+            break
+    else:
+        sys.exit("a11y: the boxes of Visuel were not found")
+    boites[blanc].queryAction().doAction(0)
+    for _ in range(25):
+        time.sleep(0.2)
+        if coche(boites[blanc]) and not coche(boites[couleur]):
+            print("a11y: toggling '%s' turns '%s' off" % (blanc, couleur))
+            return
+    sys.exit("a11y: toggling '%s' left '%s' checked" % (blanc, couleur))
 
 
 if __name__ == "__main__":

@@ -70,7 +70,7 @@ void DialogBase::aidesurclic(QWidget* w) {
 
 void DialogBase::focussurvol(QWidget* w) {
   w->setMouseTracking(true);
-  w->setProperty("quadrel_focussurvol", true);
+  survoles_.append(w);
   w->installEventFilter(this);
 }
 
@@ -84,7 +84,7 @@ bool DialogBase::eventFilter(QObject* o, QEvent* e) {
       static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
     clicdroit(o);
   } else if ((e->type() == QEvent::Enter || e->type() == QEvent::MouseMove) &&
-             o->property("quadrel_focussurvol").toBool()) {
+             survoles_.contains(o)) {
     static_cast<QWidget*>(o)->setFocus();
   }
   return QWidget::eventFilter(o, e);

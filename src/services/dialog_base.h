@@ -10,9 +10,11 @@
 //    passed to aidesurclic(); an empty text shows nothing;
 //  - focus on hover for the children passed to focussurvol();
 //  - placement of its child window inside the main window's visible area: placer(),
-//    centrer(), placerdroite(); the window is kept inside it whatever the screen size.
+//    centrer(), placerdroite(); the main window keeps it inside when it opens it, and a
+//    dialog that grows while shown calls garderdedans(cadre()) (see Toptionrendu).
 // A field gets its key filter with champ::filtrer (services/champ.h); a check box or radio
-// button reacts to `toggled`, never to `clicked` only.
+// button reacts to `toggled`, never to `clicked` only. Tests construct the dialog with the
+// recording host of tests/dialogs/hote_fake.h and compare the calls (regles_test.cpp).
 //
 //   class Tmondialogue : public DialogBase {
 //    public:
@@ -23,6 +25,7 @@
 //   };
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
@@ -75,6 +78,8 @@ class DialogBase : public QWidget {
 
  private:
   void clicdroit(const QObject* o);
+
+  QList<const QObject*> survoles_;  // take the focus on hover
 };
 
 // The child window that frames `w` inside the main window (what moves to place it): its

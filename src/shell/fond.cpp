@@ -98,17 +98,30 @@ void Tfond::fermer(QWidget* w) {
   if (w) w->hide();
 }
 
+namespace {
+int attentes_ = 0;
+}
+
 void attendre(int ms) {
+  ++attentes_;
   QEventLoop boucle;
   QTimer::singleShot(ms, &boucle, &QEventLoop::quit);
   boucle.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
+int attentes() {
+  return attentes_;
+}
+
+// The one way out, whether from "Quitter" or the window's own close: one goodbye, one wait
+// for the sound to start, then the event loop ends. exit(), not quit(): quit() would ask
+// every window to close again.
 void Tfond::closeEvent(QCloseEvent* e) {
-  if (fermeture_) return e->ignore();
-  fermeture_ = true;
-  sons::jouer(QStringLiteral("fin.wav"));
-  attendre(500);
+  if (!fermeture_) {
+    fermeture_ = true;
+    sons::jouer(QStringLiteral("fin.wav"));
+    attendre(500);
+  }
   e->accept();
-  QCoreApplication::quit();
+  QCoreApplication::exit(0);
 }

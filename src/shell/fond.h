@@ -49,3 +49,5 @@ class Tfond : public QMainWindow {
 
 // Waits `ms` milliseconds while letting sounds and painting go on (not user input).
 void attendre(int ms);
+// How many waits were made in this run.
+int attentes();

@@ -105,9 +105,7 @@ void Toutils::RepereClick(int ordre) {
       aiderapide(texteaide());
       break;
     case kQuitter:
-      sons::jouer(QStringLiteral("fin.wav"));
-      attendre(500);
-      QCoreApplication::quit();
+      if (fond_) fond_->close();  // says goodbye once, for both ways out
       break;
     default:
       break;

@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "shell/outils.h"
 #include "shell/fenetres.h"
+#include "shell/outils.h"
 #include "view/feuille.h"
 
 void Toutils::pressepapier() {

@@ -1,6 +1,5 @@
 // The function dialog inside the started program: key filter, the three field states,
-// Enter, go, the trash, the close rules (with an emptied formula left pending), precision,
-// help, place and names.
+// Enter, the trash, precision, help, place and names (the close rules: regles_test).
 #include <QMdiSubWindow>
 
 #include "dialogues.h"
@@ -122,64 +121,6 @@ class TestFonction3d : public QObject {
     QTest::keyClick(d_->Edit1, Qt::Key_Backspace);
     QCOMPARE(d_->etat(), EtatChamp::attente);
     QCOMPARE(champ::couleur(d_->Edit1), kBleu);
-  }
-
-  // Steps: "t<text>" type, "E" Enter, "G" go, "P" trash, "p<n>" precision, "C" close.
-  void fermeture_data() {
-    QTest::addColumn<QString>("depart");
-    QTest::addColumn<QStringList>("etapes");
-    QTest::addColumn<QString>("texte");
-    QTest::addColumn<int>("etat");
-    QTest::addColumn<bool>("construit");
-    const int oui = int(EtatChamp::accepte), att = int(EtatChamp::attente);
-    QTest::addRow("nouvelle acceptee")
-        << "" << QStringList{"t" + kParaboloide, "E", "C"} << kParaboloide << oui << true;
-    QTest::addRow("go") << "" << QStringList{"t" + kParaboloide, "G"} << kParaboloide << oui
-                        << true;
-    QTest::addRow("mauvaise remise")
-        << kParaboloide << QStringList{"P0", "tx*+", "G"} << kParaboloide << oui << false;
-    QTest::addRow("en attente remise")
-        << kParaboloide << QStringList{"P0", "tx+y", "C"} << kParaboloide << oui << false;
-    QTest::addRow("mauvaise sans passe")
-        << "" << QStringList{"tx*+", "E", "C"} << "" << att << false;
-    QTest::addRow("precision seule")
-        << kParaboloide << QStringList{"p7", "C"} << kParaboloide << oui << true;
-    QTest::addRow("mauvaise et precision")
-        << kParaboloide << QStringList{"P0", "tx*+", "p5", "C"} << kParaboloide << oui << true;
-    QTest::addRow("rien") << kParaboloide << QStringList{"C"} << kParaboloide << oui << false;
-    QTest::addRow("poubelle") << kParaboloide << QStringList{"P", "C"} << "" << att << false;
-    // The emptied field stays pending: the old surface must not come back.
-    QTest::addRow("poubelle et precision")
-        << kParaboloide << QStringList{"P", "p6", "C"} << "" << att << false;
-    QTest::addRow("effacee et precision")
-        << kParaboloide << QStringList{"P0", "p6", "C"} << "" << att << false;
-    QTest::addRow("poubelle puis nouvelle")
-        << kParaboloide << QStringList{"P", "ty", "E", "C"} << "y" << oui << true;
-    QTest::addRow("poubelle puis mauvaise")
-        << kParaboloide << QStringList{"P", "tx*+", "G"} << "" << att << false;
-  }
-  void fermeture() {
-    QFETCH(QString, depart);
-    QFETCH(QStringList, etapes);
-    QFETCH(QString, texte);
-    QFETCH(int, etat);
-    QFETCH(bool, construit);
-    partirde(depart);
-    for (const QString& e : etapes) {
-      if (e == "E") QTest::keyClick(d_->Edit1, Qt::Key_Return);
-      if (e == "G") QTest::mouseClick(d_->go, Qt::LeftButton);
-      if (e == "P") QTest::mouseClick(d_->Poubelle, Qt::LeftButton);
-      if (e == "C") d_->close();
-      if (e == "P0") d_->Edit1->selectAll(), QTest::keyClick(d_->Edit1, Qt::Key_Backspace);
-      if (e.startsWith('t')) QTest::keyClicks(d_->Edit1, e.mid(1));
-      if (e.startsWith('p') && e != "P0") d_->precision->setValue(e.mid(1).toInt());
-    }
-    QVERIFY(!d_->isVisible());
-    QCOMPARE(d_->Edit1->text(), texte);
-    QCOMPARE(int(d_->etat()), etat);
-    QCOMPARE(QString::fromLatin1(scene().formule.c_str()), texte);
-    QCOMPARE(scene().pasx != -1, construit);
-    QCOMPARE(scene().precision, d_->precision->value());
   }
 
   void poubelle() {

@@ -1,5 +1,5 @@
-// The render options dialog inside the started program: the partner rules with their
-// sounds and frames, the axes-then-section handler, folding, hints, look and names.
+// The render options dialog inside the started program: the axes-then-section handler on
+// the real sheet, folding, hints, look and names (the partner rules: regles_test).
 #include <QMdiSubWindow>
 
 #include "dialogues.h"
@@ -49,47 +49,6 @@ class TestOptionrendu : public QObject {
       QCOMPARE(s.*options[k], boites()[k]->isChecked());
       boites()[k]->toggle();
     }
-  }
-
-  void partenaires_data() {
-    QTest::addColumn<QStringList>("avant");
-    QTest::addColumn<QString>("clic");
-    QTest::addColumn<QStringList>("apres");
-    QTest::addColumn<int>("clics");  // sounds and frames alike
-    QTest::addRow("blanc eteint couleur")
-        << QStringList{"rendu3d"} << "foncblanc" << QStringList{"foncblanc"} << 2;
-    QTest::addRow("couleur eteint blanc")
-        << QStringList{"foncblanc"} << "rendu3d" << QStringList{"rendu3d"} << 2;
-    QTest::addRow("couleur seule") << QStringList{} << "rendu3d" << QStringList{"rendu3d"} << 1;
-    QTest::addRow("couleur coupee") << QStringList{"rendu3d"} << "rendu3d" << QStringList{} << 1;
-    QTest::addRow("plans eteint quadriques")
-        << QStringList{"transquad"} << "transplan" << QStringList{"transplan"} << 2;
-    QTest::addRow("surfaces eteint plans")
-        << QStringList{"transplan"} << "transpsurf" << QStringList{"transpsurf"} << 2;
-    QTest::addRow("quadriques eteint surfaces")
-        << QStringList{"transpsurf"} << "transquad" << QStringList{"transquad"} << 2;
-    QTest::addRow("transparence coupee")
-        << QStringList{"transquad"} << "transquad" << QStringList{} << 1;
-    QTest::addRow("brouillard") << QStringList{} << "brouillard" << QStringList{"brouillard"} << 1;
-    QTest::addRow("intersections")
-        << QStringList{"intersections"} << "intersections" << QStringList{} << 1;
-  }
-  void partenaires() {
-    QFETCH(QStringList, avant);
-    QFETCH(QString, clic);
-    QFETCH(QStringList, apres);
-    QFETCH(int, clics);
-    for (QCheckBox* c : boites()) c->setChecked(avant.contains(c->objectName()));
-    sons::viderjournal();
-    const int images = app_->Feuille->imagesdessinees();
-    boite(clic)->click();
-    QStringList attendu;
-    for (QCheckBox* c : boites())
-      if (apres.contains(c->objectName())) attendu << c->objectName();
-    QCOMPARE(allumees(), attendu);
-    QCOMPARE(sons::journal().size(), clics);
-    QCOMPARE(sons::journal().count(QStringLiteral("click.wav")), clics);
-    QCOMPARE(app_->Feuille->imagesdessinees(), images + clics);
   }
 
   // The axes restore the six planes, then the section cuts again.
@@ -164,6 +123,30 @@ class TestOptionrendu : public QObject {
       QCOMPARE(d_->plus[g]->text(), QStringLiteral("+"));
     }
     QCOMPARE(c->height(), hauteur);
+  }
+
+  // The screen shows the newly unfolded boxes as the dialog draws them: none left unpainted.
+  void depliagePeint() {
+    ouvrir(*app_, 1);
+    QTest::qWait(50);
+    for (int g = 0; g < 4; ++g) {
+      QTest::mouseClick(d_->plus[g], Qt::LeftButton);
+      QGroupBox* b = d_->groupes[g];
+      const QPoint coin = b->mapToGlobal(QPoint(0, 0));
+      const QImage attendu = b->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      auto differents = [&] {
+        const QImage vu = d_->screen()
+                              ->grabWindow(0, coin.x(), coin.y(), b->width(), b->height())
+                              .toImage()
+                              .convertToFormat(QImage::Format_RGB32);
+        int n = 0;
+        for (int y = 0; y < b->height(); ++y)
+          for (int x = 0; x < b->width(); ++x) n += vu.pixel(x, y) != attendu.pixel(x, y);
+        return n;
+      };
+      QTRY_VERIFY2_WITH_TIMEOUT(differents() < 50, qPrintable(QString::number(differents())), 2000);
+    }
+    d_->close();
   }
 
   void indices_data() {

@@ -1,5 +1,5 @@
 // The frame dialog inside the started program: key filter, Enter and its rules against
-// the current bounds, colours, focus moves, Go and close rebuilds, styles, help, place.
+// the current bounds, colours, focus moves, help, place (the rebuilds: regles_test).
 #include <QMdiSubWindow>
 
 #include "dialogues.h"
@@ -147,62 +147,6 @@ class TestOptionrepere : public QObject {
     for (int k = 0; k + 1 < 13; ++k) QCOMPARE(suivant(chaine[k]), chaine[k + 1]);
   }
 
-  // Which builders ran, and in which order, shows in the step they leave in pasx: the
-  // level lines leave the x range's, the surface the y range's.
-  void goEtFermeture() {
-    Tfonction3d* f = fonction3d(*app_);
-    f->Edit1->setText(QStringLiteral("x*y"));
-    f->setetat(quadrel::EtatChamp::accepte);
-    scene().pasx = -1;
-    int images = app_->Feuille->imagesdessinees();
-    QTest::mouseClick(d_->Go, Qt::LeftButton);
-    QCOMPARE(sons::journal(), QStringList{QStringLiteral("click.wav")});
-    QCOMPARE(double(scene().pasx), -1.);  // nothing changed, nothing rebuilt
-    QCOMPARE(app_->Feuille->imagesdessinees(), images);
-
-    entrer(4, QStringLiteral("2"));                      // y range 6, x range 8
-    QCOMPARE(app_->Feuille->imagesdessinees(), images);  // live, but not drawn yet
-    QTest::mouseClick(d_->Go, Qt::LeftButton);
-    QCOMPARE(double(scene().pasx), 6. / 30);                // surface last
-    QVERIFY(QGuiApplication::overrideCursor() == nullptr);  // the hourglass is gone again
-    QVERIFY(app_->Feuille->imagesdessinees() > images);
-    scene().pasx = -1;
-    QTest::mouseClick(d_->Go, Qt::LeftButton);  // the saved copy was refreshed
-    QCOMPARE(double(scene().pasx), -1.);
-
-    entrer(1, QStringLiteral("2"));   // x range 6, y range 6: make them differ again
-    entrer(3, QStringLiteral("-1"));  // y range 3
-    d_->close();
-    QVERIFY(!d_->isVisible());
-    QVERIFY(!cadre(d_)->isVisible());
-    QCOMPARE(double(scene().pasx), 3. / 30);  // surface last again
-
-    // Closing without a change rebuilds nothing.
-    ouvrir(*app_, 0);
-    scene().pasx = -1;
-    d_->close();
-    QCOMPARE(double(scene().pasx), -1.);
-    f->Edit1->clear();
-    f->setetat(quadrel::EtatChamp::attente);
-  }
-
-  void styles() {
-    const quadrel::TypeRepere attendus[3] = {
-        quadrel::TypeRepere::grille, quadrel::TypeRepere::masque, quadrel::TypeRepere::axes};
-    QRadioButton* boutons[3] = {d_->reperetype2, d_->maskrepere, d_->reperetype1};
-    for (int k = 0; k < 3; ++k) {
-      sons::viderjournal();
-      const int images = app_->Feuille->imagesdessinees();
-      QTest::mouseClick(boutons[k], Qt::LeftButton);
-      QCOMPARE(scene().typerepere, attendus[k]);
-      QCOMPARE(sons::journal(), QStringList{QStringLiteral("click.wav")});
-      QCOMPARE(app_->Feuille->imagesdessinees(), images + 1);
-    }
-    QCOMPARE(d_->reperetype1->text(), QStringLiteral("Voir les axes du repère."));
-    QCOMPARE(d_->reperetype2->text(), QStringLiteral("Quadriller le repère."));
-    QCOMPARE(d_->maskrepere->text(), QStringLiteral("Masquer le repère."));
-  }
-
   void aideAuClicDroit() {
     TAiderapide* a = app_->Aiderapide.get();
     for (QWidget* w : {static_cast<QWidget*>(d_->champs[8]), static_cast<QWidget*>(d_->Go),
@@ -229,6 +173,9 @@ class TestOptionrepere : public QObject {
     }
     QCOMPARE(d_->Go->accessibleName(), QStringLiteral("Go"));
     QCOMPARE(d_->maskrepere->accessibleName(), QStringLiteral("Masquer le repère."));
+    QCOMPARE(d_->reperetype1->text(), QStringLiteral("Voir les axes du repère."));
+    QCOMPARE(d_->reperetype2->text(), QStringLiteral("Quadriller le repère."));
+    QCOMPARE(d_->maskrepere->text(), QStringLiteral("Masquer le repère."));
   }
 
   void goPrendLeFocusAuSurvol() {

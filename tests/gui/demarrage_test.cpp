@@ -1,20 +1,21 @@
-// Start-up: the windows in place, the about box for 1.5 s, the number format, and a start
-// without the kolu/ and wav/ folders.
+// Start-up: the windows in place, the about box for 1.5 s, the number format, a start
+// without the kolu/ and wav/ folders, and the way out.
 #include "shell/demarrage.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <memory>
 
 #include "principal.h"
 #include "services/aiderapide.h"
-#include "shell/apropos.h"
 #include "services/curseurs.h"
+#include "services/sons.h"
+#include "shell/apropos.h"
 #include "shell/fond.h"
 #include "shell/outils.h"
-#include "services/sons.h"
 
 class TestDemarrage : public QObject {
   Q_OBJECT
@@ -69,6 +70,20 @@ class TestDemarrage : public QObject {
     QVERIFY(app->fond->close());
     QVERIFY(fermeture.elapsed() >= 500);
     QCOMPARE(sons::journal(), QStringList{QStringLiteral("fin.wav")});
+  }
+
+  // "Quitter" in the running program: one goodbye, one wait, then the event loop ends.
+  void quitter() {
+    auto app = demarrer(QStringLiteral(QUADREL_RESOURCES));
+    QVERIFY(QTest::qWaitForWindowExposed(app->fond.get()));
+    sons::viderjournal();
+    const int avant = attentes();
+    QTimer::singleShot(0, app->outils,
+                       [&] { QTest::mouseClick(app->outils->boutons[11], Qt::LeftButton); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // the loop did not end
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(sons::journal(), QStringList{QStringLiteral("fin.wav")});
+    QCOMPARE(attentes(), avant + 1);
   }
 };
 

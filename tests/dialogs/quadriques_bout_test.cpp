@@ -1,5 +1,6 @@
-// A pupil's road to a solid, judged on the sheet's pixels: a sphere typed in shows yellow,
-// the trash hides it, unequal graduations hide it and equal ones bring it back. Also
+// A pupil's road to a solid in the started program, judged on the sheet's pixels: a sphere
+// typed in shows yellow, the trash hides it, unequal graduations hide it and equal ones
+// bring it back, the frame dialog resizes the pyramid; and where the windows open. Also
 // leaves a picture of every kind in every mode when QUADREL_IMAGES names a folder.
 #include <QDir>
 
@@ -61,6 +62,36 @@ class TestQuadriquesBout : public QObject {
     QTest::mouseClick(r->Go, Qt::LeftButton);
     QVERIFY(pixelsjaunes(image()) > fondjaune_ + 2000);  // back without go
     ranger(r);
+  }
+
+  // The chooser beside the palette names the button under the mouse; each dialog opens
+  // as a child window centred in the main window, its go and Poubelle taking the focus on
+  // hover.
+  void placesEtSurvol() {
+    Tchoixquadrics* c = q_.choixquadrics;
+    SolidDialog* dialogues[5] = {q_.caraccube, q_.caraccyl, q_.caracpyr, q_.caraccone,
+                                 q_.caracsphere};
+    for (int b = 0; b < 5; ++b) {
+      choisir(b);
+      SolidDialog* d = dialogues[b];
+      QVERIFY(cadre(d) != d);
+      const QRect zone = cadre(d)->parentWidget()->rect();
+      QCOMPARE(cadre(d)->pos(), QPoint((zone.width() - cadre(d)->width()) / 2,
+                                       (zone.height() - cadre(d)->height()) / 2));
+      for (QPushButton* p : {d->go, d->Poubelle}) {
+        d->champs[0]->setFocus();
+        QTest::mouseMove(p);
+        QTRY_COMPARE(d->focusWidget(), static_cast<QWidget*>(p));
+      }
+      ranger(d);
+    }
+    QCOMPARE(cadre(c)->x(), cadre(app_->outils)->x() + 5);
+    QCOMPARE(cadre(c)->y(), cadre(app_->Feuille)->y() + 40);
+    for (int b = 0; b < 5; ++b) {
+      QTest::mouseMove(c->boutons[b]);
+      QTRY_COMPARE(cadre(c)->windowTitle(), Tchoixquadrics::noms()[b]);
+      QCOMPARE(c->focusWidget(), c->boutons[b]);
+    }
   }
 
   // The frame dialog's Go rebuilds the pyramid list: all graduations 2, half the size.

@@ -1,10 +1,9 @@
-// The solid chooser and the five solid dialogs inside the started program: key filter,
-// rules, colours, focus, go and Poubelle, rows, names, texts and help.
+// The solid chooser and the five solid dialogs through a recording host, without the
+// program: key filter, rules, colours, focus, go and Poubelle, rows, names, texts, help.
 #include <QLabel>
 
 #include "hote_fake.h"
 #include "matutil.h"
-#include "services/aiderapide.h"
 #include "services/sons.h"
 #include "solides.h"
 
@@ -14,9 +13,10 @@ const QColor kBleu(0, 0, 255), kRouge(255, 0, 0), kNoir(0, 0, 0);
 
 class TestQuadriques : public QObject {
   Q_OBJECT
-  std::unique_ptr<Application> app_;
+  quadrel::Scene scene_;
+  HoteEnregistreur hote_;
   Quadriques q_;
-  quadrel::Scene& scene() { return app_->scene; }
+  quadrel::Scene& scene() { return scene_; }
 
   SolidDialog* dialogue(int bouton) {
     SolidDialog* d[5] = {q_.caraccube, q_.caraccyl, q_.caracpyr, q_.caraccone, q_.caracsphere};
@@ -24,8 +24,8 @@ class TestQuadriques : public QObject {
   }
   // Opens the dialog of chooser button `bouton` as the user does.
   SolidDialog* ouvrirsolide(int bouton) {
-    ouvrir(*app_, 3);
     QTest::mouseClick(q_.choixquadrics->boutons[bouton], Qt::LeftButton);
+    hote_.appels.clear();
     return dialogue(bouton);
   }
   QStringList textes(QWidget* w) {
@@ -36,15 +36,17 @@ class TestQuadriques : public QObject {
 
  private slots:
   void initTestCase() {
-    app_ = demarrer(QStringLiteral(QUADREL_RESOURCES));
-    QVERIFY(QTest::qWaitForWindowExposed(app_->fond.get()));
-    q_ = app_->quadriques;
+    q_ = creerquadriques(scene_, hote_, nullptr, nullptr);
+    hote_.ouvrir(q_.choixquadrics);
   }
-  void cleanupTestCase() { app_.reset(); }
+  void cleanupTestCase() {
+    delete q_.choixquadrics;
+    for (int b = 0; b < 5; ++b) delete dialogue(b);
+  }
   void init() {
-    for (int b = 0; b < 5; ++b) ranger(dialogue(b));
-    ranger(q_.choixquadrics);
+    for (int b = 0; b < 5; ++b) dialogue(b)->hide();
     scene().gradx = scene().grady = scene().gradz = 1;
+    hote_.appels.clear();
     sons::viderjournal();
   }
 
@@ -52,27 +54,14 @@ class TestQuadriques : public QObject {
     const char* titres[5] = {"Le cube", "Le cylindre", "Pyramide", "Le cône", "La sphère"};
     for (int b = 0; b < 5; ++b) {
       sons::viderjournal();
-      SolidDialog* d = ouvrirsolide(b);
-      QVERIFY(d->isVisible());
-      QVERIFY(cadre(d) != d);  // a child window of the main window
-      QCOMPARE(d->windowTitle(), QString::fromUtf8(titres[b]));
-      QVERIFY(sons::journal().contains(QStringLiteral("click.wav")));
-      // Centred in the main window, which covers the screen.
-      const QRect zone = cadre(d)->parentWidget()->rect();
-      QCOMPARE(cadre(d)->pos(), QPoint((zone.width() - cadre(d)->width()) / 2,
-                                       (zone.height() - cadre(d)->height()) / 2));
-      ranger(d);
+      QTest::mouseClick(q_.choixquadrics->boutons[b], Qt::LeftButton);
+      QCOMPARE(hote_.prendre(), QStringList{"ouvrir"});
+      QCOMPARE(sons::journal(), QStringList{"click.wav"});
+      QVERIFY(dialogue(b)->isVisible());
+      QCOMPARE(dialogue(b)->windowTitle(), QString::fromUtf8(titres[b]));
+      QCOMPARE(q_.choixquadrics->boutons[b]->accessibleName(), Tchoixquadrics::noms()[b]);
     }
-    Tchoixquadrics* c = q_.choixquadrics;
-    QCOMPARE(c->size(), QSize(59, 325));
-    QCOMPARE(cadre(c)->x(), cadre(app_->outils)->x() + 5);
-    QCOMPARE(cadre(c)->y(), cadre(app_->Feuille)->y() + 40);
-    for (int b = 0; b < 5; ++b) {
-      QTest::mouseMove(c->boutons[b]);
-      QTRY_COMPARE(cadre(c)->windowTitle(), Tchoixquadrics::noms()[b]);
-      QCOMPARE(c->focusWidget(), c->boutons[b]);
-      QCOMPARE(c->boutons[b]->accessibleName(), Tchoixquadrics::noms()[b]);
-    }
+    QCOMPARE(q_.choixquadrics->size(), QSize(59, 325));
   }
 
   void filtreDeTouches_data() {
@@ -163,7 +152,7 @@ class TestQuadriques : public QObject {
           QCOMPARE(d->focusWidget(), dernier ? static_cast<QWidget*>(d->go) : d->champs[k + 1]);
         }
       }
-      ranger(d);
+      d->hide();
     }
   }
 
@@ -193,18 +182,17 @@ class TestQuadriques : public QObject {
     // Unequal graduations: only the click sound.
     scene().gradz = 2;
     scene().quadriqueok = false;
-    const int images = app_->Feuille->imagesdessinees();
     sons::viderjournal();
     QTest::mouseClick(d->go, Qt::LeftButton);
     QCOMPARE(sons::journal(), QStringList{QStringLiteral("click.wav")});
     QVERIFY(!scene().quadriqueok);
-    QCOMPARE(app_->Feuille->imagesdessinees(), images);
+    QCOMPARE(hote_.prendre(), QStringList{});
     for (QLineEdit* e : d->champs) QCOMPARE(champ::couleur(e), kBleu);
     scene().gradz = 1;
     QTest::mouseClick(d->go, Qt::LeftButton);
     QVERIFY(scene().quadriqueok);
     QCOMPARE(scene().typequadrique, type);
-    QVERIFY(app_->Feuille->imagesdessinees() > images);
+    QVERIFY(hote_.prendre().endsWith("FormPaint"));
     // Enter anywhere hides it again.
     QLineEdit* e = d->champs[std::size_t(ligne * d->spec.rowSize)];
     entrer(e, QStringLiteral("3"));
@@ -235,11 +223,11 @@ class TestQuadriques : public QObject {
     if (rouge >= 0) d->champs[rouge]->setText(rouge == 2 ? QStringLiteral("-1") : QString());
     scene().quadriqueok = false;
     scene().typequadrique = 1;
-    const int images = app_->Feuille->imagesdessinees();
     QTest::mouseClick(d->go, Qt::LeftButton);
     QCOMPARE(scene().quadriqueok, montre);
     QCOMPARE(scene().typequadrique, montre ? d->spec.kindByRow[0] : 1);
-    QCOMPARE(app_->Feuille->imagesdessinees() > images, montre);  // no repaint on failure
+    // No repaint on failure.
+    QCOMPARE(hote_.prendre(), montre ? QStringList{"FormPaint"} : QStringList{});
     // Fields of other rows are disabled and never pressed.
     for (std::size_t k = std::size_t(d->spec.rowSize); k < d->champs.size(); ++k)
       QCOMPARE(champ::couleur(d->champs[k]), couleurs[k]);
@@ -277,11 +265,11 @@ class TestQuadriques : public QObject {
     QTest::mouseClick(d->go, Qt::LeftButton);
     QVERIFY(scene().quadriqueok);
     sons::viderjournal();
-    const int images = app_->Feuille->imagesdessinees();
+    hote_.appels.clear();
     QTest::mouseClick(d->Poubelle, Qt::LeftButton);
     QCOMPARE(sons::journal(), QStringList{QStringLiteral("click.wav")});
     QVERIFY(!scene().quadriqueok);
-    QVERIFY(app_->Feuille->imagesdessinees() > images);
+    QCOMPARE(hote_.prendre(), QStringList{"FormPaint"});
     for (QLineEdit* e : d->champs) QVERIFY(e->text().isEmpty());
     QCOMPARE(double(quadrel::valeur(scene().solx)), 1.);
     QCOMPARE(double(quadrel::valeur(scene().soly)), 2.);
@@ -296,6 +284,7 @@ class TestQuadriques : public QObject {
     HoteEnregistreur hote;
     Tcaracpyr pyr(scene(), hote);
     Tcaraccyl cyl(scene(), hote);
+    for (QLineEdit* e : cyl.champs) e->clear();
     QTest::mouseClick(pyr.go, Qt::LeftButton);
     QCOMPARE(hote.prendre(), (QStringList{"preparepyr", "FormPaint"}));
     QVERIFY(!scene().quadriqueok);
@@ -360,16 +349,15 @@ class TestQuadriques : public QObject {
 
   // The cube's help on the dialog and its field, the pyramid's on the dialog only.
   void aideAuClicDroit() {
-    TAiderapide* a = app_->Aiderapide.get();
     const QString cube = QStringLiteral(
-        "Indiquez le rayon du cercle circonscrit à la base et la longueur d'un côté.");
+        "aide:Indiquez le rayon du cercle circonscrit à la base et la longueur d'un côté.");
     const QString pyr = QStringLiteral(
-        "Indiquez le rayon du cercle circonscrit à la base,le nombre de côtés de la base et la "
-        "hauteur de la pyramide.");
+        "aide:Indiquez le rayon du cercle circonscrit à la base,le nombre de côtés de la base "
+        "et la hauteur de la pyramide.");
     const struct {
       SolidDialog* d;
       QWidget* w;
-      QString texte;
+      QString appel;
     } cas[] = {{q_.caraccube, q_.caraccube, cube},
                {q_.caraccube, q_.caraccube->champs[0], cube},
                {q_.caracpyr, q_.caracpyr, pyr},
@@ -378,21 +366,9 @@ class TestQuadriques : public QObject {
                {q_.caraccone, q_.caraccone->champs[0], QString()}};
     for (const auto& c : cas) {
       c.d->show();
-      a->hide();
       QTest::mouseClick(c.w, Qt::RightButton, {}, QPoint(3, 3));
-      QCOMPARE(a->isVisible(), !c.texte.isEmpty());
-      if (!c.texte.isEmpty()) QCOMPARE(a->helptext->toPlainText(), c.texte);
-      ranger(c.d);
-    }
-    a->hide();
-  }
-
-  void goEtPoubellePrennentLeFocusAuSurvol() {
-    SolidDialog* d = ouvrirsolide(0);
-    for (QPushButton* b : {d->go, d->Poubelle}) {
-      d->champs[0]->setFocus();
-      QTest::mouseMove(b);
-      QTRY_COMPARE(d->focusWidget(), static_cast<QWidget*>(b));
+      QCOMPARE(hote_.prendre(), c.appel.isEmpty() ? QStringList{} : QStringList{c.appel});
+      c.d->hide();
     }
   }
 };

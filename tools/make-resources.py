@@ -271,6 +271,88 @@ def fleches_point():
         ecrire("point/%s.png" % nom, png(24, 24, c.rgba()))
 
 
+# --- solid chooser buttons (48 x 48): lit yellow solids with black edges ---------------
+
+def ombre(cx, cy, r):
+    """Yellow lit from the top left, darker away from the light."""
+    def c(x, y):
+        k = max(0.0, min(1.0, math.hypot(x - (cx - r / 2), y - (cy - r / 2)) / (1.6 * r)))
+        return (int(255 - 70 * k), int(240 - 110 * k), int(90 - 80 * k), 255)
+    return c
+
+
+def choix_cube(c):
+    face = [(8, 18), (30, 18), (30, 40), (8, 40)]
+    dessus = [(8, 18), (18, 8), (40, 8), (30, 18)]
+    cote = [(30, 18), (40, 8), (40, 30), (30, 40)]
+    c.polygone(face, (240, 210, 40, 255))
+    c.polygone(dessus, (255, 240, 120, 255))
+    c.polygone(cote, (190, 150, 20, 255))
+    for pts in (face, dessus, cote):
+        c.contour(pts, 1.3, NOIR)
+
+
+def choix_cylindre(c):
+    c.rectangle(12, 10, 36, 38, ombre(20, 24, 14))
+    c.trait(12, 10, 12, 38, 1.3, NOIR)
+    c.trait(36, 10, 36, 38, 1.3, NOIR)
+    ellipse = [(24 + 12 * math.cos(a / 20 * math.pi), 10 + 4 * math.sin(a / 20 * math.pi))
+               for a in range(40)]
+    c.polygone(ellipse, (255, 240, 120, 255))
+    c.contour(ellipse, 1.3, NOIR)
+    bas = [(24 + 12 * math.cos(a / 20 * math.pi), 38 + 4 * math.sin(a / 20 * math.pi))
+           for a in range(21)]
+    c.polygone(bas + [(36, 38)], ombre(20, 24, 14))
+    c.contour(bas, 1.3, NOIR, ferme=False)
+
+
+def choix_pyramide(c):
+    sommet, a, b, d = (22, 5), (5, 36), (27, 43), (43, 33)
+    c.polygone([sommet, a, b], (240, 210, 40, 255))
+    c.polygone([sommet, b, d], (190, 150, 20, 255))
+    for p, q in ((sommet, a), (sommet, b), (sommet, d), (a, b), (b, d)):
+        c.trait(p[0], p[1], q[0], q[1], 1.3, NOIR)
+    c.trait(a[0], a[1], 21, 28, 0.8, GRIS)
+    c.trait(21, 28, d[0], d[1], 0.8, GRIS)
+    c.trait(21, 28, sommet[0], sommet[1], 0.8, GRIS)
+
+
+def choix_cone(c):
+    haut = [(24 + 13 * math.cos(a / 20 * math.pi), 7 + 3.5 * math.sin(a / 20 * math.pi))
+            for a in range(40)]
+    bas = [(24 + 13 * math.cos(a / 20 * math.pi), 41 + 3.5 * math.sin(a / 20 * math.pi))
+           for a in range(21)]
+    c.polygone([(11, 7), (37, 7), (24, 24)], ombre(20, 14, 12))
+    c.polygone([(24, 24), (37, 41)] + bas + [(11, 41)], ombre(20, 34, 12))
+    c.polygone(haut, (255, 240, 120, 255))
+    c.contour(haut, 1.3, NOIR)
+    c.contour(bas, 1.3, NOIR, ferme=False)
+    c.trait(11, 7, 37, 41, 1.3, NOIR)
+    c.trait(37, 7, 11, 41, 1.3, NOIR)
+
+
+def choix_sphere(c):
+    c.disque(24, 24, 18, ombre(24, 24, 18))
+    c.anneau(24, 24, 18, 1.3, NOIR)
+    c.anneau(24, 24, 18, 0.8, GRIS, 0, 180)
+    ellipse = [(24 + 18 * math.cos(a / 20 * math.pi), 24 + 5 * math.sin(a / 20 * math.pi))
+               for a in range(21)]
+    c.contour(ellipse, 0.9, GRIS, ferme=False)
+    c.disque(17, 16, 3.5, (255, 255, 220, 255))
+
+
+# The chooser's buttons, in its tab order.
+CHOIX = [("cube", choix_cube), ("cylindre", choix_cylindre), ("pyramide", choix_pyramide),
+         ("cone", choix_cone), ("sphere", choix_sphere)]
+
+
+def choix_quadriques():
+    for i, (nom, dessin) in enumerate(CHOIX):
+        c = Canvas(48, 48)
+        dessin(c)
+        ecrire("quadriques/%d-%s.png" % (i, nom), png(48, 48, c.rgba()))
+
+
 def main():
     curseurs()
     fleches_point()
@@ -279,6 +361,7 @@ def main():
         ecrire("boutons/%02d-%s.png" % (i, nom), bouton(dessin))
     ecrire("quadrel.png", icone(64))
     apropos()
+    choix_quadriques()
 
 
 if __name__ == "__main__":

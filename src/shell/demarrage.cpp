@@ -12,6 +12,9 @@
 #include "shell/fond.h"
 #include "shell/hote.h"
 #include "shell/outils.h"
+#include "solids/choixquadrics.h"
+#include "solids/quadriques.h"
+#include "solids/solide.h"
 #include "surfaces/fonction3d.h"
 #include "surfaces/optionrepere.h"
 #include "view/feuille.h"
@@ -66,8 +69,8 @@ std::unique_ptr<Application> demarrer(const QString& dossier) {
   a->outils->setdialogue(0, a->optionrepere);
   a->fonction3d = new Tfonction3d(a->scene, *a->hote, a->fond.get());
   a->outils->setdialogue(2, a->fonction3d);
-  // choixquadrics and the five solid dialogs are made here, hidden, in that order, when
-  // they exist; each registers with the palette.
+  a->quadriques = creerquadriques(a->scene, *a->hote, a->fond.get(), a->outils);
+  a->outils->setdialogue(3, a->quadriques.choixquadrics);
   a->choixsection = new Tchoixsection(a->scene, *a->hote, a->fond.get());
   a->outils->setdialogue(4, a->choixsection);
   a->Pointlibre = new TPointlibre(a->scene, *a->hote, a->fond.get());
@@ -79,6 +82,7 @@ std::unique_ptr<Application> demarrer(const QString& dossier) {
   Tchoixsection* section = a->choixsection;
   a->Feuille->crochets.appelplan = [section](quadrel::Scene&) { section->appelplan(); };
   a->Feuille->crochets.hauteurpoint = quadrel::hauteurpoint;
+  a->Feuille->crochets.dessinesolide = quadrel::dessinesolide;
   // A GL widget makes Qt remake the main window's native window, which then covers the
   // about box where no window manager keeps it on top.
   a->Apropos->raise();

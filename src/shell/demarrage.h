@@ -5,6 +5,7 @@
 #include <QString>
 #include <memory>
 
+#include "solids/quadriques.h"
 #include "view/scene.h"
 
 class Tfond;
@@ -31,6 +32,7 @@ struct Application {
   Tfonction3d* fonction3d = nullptr;
   Tchoixsection* choixsection = nullptr;
   TPointlibre* Pointlibre = nullptr;
+  Quadriques quadriques;  // the solid chooser and the five solid dialogs
   std::unique_ptr<TApropos> Apropos;
   TFeuille* Feuille = nullptr;
   std::unique_ptr<TAiderapide> Aiderapide;

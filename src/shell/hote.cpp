@@ -36,8 +36,9 @@ void HoteFenetres::prepareplanxy(const std::string& ligne, extended k) {
   if (feuille_) feuille_->prepareplanxy(ligne, k);
 }
 
-// The pyramid has no builder yet: nothing to rebuild.
-void HoteFenetres::preparepyr() {}
+void HoteFenetres::preparepyr() {
+  if (feuille_) feuille_->preparepyr();
+}
 
 void HoteFenetres::appelplan() {
   if (feuille_ && feuille_->crochets.appelplan) feuille_->crochets.appelplan(feuille_->scene);

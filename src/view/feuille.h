@@ -75,6 +75,8 @@ class TFeuille : public QWidget {
   void prepareplany(extended k);
   void prepareplanz(extended k);
   void prepareplanxy(const std::string& ligne, extended k);
+  // The pyramid of the solid values (defined with the solids).
+  void preparepyr();
 
   // Draws a frame now; returns at once when a frame is already being drawn.
   void FormPaint();

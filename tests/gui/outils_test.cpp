@@ -14,6 +14,7 @@
 #include "shell/apropos.h"
 #include "shell/demarrage.h"
 #include "shell/fond.h"
+#include "solids/choixquadrics.h"
 
 class TestOutils : public QObject {
   Q_OBJECT
@@ -120,7 +121,9 @@ class TestOutils : public QObject {
 
   void boutonSansDialogueNeFaitRien() {
     const int avant = app_->fond->zone->subWindowList().size();
-    QTest::mouseClick(bouton(3), Qt::LeftButton);  // the solids: no dialog yet
+    app_->outils->setdialogue(3, nullptr);  // as before the solids had their chooser
+    QTest::mouseClick(bouton(3), Qt::LeftButton);
+    app_->outils->setdialogue(3, app_->quadriques.choixquadrics);
     QCOMPARE(app_->fond->zone->subWindowList().size(), avant);
     QCOMPARE(sons::journal(), QStringList{QStringLiteral("click.wav")});
   }

@@ -1,0 +1,10 @@
+// "La sphère": the centre and the radius, typed into the gaps of the sphere's equation.
+#pragma once
+
+#include "solids/solid_dialog.h"
+
+class Tcaracsphere : public SolidDialog {
+  Q_OBJECT
+ public:
+  explicit Tcaracsphere(quadrel::Scene& scene, DialogHost& hote, QWidget* parent = nullptr);
+};

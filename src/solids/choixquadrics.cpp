@@ -1,0 +1,75 @@
+#include "solids/choixquadrics.h"
+
+#include <QEvent>
+#include <QIcon>
+
+#include "services/curseurs.h"
+#include "services/sons.h"
+
+// The pictures live in this static library: their registration must be asked for.
+static void chargerimages() {
+  Q_INIT_RESOURCE(quadriques);
+}
+
+namespace {
+const char* const kImages[5] = {"0-cube", "1-cylindre", "2-pyramide", "3-cone", "4-sphere"};
+}  // namespace
+
+// No caption until the mouse names a button.
+Tchoixquadrics::Tchoixquadrics(quadrel::Scene& s, DialogHost& h, QWidget* parent, QWidget* outils)
+    : DialogBase(s, h, parent, QStringLiteral("choixquadrics"), QString()), outils_(outils) {
+  chargerimages();
+  setAccessibleName(QStringLiteral("Quadriques"));
+  setFixedSize(sizeHint());
+  for (int k = 0; k < 5; ++k) {
+    auto* b = new QToolButton(this);
+    b->setObjectName(noms()[k]);
+    b->setAccessibleName(noms()[k]);
+    b->setIcon(QIcon(QStringLiteral(":/quadriques/%1.png").arg(QLatin1String(kImages[k]))));
+    b->setIconSize(QSize(48, 48));
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::StrongFocus);
+    b->setGeometry(0, 65 * k, 59, 65);
+    poser(b, Role::main);
+    focussurvol(b);
+    connect(b, &QToolButton::clicked, this, [this, k] { SphereClick(k); });
+    boutons[k] = b;
+    if (k > 0) setTabOrder(boutons[k - 1], b);
+  }
+}
+
+const std::array<QString, 5>& Tchoixquadrics::noms() {
+  static const std::array<QString, 5> n{QStringLiteral("Cube"), QStringLiteral("Cylindre"),
+                                        QStringLiteral("Pyramide"), QStringLiteral("Cone"),
+                                        QStringLiteral("Sphere")};
+  return n;
+}
+
+void Tchoixquadrics::setdialogue(int ordre, QWidget* dialogue) {
+  if (ordre >= 0 && ordre < 5) dialogues_[std::size_t(ordre)] = dialogue;
+}
+
+// Beside the palette's left edge, 40 px below the sheet's top.
+void Tchoixquadrics::FormShow() {
+  const int gauche = outils_ ? ::cadre(outils_)->x() : 0;
+  placer({gauche + 5, hote.cadrefeuille().y() + 40});
+}
+
+void Tchoixquadrics::PyramideMouseMove(int ordre) {
+  boutons[std::size_t(ordre)]->setFocus();
+  setWindowTitle(noms()[std::size_t(ordre)]);
+  cadre()->setWindowTitle(windowTitle());
+}
+
+void Tchoixquadrics::SphereClick(int ordre) {
+  sons::jouer(QStringLiteral("click.wav"));
+  if (QWidget* d = dialogues_[std::size_t(ordre)]) hote.ouvrir(d);
+}
+
+// Hovering a button names it in the caption (the base gives it the focus).
+bool Tchoixquadrics::eventFilter(QObject* o, QEvent* e) {
+  const auto it = std::find(boutons.begin(), boutons.end(), o);
+  if (it != boutons.end() && (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter))
+    PyramideMouseMove(int(it - boutons.begin()));
+  return DialogBase::eventFilter(o, e);
+}

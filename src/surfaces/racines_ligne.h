@@ -33,7 +33,7 @@ struct WorkBudget {
 enum class Scan { signChange, tangentZero, domainBorder };
 
 inline constexpr extended kPasDerivee = 1e-9L;  // derivee's step
-inline constexpr long kCoutBissection = 8;      // work units of one bisection step
+inline constexpr long kCoutBissection = 48;     // work units of one bisection step
 
 // The sample points of an interval: from lower by step while below upper, at most
 // maxIntervals of them (the last one may reach past upper).

@@ -86,8 +86,9 @@ class LineRootSearch {
  private:
   static constexpr extended S = valeurerreur;
 
+  // nearbyint(v / unit) == 0 with the default rounding (halves to even), without the call.
   static bool roundsToZero(extended v, double unit) {
-    return std::nearbyint(static_cast<double>(v) / unit) == 0;
+    return std::fabs(static_cast<double>(v) / unit) <= 0.5;
   }
   static extended roundedTo4Decimals(extended v) {
     return static_cast<extended>(std::nearbyint(static_cast<double>(v) / 1e-4) * 1e-4);

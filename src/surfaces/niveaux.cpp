@@ -96,7 +96,7 @@ racines chercher(TExpress& e, const Fonction& f, const Sampling& s, extended k, 
                  WorkBudget& budget) {
   racines r;
   if (ligne) {
-    ValeursEnCache v(e, f, *ligne, k);
+    ValeursEnCache v(*ligne, k);
     LineRootSearch<ValeursEnCache>(v, s, budget, r).run();
   } else {
     ValeursDirectes v(e, f, s, k);

@@ -187,7 +187,7 @@ inline const LigneEnCache::Point& LigneEnCache::point(extended t, bool avecH) {
 
 class ValeursEnCache {
  public:
-  ValeursEnCache(TExpress&, const Fonction&, LigneEnCache& l, extended k) : l_(l), k_(k) {}
+  ValeursEnCache(LigneEnCache& l, extended k) : l_(l), k_(k) {}
 
   long intervalCount() const { return l_.intervalCount(); }
   extended samplePoint(long i) const { return l_.samplePoint(i); }

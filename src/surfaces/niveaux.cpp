@@ -96,7 +96,7 @@ racines chercher(TExpress& e, const Fonction& f, const Sampling& s, extended k, 
                  WorkBudget& budget) {
   racines r;
   if (ligne) {
-    ValeursEnCache v(e, f, *ligne, k);
+    ValeursEnCache v(*ligne, k);
     LineRootSearch<ValeursEnCache>(v, s, budget, r).run();
   } else {
     ValeursDirectes v(e, f, s, k);
@@ -134,6 +134,10 @@ std::vector<bool> revenants(const std::vector<extended>& niveaux) {
   for (std::size_t i = niveaux.size(); i-- > 0;) out[i] = !vus.insert(bits(niveaux[i])).second;
   return out;
 }
+
+// Most bisection points the lines keep for the next levels (about 100 bytes each); past
+// it, the bisections evaluate afresh.
+constexpr long kMaxPointsChemins = 400000;
 
 // Most row results kept for a level met again: past it, such rows are searched again.
 constexpr std::size_t kMaxResultatsGardes = 200000;
@@ -210,7 +214,8 @@ class Collecte {
         const Fonction f{enX, commeTexte(v)};
         LigneEnCache* ligne = nullptr;
         if (cache_) {
-          if (n == lignes.size()) lignes.push_back(std::make_unique<LigneEnCache>(e_, f, s));
+          if (n == lignes.size())
+            lignes.push_back(std::make_unique<LigneEnCache>(e_, f, s, places_));
           ligne = lignes[n].get();
         }
         racines r;
@@ -245,7 +250,7 @@ class Collecte {
     const extended pas = enX ? p_.pasy / p_.divisionXOnly : p_.pasx / p_.divisionYOnly;
     const Fonction f{enX, 0};
     std::unique_ptr<LigneEnCache> ligne;
-    if (cache_) ligne = std::make_unique<LigneEnCache>(e_, f, s);
+    if (cache_) ligne = std::make_unique<LigneEnCache>(e_, f, s, places_);
     for (const extended k : p_.levels) {
       if (budget_.spent() || t_.pleine()) return;
       const racines r = chercher(e_, f, s, commeTexte(k), ligne.get(), budget_);
@@ -265,6 +270,7 @@ class Collecte {
   const LevelSearch& p_;
   const bool cache_;
   WorkBudget budget_;
+  long places_ = kMaxPointsChemins;
   Table t_;
 };
 

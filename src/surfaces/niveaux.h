@@ -37,9 +37,9 @@ inline constexpr long kMaxNiveaux = 10000;        // levels walked each way
 // Intervals one root search may sample: a wider interval is sampled at a coarser step
 // (range / this). With the usual step 0.1, ranges up to 200 keep their step.
 inline constexpr long kMaxIntervalles = 2000;
-// Work units (one per sampled interval, eight per bisection step) one collection may
+// Work units (one per sampled interval, 48 per bisection step) one collection may
 // spend; when they run out, collecting stops as when the table is full.
-inline constexpr long kBudgetRecherche = 30000000;
+inline constexpr long kBudgetRecherche = 120000000;
 
 // Levels in the order they are solved: 0; then up by gz, keeping those strictly inside
 // (zmin, zmax), plus the first one that reaches zmax; then down by gz, keeping those inside,

@@ -33,7 +33,7 @@ struct WorkBudget {
 enum class Scan { signChange, tangentZero, domainBorder };
 
 inline constexpr extended kPasDerivee = 1e-9L;  // derivee's step
-inline constexpr long kCoutBissection = 8;      // work units of one bisection step
+inline constexpr long kCoutBissection = 48;     // work units of one bisection step
 
 // The sample points of an interval: from lower by step while below upper, at most
 // maxIntervals of them (the last one may reach past upper).
@@ -86,8 +86,9 @@ class LineRootSearch {
  private:
   static constexpr extended S = valeurerreur;
 
+  // nearbyint(v / unit) == 0 with the default rounding (halves to even), without the call.
   static bool roundsToZero(extended v, double unit) {
-    return std::nearbyint(static_cast<double>(v) / unit) == 0;
+    return std::fabs(static_cast<double>(v) / unit) <= 0.5;
   }
   static extended roundedTo4Decimals(extended v) {
     return static_cast<extended>(std::nearbyint(static_cast<double>(v) / 1e-4) * 1e-4);

@@ -48,8 +48,6 @@ class Maillage {
     m_.vertices.reserve(18 * n);
     long k = 0;
     for (extended y = s_.ymin; y < s_.ymax && k < lignes; y += h_, ++k) ligne(y, colonnes);
-    m_.normals.shrink_to_fit();
-    m_.vertices.shrink_to_fit();
     return std::move(m_);
   }
 

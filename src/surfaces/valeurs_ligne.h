@@ -85,8 +85,9 @@ class LigneEnCache {
     bool avecH = false;
   };
 
-  LigneEnCache(TExpress& e, const Fonction& f, const Sampling& s)
-      : e_(e), f_(f), w_(sampleSequence(s)) {}
+  // `places`: path points all the lines of a collection may still keep (shared).
+  LigneEnCache(TExpress& e, const Fonction& f, const Sampling& s, long& places)
+      : e_(e), f_(f), w_(sampleSequence(s)), places_(places) {}
 
   long intervalCount() const { return static_cast<long>(w_.size()) - 1; }
   extended samplePoint(long i) const { return w_[static_cast<std::size_t>(i)]; }
@@ -148,12 +149,13 @@ class LigneEnCache {
   std::unordered_map<long, std::vector<Memo>> chemins_;  // by scan and interval
   std::vector<Memo>* chemin_ = nullptr;                  // of the bisection running
   std::size_t etape_ = 0;
+  long& places_;
   Memo recents_[4];  // the last points asked for: a bisection asks again for its ends
   int prochain_ = 0;
 };
 
 inline void LigneEnCache::debutBissection(Scan scan, long i, bool memoire) {
-  chemin_ = memoire ? &chemins_[i * 3 + static_cast<long>(scan)] : nullptr;
+  chemin_ = memoire && places_ > 0 ? &chemins_[i * 3 + static_cast<long>(scan)] : nullptr;
   etape_ = 0;
   for (long j : {i, i + 1}) recent(cle(w_[static_cast<std::size_t>(j)]), echantillon(j));
 }
@@ -177,6 +179,7 @@ inline const LigneEnCache::Point& LigneEnCache::point(extended t, bool avecH) {
   } else {
     ch.resize(etape_);
     ch.push_back({c, Point{evaluer(e_, f_, t), {}, false}});
+    --places_;
     completer(ch.back().p, t, avecH);
   }
   return recent(c, ch[etape_++].p).p;
@@ -184,7 +187,7 @@ inline const LigneEnCache::Point& LigneEnCache::point(extended t, bool avecH) {
 
 class ValeursEnCache {
  public:
-  ValeursEnCache(TExpress&, const Fonction&, LigneEnCache& l, extended k) : l_(l), k_(k) {}
+  ValeursEnCache(LigneEnCache& l, extended k) : l_(l), k_(k) {}
 
   long intervalCount() const { return l_.intervalCount(); }
   extended samplePoint(long i) const { return l_.samplePoint(i); }

@@ -14,6 +14,9 @@ extended valeurformule(std::string_view text, bool& erreur);
 struct racines {
   int count = 0;
   std::array<extended, 101> value{};  // value[0..count)
+  // The interval needs more sampling steps than a search may take (or the step does not
+  // advance): nothing was searched, and chercheracines returned false.
+  bool cutShort = false;
 };
 bool chercheracines(std::string_view text, extended lower, extended upper, extended step,
                     racines& r);

@@ -11,7 +11,8 @@ namespace {
 
 constexpr extended S = valeurerreur;
 // A step so small against the interval that the scans would run for minutes (or never
-// advance) is refused rather than allowed to freeze the program.
+// advance) is refused rather than allowed to freeze the program; the refusal is reported
+// (not ok, cutShort), never passed off as a search that found nothing.
 constexpr long kMaxIntervals = 1000000;
 
 // Rounded at the given decimal unit (1e-9 ...) in double, halves to even.
@@ -28,10 +29,11 @@ class RootSearch {
   RootSearch(TExpress& e, extended lower, extended upper, extended step, racines& r)
       : e_(e), lower_(lower), upper_(upper), step_(step), r_(r) {}
 
-  void run() {
-    scan([this](extended w) { signChange(w, w + step_); });
-    scan([this](extended w) { tangentZero(w, w + step_); });
-    scan([this](extended w) { domainBorder(w, w + step_); });
+  // False when a scan had to stop before the upper bound.
+  bool run() {
+    return scan([this](extended w) { signChange(w, w + step_); }) &&
+           scan([this](extended w) { tangentZero(w, w + step_); }) &&
+           scan([this](extended w) { domainBorder(w, w + step_); });
   }
 
  private:
@@ -43,15 +45,17 @@ class RootSearch {
   }
 
   template <class Examine>
-  void scan(Examine examine) {
+  bool scan(Examine examine) {
     extended w = lower_;
     long intervals = 0;
     do {
       if (r_.count < 100) examine(w);
       const extended next = w + step_;
-      if (next == w || ++intervals >= kMaxIntervals) break;
+      // The bound was checked up front; this catches a step lost in the rounding of w.
+      if (next == w || ++intervals > 2 * kMaxIntervals) return false;
       w = next;
     } while (w < upper_ && r_.count < 101);
+    return true;
   }
 
   // One bisection step on values L, M, K at p, q and the midpoint.
@@ -127,12 +131,21 @@ class RootSearch {
 bool chercheracines(std::string_view text, extended lower, extended upper, extended step,
                     racines& r) {
   r.count = 0;
+  r.cutShort = false;
   TExpress e;
   e.setExpression(text.substr(0, quadrel::expr::kMaxFormulaLength));
   if (e.CompileError() || !(upper > lower)) return false;
   if (!std::isfinite(lower) || !std::isfinite(upper) || !(step > 0) || !std::isfinite(step))
     return false;
-  RootSearch(e, lower, upper, step, r).run();
+  if ((upper - lower) / step > kMaxIntervals) {
+    r.cutShort = true;
+    return false;
+  }
+  if (!RootSearch(e, lower, upper, step, r).run()) {
+    r.cutShort = true;
+    r.count = 0;
+    return false;
+  }
   for (int i = 0; i + 1 < r.count; ++i)
     for (int j = i + 1; j < r.count; ++j)
       if (r.value[i] > r.value[j]) std::swap(r.value[i], r.value[j]);

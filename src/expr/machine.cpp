@@ -307,7 +307,7 @@ int variableIndex(const Program& program, const extended* cell) {
 extended evaluate(const Program& program, const Arguments& args) {
   if (program.nodes.empty()) {
     return program.singleVariable >= 0 ? *args.value[program.singleVariable]
-                                       : *program.instructions.front().r;
+                                       : *program.instructions.back().r;
   }
   const Node& root = program.nodes.back();
   return root.routine(root, args);
@@ -317,14 +317,18 @@ extended evaluate(const Program& program, const Arguments& args) {
 
 void bindRoutines(Program& program) {
   program.nodes.clear();
+  program.singleVariable = -1;
   if (program.instructionCount == 0) {  // a single operand: nothing to compute
     program.singleVariable = variableIndex(program, program.instructions.front().a);
     return;
   }
+  if (program.instructions.back().folded) return;  // the whole formula is a constant
   program.nodes.resize(program.instructions.size());
+  // A folded producer's result cell is read like a constant.
   auto producer = [&](const extended* cell, std::size_t before) -> const Node* {
     for (std::size_t j = 0; j < before; ++j)
-      if (program.instructions[j].r == cell) return &program.nodes[j];
+      if (program.instructions[j].r == cell)
+        return program.instructions[j].folded ? nullptr : &program.nodes[j];
     return nullptr;
   };
   // Wires one operand and returns its kind.
@@ -344,6 +348,39 @@ void bindRoutines(Program& program) {
     const int right = wire(in.b, i, node.right, node.b, node.rightVariable);
     node.routine = kRoutines[in.code][left][right];
   }
+}
+
+int foldConstants(Program& program) {
+  if (program.nodes.empty()) return 0;
+  const bool callerError = erreurcalcul;
+  const extended none = 0;
+  const Arguments noArguments{{&none, &none, &none}};
+  auto constant = [&](const Node* computed, const extended* cell) {
+    if (computed) return program.instructions[computed - program.nodes.data()].folded;
+    return cell != nullptr;  // a literal or a parameter; null is a variable
+  };
+  int folded = 0;
+  for (std::size_t i = 0; i < program.nodes.size(); ++i) {
+    Instruction& in = program.instructions[i];
+    const Node& node = program.nodes[i];
+    const int arity = arityOf(in.code);
+    if (operation(in.code).random || !constant(node.left, node.a) ||
+        (arity == 2 && !constant(node.right, node.b)))
+      continue;
+    // The same routine as at run time, so the value is the one a run would compute.
+    erreurcalcul = false;
+    fpfault::clear();
+    const extended value = node.routine(node, noArguments);
+    const bool failed = erreurcalcul || fpfault::raised() || value != value;
+    fpfault::clear();
+    if (failed) continue;
+    *in.r = value;
+    in.folded = true;
+    ++folded;
+  }
+  erreurcalcul = callerError;
+  if (folded > 0) bindRoutines(program);
+  return folded;
 }
 
 // Faults are read from the sticky flags once, after the run. Flags left raised by code

@@ -23,6 +23,7 @@ struct Instruction {
   extended* b = nullptr;  // second operand, null for arity 1
   extended* r = nullptr;  // result
   std::uint16_t code = 0;
+  bool folded = false;  // computed once ahead: r holds the value and nothing runs it
 };
 
 // The evaluation point, read in place from the caller.
@@ -62,6 +63,11 @@ struct Program {
 
 // Fills the program's nodes from its instructions, with the routine of each code.
 void bindRoutines(Program& program);
+
+// Computes ahead, once, every operation whose operands are all constants or parameters
+// (the parameters must hold their final values), except the random ones and those that
+// fail (they keep reporting their error at every run). Returns how many were folded.
+int foldConstants(Program& program);
 
 // Compiles a formula in engine notation; null when it is not accepted.
 std::unique_ptr<Program> compile(std::string_view text, std::string_view variableNames,

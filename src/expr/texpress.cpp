@@ -21,6 +21,7 @@ void TExpress::setExpression(std::string_view text) {
   compileError_ = program_ == nullptr;
   if (compileError_) return;
   for (int i = 0; i < kTransferredParameters; ++i) *program_->parameters[i] = kParameterValues[i];
+  quadrel::expr::foldConstants(*program_);
   expression_ = copy;
 }
 

@@ -1,21 +1,17 @@
-// The evaluation machine. Each operation code has one routine per kind of operands
-// (cells or computed nodes), chosen once at compile time; a run calls the root's routine.
-// A domain error sets erreurcalcul and the run goes on; arithmetic faults anywhere in the
-// run (overflow, invalid operation, division by zero) are read once at the end from the
-// floating-point flags and make the run an error too.
+// The evaluation machine's operations. Each operation code has one routine per kind of
+// operands (cells, computed nodes or variables), chosen once at compile time, and one
+// helper on values in memory for native code. A domain error sets erreurcalcul and the
+// run goes on.
 
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <utility>
 
-#include "fpfault.h"
 #include "opcodes.h"
 #include "program.h"
 #include "random_source.h"
 #include "x87math.h"
-
-bool erreurcalcul = false;
 
 namespace quadrel::expr {
 namespace {
@@ -298,108 +294,27 @@ constexpr RoutineTable makeRoutineTable(std::integer_sequence<int, Code...>) {
 
 constexpr RoutineTable kRoutines = makeRoutineTable(std::make_integer_sequence<int, kCodes>{});
 
-int variableIndex(const Program& program, const extended* cell) {
-  for (int k = 0; k < kMaxVariables; ++k)
-    if (program.variables[k] == cell) return k;
-  return -1;
+template <int Code>
+void helper(const extended* a, const extended* b, extended* r) {
+  *r = compute(Code, *a, *b);
 }
 
-extended evaluate(const Program& program, const Arguments& args) {
-  if (program.nodes.empty()) {
-    return program.singleVariable >= 0 ? *args.value[program.singleVariable]
-                                       : *program.instructions.back().r;
-  }
-  const Node& root = program.nodes.back();
-  return root.routine(root, args);
+template <int... Code>
+constexpr std::array<OperationHelper, kCodes> makeHelperTable(std::integer_sequence<int, Code...>) {
+  return {{&helper<Code>...}};
 }
+
+constexpr auto kHelpers = makeHelperTable(std::make_integer_sequence<int, kCodes>{});
 
 }  // namespace
 
-void bindRoutines(Program& program) {
-  program.nodes.clear();
-  program.singleVariable = -1;
-  if (program.instructionCount == 0) {  // a single operand: nothing to compute
-    program.singleVariable = variableIndex(program, program.instructions.front().a);
-    return;
-  }
-  if (program.instructions.back().folded) return;  // the whole formula is a constant
-  program.nodes.resize(program.instructions.size());
-  // A folded producer's result cell is read like a constant.
-  auto producer = [&](const extended* cell, std::size_t before) -> const Node* {
-    for (std::size_t j = 0; j < before; ++j)
-      if (program.instructions[j].r == cell)
-        return program.instructions[j].folded ? nullptr : &program.nodes[j];
-    return nullptr;
-  };
-  // Wires one operand and returns its kind.
-  auto wire = [&](const extended* cell, std::size_t i, const Node*& computed,
-                  const extended*& constant, int& variable) {
-    if (!cell) return 0;
-    if ((computed = producer(cell, i))) return static_cast<int>(Node::Computed);
-    if ((variable = variableIndex(program, cell)) >= 0) return static_cast<int>(Node::Variable);
-    variable = 0;
-    constant = cell;
-    return static_cast<int>(Node::Cell);
-  };
-  for (std::size_t i = 0; i < program.instructions.size(); ++i) {
-    const Instruction& in = program.instructions[i];
-    Node& node = program.nodes[i];
-    const int left = wire(in.a, i, node.left, node.a, node.leftVariable);
-    const int right = wire(in.b, i, node.right, node.b, node.rightVariable);
-    node.routine = kRoutines[in.code][left][right];
-  }
+Node::Routine routineFor(int code, int leftKind, int rightKind) {
+  return kRoutines[static_cast<std::size_t>(code)][static_cast<std::size_t>(leftKind)]
+                  [static_cast<std::size_t>(rightKind)];
 }
 
-int foldConstants(Program& program) {
-  if (program.nodes.empty()) return 0;
-  const bool callerError = erreurcalcul;
-  const extended none = 0;
-  const Arguments noArguments{{&none, &none, &none}};
-  auto constant = [&](const Node* computed, const extended* cell) {
-    if (computed) return program.instructions[computed - program.nodes.data()].folded;
-    return cell != nullptr;  // a literal or a parameter; null is a variable
-  };
-  int folded = 0;
-  for (std::size_t i = 0; i < program.nodes.size(); ++i) {
-    Instruction& in = program.instructions[i];
-    const Node& node = program.nodes[i];
-    const int arity = arityOf(in.code);
-    if (operation(in.code).random || !constant(node.left, node.a) ||
-        (arity == 2 && !constant(node.right, node.b)))
-      continue;
-    // The same routine as at run time, so the value is the one a run would compute.
-    erreurcalcul = false;
-    fpfault::clear();
-    const extended value = node.routine(node, noArguments);
-    const bool failed = erreurcalcul || fpfault::raised() || value != value;
-    fpfault::clear();
-    if (failed) continue;
-    *in.r = value;
-    in.folded = true;
-    ++folded;
-  }
-  erreurcalcul = callerError;
-  if (folded > 0) bindRoutines(program);
-  return folded;
-}
-
-// Faults are read from the sticky flags once, after the run. Flags left raised by code
-// outside the engine cannot be told from this run's own, so a run that finds them raised
-// clears them and runs again: only a fault of its own survives the second run.
-extended run(const Program& program, const extended& first, const extended& second,
-             const extended& third) {
-  const Arguments args{{&first, &second, &third}};
-  extended value = evaluate(program, args);
-  if (fpfault::raised()) [[unlikely]] {
-    fpfault::clear();
-    value = evaluate(program, args);
-    if (fpfault::raised()) {
-      fpfault::clear();
-      erreurcalcul = true;
-    }
-  }
-  if (value != value) erreurcalcul = true;
-  return value;
+OperationHelper helperFor(int code) {
+  return kHelpers[static_cast<std::size_t>(code)];
 }
 
 }  // namespace quadrel::expr

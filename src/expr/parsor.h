@@ -1,6 +1,7 @@
 // The formula engine's only door: compile a formula once, evaluate it many times.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -28,6 +29,19 @@ class TExpress {
   const std::string& Expression() const;      // last text that compiled; "xyz" at creation
   bool CompileError() const;
   extended Evaluate(extended x, extended y, extended z);
+
+  // Row evaluation: Evaluate(xs[i], y, z) for i < count, faster. values[i] is what that
+  // call returns and errors[i] what it leaves in erreurcalcul, bit for bit, and random
+  // draws happen in the same order (except that flags raised before the call by code
+  // outside the engine are cleared once, not once per point). The parts of the formula
+  // that do not depend on x are computed once per call. erreurcalcul is left true when
+  // any point failed. values and errors hold count elements each.
+  void EvaluateRow(const extended* xs, std::size_t count, extended y, extended z, extended* values,
+                   bool* errors);
+  // The same along any variable (0: x, 1: y, 2: z): the point i takes points[i] for
+  // that variable and x, y, z for the other two (the moving one's own value is ignored).
+  void EvaluateAlong(int variable, const extended* points, std::size_t count, extended x,
+                     extended y, extended z, extended* values, bool* errors);
   int instructionCount() const;             // 0 for a single operand or no program
   std::vector<int> operationCodes() const;  // codes in execution order
 

@@ -47,6 +47,28 @@ struct Node {
   int rightVariable = 0;
 };
 
+// Native code for a kernel: computes the root from the arguments and stores it in *out.
+using NativeCode = void (*)(const Arguments* args, extended* out);
+
+// What a run executes: the tree of nodes (or a lone operand), and its native translation
+// when one could be made.
+struct Kernel {
+  std::vector<Node> nodes;             // execution order; the root last; empty: no operation
+  int singleVariable = -1;             // no operation, and the value is this variable
+  const extended* constant = nullptr;  // no operation, and the value is this cell
+  NativeCode native = nullptr;
+  std::shared_ptr<void> nativeStorage;  // owns the code and its scratch cells
+};
+
+// A kernel for evaluating along one variable: the parts that do not depend on it (nor on
+// a random draw) are computed once per row into their result cells and read from there.
+struct RowKernel {
+  bool built = false;
+  bool randomDraws = false;         // the formula draws random numbers
+  std::vector<int> invariantRoots;  // instructions computed once per row, in order
+  Kernel kernel;
+};
+
 // All cells live in one block so that a run walks contiguous memory; each cell is
 // still owned exactly once and shared by pointer between producer and consumers.
 struct Program {
@@ -57,11 +79,15 @@ struct Program {
   extended* parameters[kMaxParameters] = {};
   std::vector<Instruction> instructions;  // execution order; last one is the root
   int instructionCount = 0;               // 0 when the formula is a single operand
-  std::vector<Node> nodes;                // execution order; the last one is the root
-  int singleVariable = -1;                // a formula that is one variable: its index
+  Kernel kernel;
+  RowKernel rows[kMaxVariables];
+  bool nativeWanted = true;  // translate kernels to native code where the machine can
 };
 
-// Fills the program's nodes from its instructions, with the routine of each code.
+// The machine's routine for an operation code and its operands' kinds (Node::Kind).
+Node::Routine routineFor(int code, int leftKind, int rightKind);
+
+// Builds the program's kernel from its instructions, with the routine of each code.
 void bindRoutines(Program& program);
 
 // Computes ahead, once, every operation whose operands are all constants or parameters
@@ -77,5 +103,22 @@ std::unique_ptr<Program> compile(std::string_view text, std::string_view variabl
 // domain error, an overflow, an invalid operation or a division by zero.
 extended run(const Program& program, const extended& first, const extended& second,
              const extended& third);
+
+// Runs the program at `count` points that differ only in variable `along`: point i gives
+// it points[i], the other variables keep their value in `fixed`. values[i] and errors[i]
+// are what run gives and erreurcalcul says for that point alone, bit for bit.
+void runAlong(Program& program, int along, const extended fixed[kMaxVariables],
+              const extended* points, std::size_t count, extended* values, bool* errors);
+
+// Gives the program's kernel its native translation where this machine and the kernel's
+// operations allow one (otherwise the tree runs); row kernels get theirs when built.
+void makeNative(Program& program);
+
+// The native translation of a kernel, or null when there is none; fills nativeStorage.
+NativeCode translate(const Program& program, Kernel& kernel);
+
+// One operation on values in memory, exactly as the machine computes it (for native code).
+using OperationHelper = void (*)(const extended* a, const extended* b, extended* r);
+OperationHelper helperFor(int code);
 
 }  // namespace quadrel::expr

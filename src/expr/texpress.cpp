@@ -22,6 +22,7 @@ void TExpress::setExpression(std::string_view text) {
   if (compileError_) return;
   for (int i = 0; i < kTransferredParameters; ++i) *program_->parameters[i] = kParameterValues[i];
   quadrel::expr::foldConstants(*program_);
+  quadrel::expr::makeNative(*program_);
   expression_ = copy;
 }
 
@@ -38,6 +39,25 @@ extended TExpress::Evaluate(extended x, extended y, extended z) {
   erreurcalcul = false;
   const extended value = quadrel::expr::run(*program_, x, y, z);
   return erreurcalcul ? valeurerreur : value;
+}
+
+void TExpress::EvaluateAlong(int variable, const extended* points, std::size_t count, extended x,
+                             extended y, extended z, extended* values, bool* errors) {
+  if (variable < 0 || variable >= quadrel::expr::kMaxVariables) return;
+  if (!program_) {
+    for (std::size_t i = 0; i < count; ++i) {
+      values[i] = 1.0L;
+      errors[i] = false;
+    }
+    return;
+  }
+  const extended fixed[quadrel::expr::kMaxVariables] = {x, y, z};
+  quadrel::expr::runAlong(*program_, variable, fixed, points, count, values, errors);
+}
+
+void TExpress::EvaluateRow(const extended* xs, std::size_t count, extended y, extended z,
+                           extended* values, bool* errors) {
+  EvaluateAlong(0, xs, count, 0, y, z, values, errors);
 }
 
 int TExpress::instructionCount() const {

@@ -65,11 +65,7 @@ std::vector<char> foldedInstructions(const Program& program) {
 }
 
 extended evaluate(const Kernel& kernel, const Arguments& args) {
-  if (kernel.native) {
-    extended value;
-    kernel.native(&args, &value);
-    return value;
-  }
+  if (kernel.native) return kernel.native(&args);
   if (kernel.nodes.empty())
     return kernel.singleVariable >= 0 ? *args.value[kernel.singleVariable] : *kernel.constant;
   const Node& root = kernel.nodes.back();
@@ -130,7 +126,7 @@ void buildRowKernel(Program& program, int along, RowKernel& row) {
     if (program.instructionCount > 0 && !moves[i]) asCell[i] = 1;
   }
   bindKernel(program, asCell, row.kernel);
-  if (program.nativeWanted) translate(program, row.kernel);
+  if (program.nativeWanted) translate(program, row.kernel, row.randomDraws ? -1 : along);
   row.built = true;
 }
 
@@ -147,6 +143,18 @@ bool computeInvariants(Program& program, const RowKernel& row, const Arguments& 
   const bool failed = erreurcalcul || fpfault::raised();
   fpfault::clearIfRaised();
   return !failed;
+}
+
+// The whole row at once; false when a fault was raised somewhere in it, and then the row
+// is to be run point by point to tell which points faulted (nothing in it draws at random,
+// so running it again changes nothing).
+bool runNativeRow(const Kernel& kernel, const Arguments& args, const extended* points,
+                  std::size_t count, extended* values, bool* errors) {
+  fpfault::clearIfRaised();
+  kernel.nativeRow(&args, points, count, values, errors);
+  if (!fpfault::raised()) return true;
+  fpfault::clear();
+  return false;
 }
 
 }  // namespace
@@ -209,6 +217,11 @@ void runAlong(Program& program, int along, const extended fixed[kMaxVariables],
   // one so that the draws happen as they would point by point.
   const Kernel& kernel = ready ? row.kernel : program.kernel;
   bool any = false;
+  if (ready && kernel.nativeRow && runNativeRow(kernel, args, points, count, values, errors)) {
+    for (std::size_t i = 0; i < count; ++i) any = any || errors[i];
+    erreurcalcul = any;
+    return;
+  }
   for (std::size_t i = 0; i < count; ++i) {
     point[along] = points[i];
     erreurcalcul = false;

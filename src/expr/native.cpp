@@ -1,10 +1,312 @@
-// Native translation of kernels: none yet, the tree runs.
+// Native x87 code for a kernel, generated with Xbyak. The tree's nodes are walked in the
+// same order as the tree evaluator walks them; values stay on the x87 register stack and
+// the arithmetic a routine would inline (negation, + - * /, small powers, abs, sqrt) is
+// emitted as the same instructions, with the same comparisons (quiet for ==, signalling
+// for <), so that results and fault flags are the evaluator's bit for bit. Every other
+// operation calls the machine's own helper for its code, with the register stack spilled
+// around the call. A kernel that would need more than the eight registers runs as a tree.
+
 #include "program.h"
 
-namespace quadrel::expr {
+#if defined(QUADREL_HAVE_XBYAK) && defined(__x86_64__)
 
-NativeCode translate(const Program&, Kernel&) {
-  return nullptr;
+#include <xbyak/xbyak.h>
+
+#include <memory>
+#include <vector>
+
+#include "opcodes.h"
+
+namespace quadrel::expr {
+namespace {
+
+constexpr int kRegisters = 8;
+const extended kErrorValue = valeurerreur;
+
+// The code and the memory cells it addresses directly.
+struct NativeStorage {
+  std::unique_ptr<Xbyak::CodeGenerator> code;
+  std::vector<extended> cells;
+};
+
+class Translator : public Xbyak::CodeGenerator {
+ public:
+  Translator(const Program& program, const Kernel& kernel, extended* cells)
+      : Xbyak::CodeGenerator(codeSize(kernel)),
+        program_(program),
+        kernel_(kernel),
+        spill_(cells),
+        slots_(cells + kRegisters) {}
+
+  static std::size_t codeSize(const Kernel& kernel) {
+    return (1024 + 256 * kernel.nodes.size() + 4095) / 4096 * 4096;  // two bodies
+  }
+  static std::size_t cellCount(const Kernel& kernel) {
+    return kRegisters + 3 * kernel.nodes.size();
+  }
+
+  // Emits the point function, and the row function when `along` names a variable;
+  // false when the kernel needs more registers than the unit has.
+  bool build(int along) {
+    point_ = getCurr<NativeCode>();
+    push(rbx);  // also aligns the stack to 16 bytes for calls
+    mov(rbx, rdi);
+    if (!node(kernel_.nodes.back())) return false;
+    depth_ = 0;
+    pop(rbx);
+    ret();  // the value in st0
+    if (along < 0) return true;
+    along_ = along;
+    align(16);
+    row_ = getCurr<NativeRowCode>();
+    return buildRow();
+  }
+
+  NativeCode point() const { return point_; }
+  NativeRowCode row() const { return row_; }
+
+ private:
+  // rbx: arguments, r13: the current point, r12: its value, r15: its error, r14:
+  // the count left. Reading the fault flags at every point would wait for each point's
+  // last operation: the caller reads them once after the row.
+  bool buildRow() {
+    for (const auto& reg : {rbx, r12, r13, r14, r15}) push(reg);  // five: the stack is aligned
+    mov(rbx, rdi);
+    mov(r13, rsi);
+    mov(r14, rdx);
+    mov(r12, rcx);
+    mov(r15, r8);
+    Xbyak::Label loop, end;
+    test(r14, r14);
+    jz(end, T_NEAR);
+    L(loop);
+    mov(rax, reinterpret_cast<std::uint64_t>(&erreurcalcul));
+    mov(byte[rax], 0);
+    if (!node(kernel_.nodes.back())) return false;
+    // A domain error or a NaN: the error value, as Evaluate gives it.
+    Xbyak::Label store;
+    mov(rdx, reinterpret_cast<std::uint64_t>(&erreurcalcul));
+    movzx(ecx, byte[rdx]);
+    fucomi(st0, st0);
+    setp(dl);
+    or_(cl, dl);  // kept in cl: loading a cell uses rax
+    jz(store);
+    fstp(st0);
+    loadCell(&kErrorValue);
+    L(store);
+    storeTword(r12);
+    depth_ = 0;
+    mov(byte[r15], cl);
+    add(r13, 16);
+    add(r12, 16);
+    add(r15, 1);
+    sub(r14, 1);
+    jnz(loop, T_NEAR);
+    L(end);
+    for (const auto& reg : {r15, r14, r13, r12, rbx}) pop(reg);
+    ret();
+    return true;
+  }
+
+  // fld / fstp of an 80-bit cell at [reg]: DB /5 and DB /7.
+  void loadTword(const Xbyak::Reg64& reg) { memoryOp(reg, 5); }
+  void storeTword(const Xbyak::Reg64& reg) { memoryOp(reg, 7); }
+  void memoryOp(const Xbyak::Reg64& reg, int ext) {
+    const int low = reg.getIdx() & 7;
+    if (reg.getIdx() >= 8) db(0x41);
+    db(0xDB);
+    const bool displaced = low == 5;  // rbp and r13 have no form without displacement
+    db(static_cast<std::uint8_t>((displaced ? 0x40 : 0) | (ext << 3) | low));
+    if (low == 4) db(0x24);  // rsp and r12 need a SIB byte
+    if (displaced) db(0);
+  }
+  void loadCell(const extended* cell) {
+    mov(rax, reinterpret_cast<std::uint64_t>(cell));
+    loadTword(rax);
+  }
+  void storeCell(const extended* cell) {
+    mov(rax, reinterpret_cast<std::uint64_t>(cell));
+    storeTword(rax);
+  }
+  void raiseDomainError() {
+    mov(rax, reinterpret_cast<std::uint64_t>(&erreurcalcul));
+    mov(byte[rax], 1);
+  }
+
+  // Room for `extra` more values on the register stack.
+  bool room(int extra) const { return depth_ + extra <= kRegisters; }
+
+  bool operand(const Node* computed, const extended* cell, int variable) {
+    if (computed) return node(*computed);
+    if (!room(1)) return false;
+    if (cell) {
+      loadCell(cell);
+    } else if (variable == along_) {
+      loadTword(r13);
+    } else {
+      mov(rax, ptr[rbx + 8 * variable]);
+      loadTword(rax);
+    }
+    ++depth_;
+    return true;
+  }
+
+  bool node(const Node& n) {
+    const std::size_t index = static_cast<std::size_t>(&n - kernel_.nodes.data());
+    const int code = program_.instructions[index].code;
+    const int arity = arityOf(code);
+    if (!operand(n.left, n.a, n.leftVariable)) return false;
+    if (arity == 2 && !operand(n.right, n.b, n.rightVariable)) return false;
+    switch (static_cast<Op>(code)) {
+      case Op::Negate:
+        fchs();
+        return true;
+      case Op::Abs:
+        fabs();
+        return true;
+      case Op::Add:
+        faddp();
+        --depth_;
+        return true;
+      case Op::Subtract:
+        fsubp();  // st1 - st0
+        --depth_;
+        return true;
+      case Op::Multiply:
+        fmulp();
+        --depth_;
+        return true;
+      case Op::Divide:
+        return divide();
+      case Op::Square:
+        fmul(st0, st0);
+        return true;
+      case Op::Cube:
+      case Op::Fourth:
+        return power(code == static_cast<int>(Op::Cube) ? 3 : 4);
+      case Op::Sqrt:
+        return squareRoot();
+      default:
+        return call(code, arity, index);
+    }
+  }
+
+  // b == 0 (quiet comparison): a domain error and 0; otherwise a / b.
+  bool divide() {
+    if (!room(1)) return false;
+    Xbyak::Label divideLabel, done;
+    fldz();
+    fucomip(st0, st1);
+    jp(divideLabel);
+    jne(divideLabel);
+    fstp(st0);
+    fstp(st0);
+    fldz();
+    raiseDomainError();
+    jmp(done);
+    L(divideLabel);
+    fdivp();  // st1 / st0
+    L(done);
+    --depth_;
+    return true;
+  }
+
+  // a*a*a and a*a*a*a, multiplied in that order.
+  bool power(int n) {
+    if (!room(1)) return false;
+    fld(st0);
+    fmul(st0, st0);
+    if (n == 4) fmul(st0, st1);
+    fmulp();
+    return true;
+  }
+
+  // 0 > a (signalling comparison): a domain error and 0; otherwise the root.
+  bool squareRoot() {
+    if (!room(1)) return false;
+    Xbyak::Label negative, done;
+    fldz();
+    fcomip(st0, st1);
+    ja(negative);
+    fsqrt();
+    jmp(done);
+    L(negative);
+    fstp(st0);
+    fldz();
+    raiseDomainError();
+    L(done);
+    return true;
+  }
+
+  // The operands go to this node's cells, the waiting values to the spill cells, and the
+  // helper computes the result in memory.
+  bool call(int code, int arity, std::size_t index) {
+    extended* a = slots_ + 3 * index;
+    extended* b = a + 1;
+    extended* r = a + 2;
+    if (arity == 2) {
+      storeCell(b);
+      --depth_;
+    }
+    storeCell(a);
+    --depth_;
+    for (int k = 0; k < depth_; ++k) storeCell(spill_ + k);
+    mov(rdi, reinterpret_cast<std::uint64_t>(a));
+    mov(rsi, reinterpret_cast<std::uint64_t>(b));
+    mov(rdx, reinterpret_cast<std::uint64_t>(r));
+    mov(rax, reinterpret_cast<std::uint64_t>(helperFor(code)));
+    call(rax);
+    for (int k = depth_; k-- > 0;) loadCell(spill_ + k);
+    loadCell(r);
+    ++depth_;
+    return true;
+  }
+  using Xbyak::CodeGenerator::call;
+
+  const Program& program_;
+  const Kernel& kernel_;
+  extended* spill_;  // the waiting register values around a call, top first
+  extended* slots_;  // per node: operand a, operand b, result
+  int depth_ = 0;    // values on the register stack
+  int along_ = -1;   // the row's variable, read at r13
+  NativeCode point_ = nullptr;
+  NativeRowCode row_ = nullptr;
+};
+
+}  // namespace
+
+void translate(const Program& program, Kernel& kernel, int along) {
+  kernel.native = nullptr;
+  kernel.nativeRow = nullptr;
+  kernel.nativeStorage.reset();
+  if (kernel.nodes.empty()) return;
+  try {
+    auto storage = std::make_shared<NativeStorage>();
+    storage->cells.assign(Translator::cellCount(kernel), 0.0L);
+    auto translator = std::make_unique<Translator>(program, kernel, storage->cells.data());
+    if (!translator->build(along)) return;
+    translator->setProtectModeRE();
+    kernel.native = translator->point();
+    kernel.nativeRow = translator->row();
+    storage->code = std::move(translator);
+    kernel.nativeStorage = std::move(storage);
+  } catch (const std::exception&) {  // no executable memory, or the code did not fit
+    kernel.native = nullptr;
+    kernel.nativeRow = nullptr;
+  }
 }
 
 }  // namespace quadrel::expr
+
+#else
+
+namespace quadrel::expr {
+
+void translate(const Program&, Kernel& kernel, int) {
+  kernel.native = nullptr;
+  kernel.nativeRow = nullptr;
+}
+
+}  // namespace quadrel::expr
+
+#endif

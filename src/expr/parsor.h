@@ -46,6 +46,9 @@ class TExpress {
   std::vector<int> operationCodes() const;  // codes in execution order
 
   std::string VariableList = "xyz";
+  // Runs compiled formulas as native code where the machine allows (read when compiling);
+  // off, the evaluator runs. Both give the same bits and errors.
+  bool Native = true;
   std::string ParameterList = "eabcd$";
 
  private:

@@ -47,8 +47,13 @@ struct Node {
   int rightVariable = 0;
 };
 
-// Native code for a kernel: computes the root from the arguments and stores it in *out.
-using NativeCode = void (*)(const Arguments* args, extended* out);
+// Native code for a kernel: the root's value at the arguments.
+using NativeCode = extended (*)(const Arguments* args);
+// Native code for a row kernel, for a formula without random draws: values[i] at the
+// arguments with the row's variable read from points[i], or valeurerreur with failed[i]
+// set after a domain error or a NaN. Faults are left in the sticky flags.
+using NativeRowCode = void (*)(const Arguments* args, const extended* points, std::size_t count,
+                               extended* values, bool* failed);
 
 // What a run executes: the tree of nodes (or a lone operand), and its native translation
 // when one could be made.
@@ -57,6 +62,7 @@ struct Kernel {
   int singleVariable = -1;             // no operation, and the value is this variable
   const extended* constant = nullptr;  // no operation, and the value is this cell
   NativeCode native = nullptr;
+  NativeRowCode nativeRow = nullptr;    // row kernels only
   std::shared_ptr<void> nativeStorage;  // owns the code and its scratch cells
 };
 
@@ -114,8 +120,9 @@ void runAlong(Program& program, int along, const extended fixed[kMaxVariables],
 // operations allow one (otherwise the tree runs); row kernels get theirs when built.
 void makeNative(Program& program);
 
-// The native translation of a kernel, or null when there is none; fills nativeStorage.
-NativeCode translate(const Program& program, Kernel& kernel);
+// The native translation of a kernel (kernel.native, and for a row kernel along a
+// variable kernel.nativeRow), left null when there is none.
+void translate(const Program& program, Kernel& kernel, int along = -1);
 
 // One operation on values in memory, exactly as the machine computes it (for native code).
 using OperationHelper = void (*)(const extended* a, const extended* b, extended* r);

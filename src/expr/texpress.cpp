@@ -21,6 +21,7 @@ void TExpress::setExpression(std::string_view text) {
   compileError_ = program_ == nullptr;
   if (compileError_) return;
   for (int i = 0; i < kTransferredParameters; ++i) *program_->parameters[i] = kParameterValues[i];
+  program_->nativeWanted = Native;
   quadrel::expr::foldConstants(*program_);
   quadrel::expr::makeNative(*program_);
   expression_ = copy;

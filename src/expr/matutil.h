@@ -21,6 +21,9 @@ struct racines {
 bool chercheracines(std::string_view text, extended lower, extended upper, extended step,
                     racines& r);
 extended derivee(TExpress& e, extended x);
+// derivee's step, and its result from F(x), F(x + step) and whether the latter failed.
+inline constexpr extended kDerivativeStep = 1e-9L;
+extended slopeOf(extended f0, extended f1, bool f1Failed);
 struct vecteur {
   extended x = 0, y = 0, z = 0;
 };

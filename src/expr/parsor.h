@@ -42,6 +42,7 @@ class TExpress {
   // that variable and x, y, z for the other two (the moving one's own value is ignored).
   void EvaluateAlong(int variable, const extended* points, std::size_t count, extended x,
                      extended y, extended z, extended* values, bool* errors);
+  bool RandomDraws() const;                 // the formula uses rn or rm
   int instructionCount() const;             // 0 for a single operand or no program
   std::vector<int> operationCodes() const;  // codes in execution order
 

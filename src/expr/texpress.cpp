@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "opcodes.h"
 #include "parsor.h"
 #include "program.h"
 
@@ -59,6 +60,13 @@ void TExpress::EvaluateAlong(int variable, const extended* points, std::size_t c
 void TExpress::EvaluateRow(const extended* xs, std::size_t count, extended y, extended z,
                            extended* values, bool* errors) {
   EvaluateAlong(0, xs, count, 0, y, z, values, errors);
+}
+
+bool TExpress::RandomDraws() const {
+  if (!program_) return false;
+  for (const auto& in : program_->instructions)
+    if (quadrel::expr::operation(in.code).random) return true;
+  return false;
 }
 
 int TExpress::instructionCount() const {

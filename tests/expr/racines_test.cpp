@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "matutil.h"
@@ -53,6 +54,20 @@ INSTANTIATE_TEST_SUITE_P(
         Search{"x^2-1", -4e4L, 4e4L, 0.1L, true, {-1, 1}},
         Search{"x^2-1", -1e8L, 1e8L, 0.1L, false, {}, true},
         Search{"x-1E18", 1e18L, 1e18L + 1, 0.01L, false, {}, true}));
+
+// The values at the sampling points are computed ahead along a row, except for formulas
+// that draw random numbers: adding 0*rn(1,0) (always 0) must not change a single root.
+TEST(Racines, ValuesComputedAheadGiveTheSameRoots) {
+  const char* formulas[] = {"x^2-1", "sin(3*x)-0.2", "sqrt(x)-0.5", "ln(x^2)",      "(x-0.3)^2",
+                            "1/x-2", "x^3-x",        "tan(x)",      "exp(x)-3+0*x", "abs(x)-1E-5"};
+  for (const char* f : formulas) {
+    racines plain, drawing;
+    const bool ok = chercheracines(f, -3, 3, 0.1L, plain);
+    EXPECT_EQ(chercheracines(std::string(f) + "+0*rn(1,0)", -3, 3, 0.1L, drawing), ok) << f;
+    ASSERT_EQ(plain.count, drawing.count) << f;
+    for (int i = 0; i < plain.count; ++i) EXPECT_EQ(plain.value[i], drawing.value[i]) << f;
+  }
+}
 
 TEST(Racines, NeverMoreThan101Values) {
   racines r;

@@ -16,11 +16,18 @@
 #include <vector>
 
 #include "opcodes.h"
+#include "x87math.h"
 
 namespace quadrel::expr {
 namespace {
 
 constexpr int kRegisters = 8;
+// The constants of the elementary functions, in memory for the code to load.
+namespace math = x87::detail;
+const extended kReductionLimit = math::kReductionLimit, kTwoOverPi = math::kTwoOverPi,
+               kHalfPi1 = math::kHalfPi1, kHalfPi2 = math::kHalfPi2, kHalfPi3 = math::kHalfPi3,
+               kLog2e = math::kLog2e, kLn2Hi = math::kLn2Hi, kLn2Lo = math::kLn2Lo,
+               kExpLimit = 20000, kExpDomain = 35, kTwo = 2;
 const extended kErrorValue = valeurerreur;
 
 // The code and the memory cells it addresses directly.
@@ -186,6 +193,18 @@ class Translator : public Xbyak::CodeGenerator {
         return power(code == static_cast<int>(Op::Cube) ? 3 : 4);
       case Op::Sqrt:
         return squareRoot();
+      case Op::Arctan:
+        if (!room(1)) return false;
+        fld1();
+        fpatan();  // atan(st1 / 1)
+        return true;
+      case Op::Sin:
+      case Op::Cos:
+        return sineOrCosine(code, index);
+      case Op::Exp:
+      case Op::Sinh:
+      case Op::Cosh:
+        return exponential(code, index);
       default:
         return call(code, arity, index);
     }
@@ -235,6 +254,124 @@ class Translator : public Xbyak::CodeGenerator {
     fldz();
     raiseDomainError();
     L(done);
+    return true;
+  }
+
+  // st0 < limit, read with a signalling comparison as the library code does: a NaN
+  // raises the invalid flag and, like an argument out of range, goes to the helper.
+  void jumpUnlessBelow(const extended& limit, Xbyak::Label& outside) {
+    fld(st0);
+    fabs();
+    loadCell(&limit);
+    fcomip(st0, st1);
+    fstp(st0);
+    jbe(outside, T_NEAR);
+  }
+
+  // The helper for a whole operation, as the branch for the arguments the inline code
+  // leaves aside; the register count is the same on both branches.
+  void helperBranch(int code, std::size_t index, Xbyak::Label& outside, Xbyak::Label& done) {
+    jmp(done, T_NEAR);
+    L(outside);
+    const int depth = depth_;
+    call(code, 1, index);
+    depth_ = depth;
+    L(done);
+  }
+
+  // x = q pi/2 + r exactly (three-part pi/2), then the sine or cosine of r by quadrant.
+  bool sineOrCosine(int code, std::size_t index) {
+    if (!room(2)) return call(code, 1, index);
+    Xbyak::Label outside, done, q1, q2, q3;
+    jumpUnlessBelow(kReductionLimit, outside);
+    // The quadrant goes through the result cell, which only the helper branch writes.
+    auto* quadrant = reinterpret_cast<std::int64_t*>(slots_ + 3 * index + 2);
+    loadCell(&kTwoOverPi);
+    fmul(st0, st1);
+    frndint();  // q; st1: x
+    fld(st0);
+    mov(rax, reinterpret_cast<std::uint64_t>(quadrant));
+    db(0xDF);  // fistp qword [rax]
+    db(0x38);
+    for (const extended* part : {&kHalfPi1, &kHalfPi2, &kHalfPi3}) {
+      loadCell(part);
+      fmul(st0, st1);  // q * part
+      fsubp(st2, st0);
+    }
+    fstp(st0);  // r remains
+    mov(rax, reinterpret_cast<std::uint64_t>(quadrant));
+    mov(eax, dword[rax]);
+    and_(eax, 3);
+    const bool sine = code == static_cast<int>(Op::Sin);
+    cmp(eax, 1);
+    je(q1);
+    cmp(eax, 2);
+    je(q2);
+    cmp(eax, 3);
+    je(q3);
+    sine ? fsin() : fcos();
+    jmp(done, T_NEAR);
+    L(q1);
+    sine ? fcos() : fsin();
+    if (!sine) fchs();
+    jmp(done, T_NEAR);
+    L(q2);
+    sine ? fsin() : fcos();
+    fchs();
+    jmp(done, T_NEAR);
+    L(q3);
+    sine ? fcos() : fsin();
+    if (sine) fchs();
+    helperBranch(code, index, outside, done);
+    return true;
+  }
+
+  // e^st0 inside (-20000, 20000), replacing st0; four registers more.
+  void exponentialCore() {
+    loadCell(&kLog2e);
+    fld(st1);
+    fmul(st0, st1);
+    frndint();  // n; st1: log2 e; st2: x
+    fld(st0);
+    loadCell(&kLn2Hi);
+    fmulp();
+    fsubp(st3, st0);  // x - n ln2hi
+    fld(st0);
+    loadCell(&kLn2Lo);
+    fmulp();
+    fsubp(st3, st0);  // - n ln2lo
+    fxch(st2);        // r; st1: log2 e; st2: n
+    fmulp();
+    f2xm1();
+    fld1();
+    faddp();
+    fscale();
+    fstp(st1);
+  }
+
+  // exp (with its domain a < 35), sinh and cosh, as (e^a -+ e^-a) / 2.
+  bool exponential(int code, std::size_t index) {
+    if (!room(code == static_cast<int>(Op::Exp) ? 4 : 5)) return call(code, 1, index);
+    Xbyak::Label outside, done;
+    if (code == static_cast<int>(Op::Exp)) {
+      loadCell(&kExpDomain);
+      fcomip(st0, st1);  // 35 > a, else the helper reports the error
+      jbe(outside, T_NEAR);
+    }
+    jumpUnlessBelow(kExpLimit, outside);
+    if (code == static_cast<int>(Op::Exp)) {
+      exponentialCore();
+    } else {
+      fld(st0);
+      exponentialCore();  // e^a; st1: a
+      fxch(st1);
+      fchs();
+      exponentialCore();  // e^-a; st1: e^a
+      code == static_cast<int>(Op::Cosh) ? faddp() : fsubp();
+      loadCell(&kTwo);
+      fdivp();
+    }
+    helperBranch(code, index, outside, done);
     return true;
   }
 

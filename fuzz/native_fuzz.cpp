@@ -83,6 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text = formula(in, 0);
   TExpress native, tree;
   tree.Native = false;
+  native.NativeAfter = 0;
   native.setExpression(text);
   tree.setExpression(text);
   if (native.CompileError() != tree.CompileError()) __builtin_trap();

@@ -126,8 +126,8 @@ void buildRowKernel(Program& program, int along, RowKernel& row) {
     if (program.instructionCount > 0 && !moves[i]) asCell[i] = 1;
   }
   bindKernel(program, asCell, row.kernel);
-  if (program.nativeWanted) translate(program, row.kernel, row.randomDraws ? -1 : along);
   row.built = true;
+  if (program.nativeRows) translate(program, row.kernel, row.randomDraws ? -1 : along);
 }
 
 // Computes the row's fixed parts into their cells; false when one of them fails, which
@@ -196,8 +196,21 @@ int foldConstants(Program& program) {
   return folded;
 }
 
-void makeNative(Program& program) {
-  if (program.nativeWanted) translate(program, program.kernel);
+void countRuns(Program& program, long points, int along) {
+  long& left = along < 0 ? program.pointsBeforeNative : program.rowPointsBeforeNative;
+  if (left < 0) return;  // translated already, or never
+  left = left > points ? left - points : 0;
+  if (left > 0) return;
+  left = -1;
+  if (along < 0) {
+    translate(program, program.kernel);
+    return;
+  }
+  program.nativeRows = true;
+  for (int v = 0; v < kMaxVariables; ++v) {
+    RowKernel& row = program.rows[v];
+    if (row.built) translate(program, row.kernel, row.randomDraws ? -1 : v);
+  }
 }
 
 extended run(const Program& program, const extended& first, const extended& second,
@@ -208,6 +221,7 @@ extended run(const Program& program, const extended& first, const extended& seco
 
 void runAlong(Program& program, int along, const extended fixed[kMaxVariables],
               const extended* points, std::size_t count, extended* values, bool* errors) {
+  countRuns(program, static_cast<long>(count), along);
   RowKernel& row = program.rows[along];
   if (!row.built) buildRowKernel(program, along, row);
   extended point[kMaxVariables] = {fixed[0], fixed[1], fixed[2]};

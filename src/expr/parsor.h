@@ -47,9 +47,12 @@ class TExpress {
   std::vector<int> operationCodes() const;  // codes in execution order
 
   std::string VariableList = "xyz";
-  // Runs compiled formulas as native code where the machine allows (read when compiling);
-  // off, the evaluator runs. Both give the same bits and errors.
+  // Runs compiled formulas as native code where the machine allows, once NativeAfter
+  // points were evaluated (a quarter of that along rows), since the translation costs
+  // about as much as a few thousand evaluations; read when compiling. Off, the evaluator
+  // runs. Both give the same bits and errors.
   bool Native = true;
+  long NativeAfter = 4096;
   std::string ParameterList = "eabcd$";
 
  private:

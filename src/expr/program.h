@@ -87,7 +87,11 @@ struct Program {
   int instructionCount = 0;               // 0 when the formula is a single operand
   Kernel kernel;
   RowKernel rows[kMaxVariables];
-  bool nativeWanted = true;  // translate kernels to native code where the machine can
+  // Translating to native code costs about as much as a few thousand runs: it is done
+  // once this many points have been run (point by point, or along rows); negative: never.
+  long pointsBeforeNative = -1;
+  long rowPointsBeforeNative = -1;
+  bool nativeRows = false;  // row kernels are translated as they are built
 };
 
 // The machine's routine for an operation code and its operands' kinds (Node::Kind).
@@ -116,9 +120,10 @@ extended run(const Program& program, const extended& first, const extended& seco
 void runAlong(Program& program, int along, const extended fixed[kMaxVariables],
               const extended* points, std::size_t count, extended* values, bool* errors);
 
-// Gives the program's kernel its native translation where this machine and the kernel's
-// operations allow one (otherwise the tree runs); row kernels get theirs when built.
-void makeNative(Program& program);
+// Counts `points` runs of the program's kernel (or, `along` a variable, of that row
+// kernel) and translates it to native code when its count is reached, where this machine
+// and the kernel's operations allow (otherwise the tree runs).
+void countRuns(Program& program, long points, int along = -1);
 
 // The native translation of a kernel (kernel.native, and for a row kernel along a
 // variable kernel.nativeRow), left null when there is none.

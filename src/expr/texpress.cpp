@@ -22,9 +22,11 @@ void TExpress::setExpression(std::string_view text) {
   compileError_ = program_ == nullptr;
   if (compileError_) return;
   for (int i = 0; i < kTransferredParameters; ++i) *program_->parameters[i] = kParameterValues[i];
-  program_->nativeWanted = Native;
+  program_->pointsBeforeNative = Native ? NativeAfter : -1;
+  program_->rowPointsBeforeNative = Native && NativeAfter >= 0 ? NativeAfter / 4 : -1;
   quadrel::expr::foldConstants(*program_);
-  quadrel::expr::makeNative(*program_);
+  quadrel::expr::countRuns(*program_, 0);
+  quadrel::expr::countRuns(*program_, 0, 0);
   expression_ = copy;
 }
 
@@ -38,6 +40,7 @@ bool TExpress::CompileError() const {
 
 extended TExpress::Evaluate(extended x, extended y, extended z) {
   if (!program_) return 1.0L;
+  if (program_->pointsBeforeNative > 0) quadrel::expr::countRuns(*program_, 1);
   erreurcalcul = false;
   const extended value = quadrel::expr::run(*program_, x, y, z);
   return erreurcalcul ? valeurerreur : value;

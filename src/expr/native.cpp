@@ -12,6 +12,8 @@
 
 #include <xbyak/xbyak.h>
 
+#include <cfenv>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -30,23 +32,37 @@ const extended kReductionLimit = math::kReductionLimit, kTwoOverPi = math::kTwoO
                kExpLimit = 20000, kExpDomain = 35, kTwo = 2;
 const extended kErrorValue = valeurerreur;
 
+// The unit's own log2(e), when it is the library's constant to the last bit.
+bool log2eInstructionExact() {
+  static const bool exact = [] {
+    extended v;
+    asm("fldl2e" : "=t"(v));
+    return v == kLog2e;
+  }();
+  return exact;
+}
+
 // The code and the memory cells it addresses directly.
 struct NativeStorage {
   std::unique_ptr<Xbyak::CodeGenerator> code;
   std::vector<extended> cells;
+  std::deque<float> floats;  // constants; a deque never moves what it holds
+  std::deque<double> doubles;
+  std::deque<extended> extendeds;
 };
 
 class Translator : public Xbyak::CodeGenerator {
  public:
-  Translator(const Program& program, const Kernel& kernel, extended* cells)
+  Translator(const Program& program, const Kernel& kernel, NativeStorage& storage)
       : Xbyak::CodeGenerator(codeSize(kernel)),
         program_(program),
         kernel_(kernel),
-        spill_(cells),
-        slots_(cells + kRegisters) {}
+        storage_(storage),
+        spill_(storage.cells.data()),
+        slots_(spill_ + kRegisters) {}
 
   static std::size_t codeSize(const Kernel& kernel) {
-    return (1024 + 256 * kernel.nodes.size() + 4095) / 4096 * 4096;  // two bodies
+    return (2048 + 512 * kernel.nodes.size() + 4095) / 4096 * 4096;  // two bodies
   }
   static std::size_t cellCount(const Kernel& kernel) {
     return kRegisters + 3 * kernel.nodes.size();
@@ -131,6 +147,28 @@ class Translator : public Xbyak::CodeGenerator {
     mov(rax, reinterpret_cast<std::uint64_t>(cell));
     loadTword(rax);
   }
+  // A value that never changes, loaded from a float or double copy when one holds it
+  // exactly (a cheaper load, the same value).
+  void loadConstant(extended v) {
+    if (static_cast<extended>(static_cast<float>(v)) == v) {
+      mov(rax,
+          reinterpret_cast<std::uint64_t>(&storage_.floats.emplace_back(static_cast<float>(v))));
+      fld(dword[rax]);
+    } else if (static_cast<extended>(static_cast<double>(v)) == v) {
+      mov(rax,
+          reinterpret_cast<std::uint64_t>(&storage_.doubles.emplace_back(static_cast<double>(v))));
+      fld(qword[rax]);
+    } else {
+      loadCell(&storage_.extendeds.emplace_back(v));
+    }
+  }
+  // Literals, parameters and folded results keep their value; a result computed once
+  // per row does not.
+  bool fixed(const extended* cell) const {
+    for (const Instruction& in : program_.instructions)
+      if (in.r == cell && !in.folded) return false;
+    return cell != nullptr;
+  }
   void storeCell(const extended* cell) {
     mov(rax, reinterpret_cast<std::uint64_t>(cell));
     storeTword(rax);
@@ -146,7 +184,9 @@ class Translator : public Xbyak::CodeGenerator {
   bool operand(const Node* computed, const extended* cell, int variable) {
     if (computed) return node(*computed);
     if (!room(1)) return false;
-    if (cell) {
+    if (fixed(cell) && *cell == *cell) {
+      loadConstant(*cell);
+    } else if (cell) {
       loadCell(cell);
     } else if (variable == along_) {
       loadTword(r13);
@@ -262,7 +302,7 @@ class Translator : public Xbyak::CodeGenerator {
   void jumpUnlessBelow(const extended& limit, Xbyak::Label& outside) {
     fld(st0);
     fabs();
-    loadCell(&limit);
+    loadConstant(limit);
     fcomip(st0, st1);
     fstp(st0);
     jbe(outside, T_NEAR);
@@ -286,7 +326,7 @@ class Translator : public Xbyak::CodeGenerator {
     jumpUnlessBelow(kReductionLimit, outside);
     // The quadrant goes through the result cell, which only the helper branch writes.
     auto* quadrant = reinterpret_cast<std::int64_t*>(slots_ + 3 * index + 2);
-    loadCell(&kTwoOverPi);
+    loadConstant(kTwoOverPi);
     fmul(st0, st1);
     frndint();  // q; st1: x
     fld(st0);
@@ -294,7 +334,7 @@ class Translator : public Xbyak::CodeGenerator {
     db(0xDF);  // fistp qword [rax]
     db(0x38);
     for (const extended* part : {&kHalfPi1, &kHalfPi2, &kHalfPi3}) {
-      loadCell(part);
+      loadConstant(*part);
       fmul(st0, st1);  // q * part
       fsubp(st2, st0);
     }
@@ -328,16 +368,20 @@ class Translator : public Xbyak::CodeGenerator {
 
   // e^st0 inside (-20000, 20000), replacing st0; four registers more.
   void exponentialCore() {
-    loadCell(&kLog2e);
+    if (log2eInstructionExact()) {
+      fldl2e();
+    } else {
+      loadConstant(kLog2e);
+    }
     fld(st1);
     fmul(st0, st1);
     frndint();  // n; st1: log2 e; st2: x
     fld(st0);
-    loadCell(&kLn2Hi);
+    loadConstant(kLn2Hi);
     fmulp();
     fsubp(st3, st0);  // x - n ln2hi
     fld(st0);
-    loadCell(&kLn2Lo);
+    loadConstant(kLn2Lo);
     fmulp();
     fsubp(st3, st0);  // - n ln2lo
     fxch(st2);        // r; st1: log2 e; st2: n
@@ -354,7 +398,7 @@ class Translator : public Xbyak::CodeGenerator {
     if (!room(code == static_cast<int>(Op::Exp) ? 4 : 5)) return call(code, 1, index);
     Xbyak::Label outside, done;
     if (code == static_cast<int>(Op::Exp)) {
-      loadCell(&kExpDomain);
+      loadConstant(kExpDomain);
       fcomip(st0, st1);  // 35 > a, else the helper reports the error
       jbe(outside, T_NEAR);
     }
@@ -368,7 +412,7 @@ class Translator : public Xbyak::CodeGenerator {
       fchs();
       exponentialCore();  // e^-a; st1: e^a
       code == static_cast<int>(Op::Cosh) ? faddp() : fsubp();
-      loadCell(&kTwo);
+      loadConstant(kTwo);
       fdivp();
     }
     helperBranch(code, index, outside, done);
@@ -402,6 +446,7 @@ class Translator : public Xbyak::CodeGenerator {
 
   const Program& program_;
   const Kernel& kernel_;
+  NativeStorage& storage_;
   extended* spill_;  // the waiting register values around a call, top first
   extended* slots_;  // per node: operand a, operand b, result
   int depth_ = 0;    // values on the register stack
@@ -417,10 +462,13 @@ void translate(const Program& program, Kernel& kernel, int along) {
   kernel.nativeRow = nullptr;
   kernel.nativeStorage.reset();
   if (kernel.nodes.empty()) return;
+  // Converting constants may raise flags; the next run must find them as they were.
+  std::fexcept_t flags;
+  std::fegetexceptflag(&flags, FE_ALL_EXCEPT);
   try {
     auto storage = std::make_shared<NativeStorage>();
     storage->cells.assign(Translator::cellCount(kernel), 0.0L);
-    auto translator = std::make_unique<Translator>(program, kernel, storage->cells.data());
+    auto translator = std::make_unique<Translator>(program, kernel, *storage);
     if (!translator->build(along)) return;
     translator->setProtectModeRE();
     kernel.native = translator->point();
@@ -431,6 +479,7 @@ void translate(const Program& program, Kernel& kernel, int along) {
     kernel.native = nullptr;
     kernel.nativeRow = nullptr;
   }
+  std::fesetexceptflag(&flags, FE_ALL_EXCEPT);
 }
 
 }  // namespace quadrel::expr

@@ -3,7 +3,6 @@
 // variable. Arithmetic faults anywhere in a run (overflow, invalid operation, division by
 // zero) are read once at the end from the floating-point flags and make the run an error.
 
-#include <cfenv>
 #include <vector>
 
 #include "fpfault.h"
@@ -168,8 +167,7 @@ void bindRoutines(Program& program) {
 int foldConstants(Program& program) {
   if (program.kernel.nodes.empty()) return 0;
   const bool callerError = erreurcalcul;
-  std::fexcept_t callerFlags;  // given back as they were, for the next run to judge
-  std::fegetexceptflag(&callerFlags, FE_ALL_EXCEPT);
+  const bool callerFault = fpfault::raised();  // given back, for the next run to judge
   const extended none = 0;
   const Arguments noArguments{{&none, &none, &none}};
   auto constant = [&](const Node* computed, const extended* cell) {
@@ -195,7 +193,7 @@ int foldConstants(Program& program) {
     ++folded;
   }
   erreurcalcul = callerError;
-  std::fesetexceptflag(&callerFlags, FE_ALL_EXCEPT);
+  if (callerFault) fpfault::raise();
   if (folded > 0) bindRoutines(program);
   return folded;
 }

@@ -12,11 +12,11 @@
 
 #include <xbyak/xbyak.h>
 
-#include <cfenv>
 #include <deque>
 #include <memory>
 #include <vector>
 
+#include "fpfault.h"
 #include "opcodes.h"
 #include "x87math.h"
 
@@ -462,9 +462,9 @@ void translate(const Program& program, Kernel& kernel, int along) {
   kernel.nativeRow = nullptr;
   kernel.nativeStorage.reset();
   if (kernel.nodes.empty()) return;
-  // Converting constants may raise flags; the next run must find them as they were.
-  std::fexcept_t flags;
-  std::fegetexceptflag(&flags, FE_ALL_EXCEPT);
+  // Converting constants may raise fault flags; the next run must find them as they were
+  // (raised or not: that decides whether it runs twice).
+  const bool raisedBefore = fpfault::raised();
   try {
     auto storage = std::make_shared<NativeStorage>();
     storage->cells.assign(Translator::cellCount(kernel), 0.0L);
@@ -479,7 +479,7 @@ void translate(const Program& program, Kernel& kernel, int along) {
     kernel.native = nullptr;
     kernel.nativeRow = nullptr;
   }
-  std::fesetexceptflag(&flags, FE_ALL_EXCEPT);
+  if (!raisedBefore) fpfault::clearIfRaised();
 }
 
 }  // namespace quadrel::expr

@@ -1,9 +1,11 @@
-// The engine against muparser (double) and against the same formulas written natively
-// in C++ long double, over a 1000 x 1000 grid of [-4, 4]^2; compile times; the root finder.
+// The engine against muparser (double) and against the same formulas written natively in
+// x87 long double (inline code, the engine's own elementary functions), over a 1000 x 1000
+// grid of [-4, 4]^2: the evaluator, the native code, and the row evaluation. Then the
+// elementary functions, compile times and the root finder.
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <cmath>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,29 +19,15 @@
 
 namespace {
 
+namespace x87 = quadrel::expr::x87;
+
 constexpr int kGrid = 1000;
 constexpr double kLow = -4, kHigh = 4;
 
-struct Formula {
-  const char* text;
-  std::function<long double(long double, long double)> native;
+constexpr std::array<const char*, 6> kFormulas = {
+    "x^2+y^2",           "(x+1)*(y-2)/(x*x+y*y+1)", "sin(x)*cos(y)+x^2/4",
+    "x*y*exp(-x^2-y^2)", "sqrt(1-x^2-y^2)",         "arctan(y/x)+cosh(x/4)",
 };
-
-const std::vector<Formula>& formulas() {
-  static const std::vector<Formula> f = {
-      {"x^2+y^2", [](long double x, long double y) { return x * x + y * y; }},
-      {"(x+1)*(y-2)/(x*x+y*y+1)",
-       [](long double x, long double y) { return (x + 1) * (y - 2) / (x * x + y * y + 1); }},
-      {"sin(x)*cos(y)+x^2/4",
-       [](long double x, long double y) { return sinl(x) * cosl(y) + x * x / 4; }},
-      {"x*y*exp(-x^2-y^2)",
-       [](long double x, long double y) { return x * y * expl(-x * x - y * y); }},
-      {"sqrt(1-x^2-y^2)", [](long double x, long double y) { return sqrtl(1 - x * x - y * y); }},
-      {"arctan(y/x)+cosh(x/4)",
-       [](long double x, long double y) { return atanl(y / x) + coshl(x / 4); }},
-  };
-  return f;
-}
 
 template <class Evaluate>
 void sweepGrid(benchmark::State& state, Evaluate evaluate) {
@@ -55,17 +43,73 @@ void sweepGrid(benchmark::State& state, Evaluate evaluate) {
                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-void Quadrel(benchmark::State& state) {
+void Quadrel(benchmark::State& state, bool native) {
   TExpress e;
-  e.setExpression(formulas()[state.range(0)].text);
-  state.SetLabel(formulas()[state.range(0)].text);
+  e.Native = native;
+  e.setExpression(kFormulas[state.range(0)]);
+  state.SetLabel(kFormulas[state.range(0)]);
   sweepGrid(state, [&](double x, double y) { return e.Evaluate(x, y, 0); });
 }
+void QuadrelEvaluator(benchmark::State& state) {
+  Quadrel(state, false);
+}
+void QuadrelNative(benchmark::State& state) {
+  Quadrel(state, true);
+}
 
+// The same grid a row of x at a time.
+void QuadrelRow(benchmark::State& state) {
+  TExpress e;
+  e.setExpression(kFormulas[state.range(0)]);
+  state.SetLabel(kFormulas[state.range(0)]);
+  const double step = (kHigh - kLow) / (kGrid - 1);
+  std::vector<extended> xs(kGrid), values(kGrid);
+  std::vector<char> errors(kGrid);
+  for (int j = 0; j < kGrid; ++j) xs[j] = kLow + j * step;
+  for (auto _ : state) {
+    for (int i = 0; i < kGrid; ++i) {
+      e.EvaluateRow(xs.data(), kGrid, kLow + i * step, 0, values.data(),
+                    reinterpret_cast<bool*>(errors.data()));
+      benchmark::DoNotOptimize(values.data());
+    }
+  }
+  state.counters["ns_per_eval"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * kGrid * kGrid,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+// Each formula as inline x87 code.
+template <class F>
+void nativeSweep(benchmark::State& state, F f) {
+  state.SetLabel(kFormulas[state.range(0)]);
+  sweepGrid(state, [&](double px, double py) {
+    const long double x = px, y = py;
+    return f(x, y);
+  });
+}
 void Native(benchmark::State& state) {
-  const auto& f = formulas()[state.range(0)].native;
-  state.SetLabel(formulas()[state.range(0)].text);
-  sweepGrid(state, [&](double x, double y) { return f(x, y); });
+  switch (state.range(0)) {
+    case 0:
+      return nativeSweep(state, [](long double x, long double y) { return x * x + y * y; });
+    case 1:
+      return nativeSweep(state, [](long double x, long double y) {
+        return (x + 1) * (y - 2) / (x * x + y * y + 1);
+      });
+    case 2:
+      return nativeSweep(state, [](long double x, long double y) {
+        return x87::sin(x) * x87::cos(y) + x * x / 4;
+      });
+    case 3:
+      return nativeSweep(
+          state, [](long double x, long double y) { return x * y * x87::exp(-(x * x) - y * y); });
+    case 4:
+      return nativeSweep(state,
+                         [](long double x, long double y) { return x87::sqrt(1 - x * x - y * y); });
+    default:
+      return nativeSweep(state, [](long double x, long double y) {
+        return x87::arctan(y / x) + (x87::exp(x / 4) + x87::exp(-(x / 4))) / 2;
+      });
+  }
 }
 
 #ifdef QUADREL_HAVE_MUPARSER
@@ -75,8 +119,8 @@ void Muparser(benchmark::State& state) {
   p.DefineVar("x", &x);
   p.DefineVar("y", &y);
   p.DefineFun("arctan", static_cast<double (*)(double)>(std::atan));
-  p.SetExpr(formulas()[state.range(0)].text);
-  state.SetLabel(formulas()[state.range(0)].text);
+  p.SetExpr(kFormulas[state.range(0)]);
+  state.SetLabel(kFormulas[state.range(0)]);
   sweepGrid(state, [&](double px, double py) {
     x = px;
     y = py;
@@ -85,7 +129,9 @@ void Muparser(benchmark::State& state) {
 }
 BENCHMARK(Muparser)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 #endif
-BENCHMARK(Quadrel)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+BENCHMARK(QuadrelEvaluator)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+BENCHMARK(QuadrelNative)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+BENCHMARK(QuadrelRow)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 BENCHMARK(Native)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 // The elementary functions alone: x87 instructions after exact reduction, against
@@ -100,7 +146,6 @@ void elementary(benchmark::State& state, F f, long double from, long double to) 
       benchmark::Counter(static_cast<double>(state.iterations()) * xs.size(),
                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
-namespace x87 = quadrel::expr::x87;
 BENCHMARK_CAPTURE(
     elementary, sin_x87, [](long double x) { return x87::sin(x); }, -10, 10);
 BENCHMARK_CAPTURE(

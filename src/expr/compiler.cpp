@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "number_literal.h"
+#include "opcodes.h"
 #include "program.h"
 #include "random_source.h"
 
@@ -26,43 +27,27 @@ enum class Form : std::uint8_t {
   BinaryFunction
 };
 
-struct FunctionName {
-  std::string_view name;
-  std::uint8_t code;
-};
+constexpr std::uint8_t codeOf(Op op) {
+  return static_cast<std::uint8_t>(op);
+}
 
-constexpr std::array<FunctionName, 17> kUnaryFunctions{{
-    {"cos", 11},
-    {"sin", 12},
-    {"exp", 13},
-    {"ln", 14},
-    {"arctan", 16},
-    {"sqrt", 15},
-    {"abs", 20},
-    {"sgn", 40},
-    {"heav", 23},
-    {"en", 24},
-    {"sinh", 27},
-    {"cosh", 28},
-    {"fr", 31},
-    {"tan", 36},
-    {"tanh", 37},
-    {"arcsin", 38},
-    {"arccos", 39},
-}};
-
-constexpr std::array<FunctionName, 10> kBinaryFunctions{{
-    {"min", 22},
-    {"max", 21},
-    {"rn", 25},
-    {"arg", 26},
-    {"r", 29},
-    {"rm", 30},
-    {"lt", 32},
-    {"le", 34},
-    {"eq", 33},
-    {"ne", 35},
-}};
+// The function names of one arity, in code order. A name is followed by its opening
+// parenthesis, so no name can shadow another whatever the order.
+template <int Arity>
+constexpr auto functionsOfArity() {
+  constexpr auto count = [] {
+    std::size_t n = 0;
+    for (const auto& o : kOperations) n += o.syntax == Syntax::Function && o.arity == Arity;
+    return n;
+  }();
+  std::array<const Operation*, count> list{};
+  std::size_t n = 0;
+  for (const auto& o : kOperations)
+    if (o.syntax == Syntax::Function && o.arity == Arity) list[n++] = &o;
+  return list;
+}
+constexpr auto kUnaryFunctions = functionsOfArity<1>();
+constexpr auto kBinaryFunctions = functionsOfArity<2>();
 
 // What the analysis found for one range. Positions are 0-based; a parenthesised range
 // carries the analysis of its inside, whose own range is kept as the core.
@@ -101,15 +86,15 @@ int precedenceOf(char c) {
 std::uint8_t infixCode(char c) {
   switch (c) {
     case '+':
-      return 5;
+      return codeOf(Op::Add);
     case '-':
-      return 6;
+      return codeOf(Op::Subtract);
     case '*':
-      return 7;
+      return codeOf(Op::Multiply);
     case '/':
-      return 8;
+      return codeOf(Op::Divide);
     default:
-      return 10;
+      return codeOf(Op::Power);
   }
 }
 
@@ -155,11 +140,7 @@ class Analyser {
   std::string_view text() const { return text_; }
 
  private:
-  static std::string_view nameOf(std::uint8_t code) {
-    for (const auto& f : kUnaryFunctions)
-      if (f.code == code) return f.name;
-    return {};
-  }
+  static std::string_view nameOf(std::uint8_t code) { return operation(code).name; }
 
   // depth_[k]: parentheses open before position k; dip_[s]: the first k > s where the
   // depth falls below depth_[s]. A range is balanced when it ends at its starting depth
@@ -213,12 +194,14 @@ class Analyser {
         return inside;
       }
     }
-    if (parseNumberLiteral(range)) return accepted(Form::Number, 1, start, length);
+    if (parseNumberLiteral(range)) return accepted(Form::Number, codeOf(Op::Number), start, length);
     if (length == 1) {
       const auto v = variables_.find(range[0]);
-      if (v != std::string_view::npos) return accepted(Form::Variable, 0, start, 1, int(v));
+      if (v != std::string_view::npos)
+        return accepted(Form::Variable, codeOf(Op::Variable), start, 1, int(v));
       const auto p = parameters_.find(range[0]);
-      if (p != std::string_view::npos) return accepted(Form::Parameter, 2, start, 1, int(p));
+      if (p != std::string_view::npos)
+        return accepted(Form::Parameter, codeOf(Op::Parameter), start, 1, int(p));
     }
     if (Analysis a = infix(start, length); a.state == Analysis::Accepted) return a;
     if (Analysis a = unaryMinus(start, length); a.state == Analysis::Accepted) return a;
@@ -269,14 +252,14 @@ class Analyser {
   // dedicated code.
   std::uint8_t powerCode(int start, int length) {
     const Analysis& right = analyse(start, length);
-    if (right.form != Form::Number) return 10;
-    if (right.parenthesised && right.coreLength != length - 2) return 10;
+    if (right.form != Form::Number) return codeOf(Op::Power);
+    if (right.parenthesised && right.coreLength != length - 2) return codeOf(Op::Power);
     const extended n = *parseNumberLiteral(text_.substr(right.coreStart, right.coreLength));
-    if (n != std::trunc(n)) return 10;
-    if (n == 2) return 17;
-    if (n == 3) return 18;
-    if (n == 4) return 19;
-    return 9;
+    if (n != std::trunc(n)) return codeOf(Op::Power);
+    if (n == 2) return codeOf(Op::Square);
+    if (n == 3) return codeOf(Op::Cube);
+    if (n == 4) return codeOf(Op::Fourth);
+    return codeOf(Op::LiteralPower);
   }
 
   Analysis unaryMinus(int start, int length) {
@@ -284,18 +267,18 @@ class Analyser {
     const Analysis& rest = analyse(start + 1, length - 1);
     if (rest.state != Analysis::Accepted) return rejected();
     if (!isOperand(rest) && !(rest.form == Form::Infix && rest.precedence > 1)) return rejected();
-    return accepted(Form::UnaryMinus, 4, start, length);
+    return accepted(Form::UnaryMinus, codeOf(Op::Negate), start, length);
   }
 
   Analysis unaryFunction(int start, int length) {
     const std::string_view range = text_.substr(start, length);
-    for (const auto& f : kUnaryFunctions) {
-      const int name = static_cast<int>(f.name.size());
-      if (length < name + 3 || !range.starts_with(f.name)) continue;
+    for (const Operation* f : kUnaryFunctions) {
+      const int name = static_cast<int>(f->name.size());
+      if (length < name + 3 || !range.starts_with(f->name)) continue;
       const Analysis& rest = analyse(start + name, length - name);
       if (rest.state != Analysis::Accepted || !rest.parenthesised) continue;
       // "Parenthesised" peels every pair; the operand is the inside of the first.
-      return accepted(Form::UnaryFunction, f.code, start, length);
+      return accepted(Form::UnaryFunction, codeOf(f->op), start, length);
     }
     return rejected();
   }
@@ -303,9 +286,9 @@ class Analyser {
   Analysis binaryFunction(int start, int length) {
     const std::string_view range = text_.substr(start, length);
     if (range.back() != ')') return rejected();
-    for (const auto& f : kBinaryFunctions) {
-      const int name = static_cast<int>(f.name.size());
-      if (length < name + 4 || !range.starts_with(f.name) || range[name] != '(') continue;
+    for (const Operation* f : kBinaryFunctions) {
+      const int name = static_cast<int>(f->name.size());
+      if (length < name + 4 || !range.starts_with(f->name) || range[name] != '(') continue;
       const int first = start + name + 1;
       const int last = start + length - 2;  // inclusive end of the arguments
       for (int comma = first + 1; comma < last; ++comma) {
@@ -314,7 +297,7 @@ class Analyser {
         const int secondLength = last - comma;
         if (analyse(first, firstLength).state != Analysis::Accepted) continue;
         if (analyse(comma + 1, secondLength).state != Analysis::Accepted) continue;
-        return accepted(Form::BinaryFunction, f.code, start, length, comma, name);
+        return accepted(Form::BinaryFunction, codeOf(f->op), start, length, comma, name);
       }
     }
     return rejected();
@@ -391,7 +374,7 @@ class Generator {
       slots_.resize(operationDepth + 1);
     auto& level = slots_[static_cast<std::size_t>(operationDepth)];
     if (level.size() >= static_cast<std::size_t>(kMaxSlotsPerDepth)) return false;
-    if (a.code == 25 || a.code == 30) reseedRandomFromClock();
+    if (operation(a.code).random) reseedRandomFromClock();
     const int slot = static_cast<int>(level.size());
     PendingInstruction instruction;
     instruction.code = a.code;
@@ -400,8 +383,7 @@ class Generator {
     bind(consumer, instruction.r);
 
     const auto ranges = analyser_.operands(a);
-    const bool binary = a.form == Form::Infix || a.form == Form::BinaryFunction;
-    for (int k = 0; k < (binary ? 2 : 1); ++k) {
+    for (int k = 0; k < (a.form == Form::Infix || a.form == Form::BinaryFunction ? 2 : 1); ++k) {
       const Analysis& operand = analyser_.analyse(ranges[k].start, ranges[k].length);
       if (!visit(operand, operationDepth, Binding{operationDepth, slot, k + 1})) return false;
     }

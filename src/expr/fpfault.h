@@ -28,6 +28,13 @@ inline bool raised() {
   return (status() & kFaultMask) != 0;
 }
 
+// Raises a fault flag again (division by zero), for code that had to clear the flags
+// it found raised and must leave them raised.
+inline void raise() {
+  long double zero = 0;
+  asm volatile("fld1; fdivp %%st, %%st(1)" : "+t"(zero));
+}
+
 }  // namespace quadrel::expr::fpfault
 
 #else
@@ -44,6 +51,9 @@ inline void clearIfRaised() {
 }
 inline bool raised() {
   return std::fetestexcept(kFaults) != 0;
+}
+inline void raise() {
+  std::feraiseexcept(FE_DIVBYZERO);
 }
 }  // namespace quadrel::expr::fpfault
 

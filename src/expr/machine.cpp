@@ -1,20 +1,17 @@
-// The evaluation machine. Each operation code has one routine per kind of operands
-// (cells or computed nodes), chosen once at compile time; a run calls the root's routine.
-// A domain error sets erreurcalcul and the run goes on; arithmetic faults anywhere in the
-// run (overflow, invalid operation, division by zero) are read once at the end from the
-// floating-point flags and make the run an error too.
+// The evaluation machine's operations. Each operation code has one routine per kind of
+// operands (cells, computed nodes or variables), chosen once at compile time, and one
+// helper on values in memory for native code. A domain error sets erreurcalcul and the
+// run goes on.
 
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <utility>
 
-#include "fpfault.h"
+#include "opcodes.h"
 #include "program.h"
 #include "random_source.h"
 #include "x87math.h"
-
-bool erreurcalcul = false;
 
 namespace quadrel::expr {
 namespace {
@@ -40,7 +37,7 @@ extended squaringPower(extended a, std::uint64_t n) {
   return result;
 }
 
-// Code 9: a literal integer exponent, by repeated multiplication. Very large exponents
+// A literal integer exponent, by repeated multiplication. Very large exponents
 // use squaring so that a typed x^999999999 cannot stall a rebuild.
 extended literalPower(extended a, extended n) {
   const extended magnitude = std::trunc(std::fabs(n));
@@ -62,7 +59,7 @@ extended literalPower(extended a, extended n) {
   return product;
 }
 
-// Code 10: the general power.
+// The general power.
 extended generalPower(extended a, extended b) {
   const bool integral = b == std::trunc(b);
   if ((!integral && a < 0) || b > 30) {
@@ -110,116 +107,116 @@ extended angle(extended a, extended b) {
 // The result of one operation; the value after a domain error is meaningless.
 [[gnu::always_inline]] inline extended compute(int code, extended a, extended b) {
   extended r = 0;
-  switch (code) {
-    case 4:
+  switch (static_cast<Op>(code)) {
+    case Op::Negate:
       r = -a;
       break;
-    case 5:
+    case Op::Add:
       r = a + b;
       break;
-    case 6:
+    case Op::Subtract:
       r = a - b;
       break;
-    case 7:
+    case Op::Multiply:
       r = a * b;
       break;
-    case 8:
+    case Op::Divide:
       if (b == 0)
         domainError();
       else
         r = a / b;
       break;
-    case 9:
+    case Op::LiteralPower:
       r = literalPower(a, b);
       break;
-    case 10:
+    case Op::Power:
       r = generalPower(a, b);
       break;
-    case 11:
+    case Op::Cos:
       r = x87::cos(a);
       break;
-    case 12:
+    case Op::Sin:
       r = x87::sin(a);
       break;
-    case 13:
+    case Op::Exp:
       if (a >= 35)
         domainError();
       else
         r = x87::exp(a);
       break;
-    case 14:
+    case Op::Ln:
       if (a <= 0)
         domainError();
       else
         r = x87::ln(a);
       break;
-    case 15:
+    case Op::Sqrt:
       if (a < 0)
         domainError();
       else
         r = x87::sqrt(a);
       break;
-    case 16:
+    case Op::Arctan:
       r = x87::arctan(a);
       break;
-    case 17:
+    case Op::Square:
       r = a * a;
       break;
-    case 18:
+    case Op::Cube:
       r = a * a * a;
       break;
-    case 19:
+    case Op::Fourth:
       r = a * a * a * a;
       break;
-    case 20:
+    case Op::Abs:
       r = std::fabs(a);
       break;
-    case 21:
+    case Op::Max:
       r = a > b ? a : b;
       break;
-    case 22:
+    case Op::Min:
       r = b < a ? b : a;
       break;
-    case 23:
+    case Op::Heav:
       r = a >= 0 ? 1 : 0;
       break;
-    case 24:
+    case Op::En:
       r = std::trunc(a);
       break;
-    case 25:
+    case Op::RandomHit:
       r = randomHit(a, b);
       break;
-    case 26:
+    case Op::Arg:
       r = angle(a, b);
       break;
-    case 27:
+    case Op::Sinh:
       r = (x87::exp(a) - x87::exp(-a)) / 2;
       break;
-    case 28:
+    case Op::Cosh:
       r = (x87::exp(a) + x87::exp(-a)) / 2;
       break;
-    case 29:
+    case Op::Modulus:
       r = x87::sqrt(a * a + b * b);
       break;
-    case 30:
+    case Op::RandomNormal:
       r = normalDeviate(a, b);
       break;
-    case 31:
+    case Op::Fr:
       r = a - std::trunc(a);
       break;
-    case 32:
+    case Op::Lt:
       r = a < b ? 1 : 0;
       break;
-    case 33:
+    case Op::Eq:
       r = a == b ? 1 : 0;
       break;
-    case 34:
+    case Op::Le:
       r = a <= b ? 1 : 0;
       break;
-    case 35:
+    case Op::Ne:
       r = a != b ? 1 : 0;
       break;
-    case 36: {
+    case Op::Tan: {
       const extended c = x87::cos(a);
       if (c == 0)
         domainError();
@@ -227,12 +224,12 @@ extended angle(extended a, extended b) {
         r = x87::sin(a) / c;
       break;
     }
-    case 37: {
+    case Op::Tanh: {
       const extended p = x87::exp(a), m = x87::exp(-a);
       r = (p - m) / (p + m);
       break;
     }
-    case 38: {
+    case Op::Arcsin: {
       if (std::fabs(a) < 1)
         r = x87::arctan(a / x87::sqrt(1 - a * a));
       else if (a == 1)
@@ -243,7 +240,7 @@ extended angle(extended a, extended b) {
         domainError();
       break;
     }
-    case 39: {
+    case Op::Arccos: {
       if (a > 0 && a <= 1)
         r = x87::arctan(x87::sqrt(1 - a * a) / a);
       else if (a == 0)
@@ -254,18 +251,13 @@ extended angle(extended a, extended b) {
         domainError();
       break;
     }
-    case 40:
+    case Op::Sgn:
       r = a >= 0 ? 1 : -1;
       break;
     default:
-      break;  // 0 to 3: an operand alone, nothing to compute
+      break;  // an operand alone: nothing to compute
   }
   return r;
-}
-
-constexpr bool isBinary(int code) {
-  return (code >= 5 && code <= 10) || code == 21 || code == 22 || code == 25 || code == 26 ||
-         (code >= 29 && code <= 30) || (code >= 32 && code <= 35);
 }
 
 template <int Kind>
@@ -280,11 +272,11 @@ template <int Code, int LeftKind, int RightKind>
 extended routine(const Node& n, const Arguments& args) {
   const extended a = operand<LeftKind>(n.left, n.a, n.leftVariable, args);
   extended b = 0;
-  if constexpr (isBinary(Code)) b = operand<RightKind>(n.right, n.b, n.rightVariable, args);
+  if constexpr (arityOf(Code) == 2) b = operand<RightKind>(n.right, n.b, n.rightVariable, args);
   return compute(Code, a, b);
 }
 
-constexpr int kCodes = 41;
+constexpr int kCodes = kOperationCount;
 constexpr int kKinds = 3;
 using RoutineTable = std::array<std::array<std::array<Node::Routine, kKinds>, kKinds>, kCodes>;
 
@@ -302,71 +294,27 @@ constexpr RoutineTable makeRoutineTable(std::integer_sequence<int, Code...>) {
 
 constexpr RoutineTable kRoutines = makeRoutineTable(std::make_integer_sequence<int, kCodes>{});
 
-int variableIndex(const Program& program, const extended* cell) {
-  for (int k = 0; k < kMaxVariables; ++k)
-    if (program.variables[k] == cell) return k;
-  return -1;
+template <int Code>
+void helper(const extended* a, const extended* b, extended* r) {
+  *r = compute(Code, *a, *b);
 }
 
-extended evaluate(const Program& program, const Arguments& args) {
-  if (program.nodes.empty()) {
-    return program.singleVariable >= 0 ? *args.value[program.singleVariable]
-                                       : *program.instructions.front().r;
-  }
-  const Node& root = program.nodes.back();
-  return root.routine(root, args);
+template <int... Code>
+constexpr std::array<OperationHelper, kCodes> makeHelperTable(std::integer_sequence<int, Code...>) {
+  return {{&helper<Code>...}};
 }
+
+constexpr auto kHelpers = makeHelperTable(std::make_integer_sequence<int, kCodes>{});
 
 }  // namespace
 
-void bindRoutines(Program& program) {
-  program.nodes.clear();
-  if (program.instructionCount == 0) {  // a single operand: nothing to compute
-    program.singleVariable = variableIndex(program, program.instructions.front().a);
-    return;
-  }
-  program.nodes.resize(program.instructions.size());
-  auto producer = [&](const extended* cell, std::size_t before) -> const Node* {
-    for (std::size_t j = 0; j < before; ++j)
-      if (program.instructions[j].r == cell) return &program.nodes[j];
-    return nullptr;
-  };
-  // Wires one operand and returns its kind.
-  auto wire = [&](const extended* cell, std::size_t i, const Node*& computed,
-                  const extended*& constant, int& variable) {
-    if (!cell) return 0;
-    if ((computed = producer(cell, i))) return static_cast<int>(Node::Computed);
-    if ((variable = variableIndex(program, cell)) >= 0) return static_cast<int>(Node::Variable);
-    variable = 0;
-    constant = cell;
-    return static_cast<int>(Node::Cell);
-  };
-  for (std::size_t i = 0; i < program.instructions.size(); ++i) {
-    const Instruction& in = program.instructions[i];
-    Node& node = program.nodes[i];
-    const int left = wire(in.a, i, node.left, node.a, node.leftVariable);
-    const int right = wire(in.b, i, node.right, node.b, node.rightVariable);
-    node.routine = kRoutines[in.code][left][right];
-  }
+Node::Routine routineFor(int code, int leftKind, int rightKind) {
+  return kRoutines[static_cast<std::size_t>(code)][static_cast<std::size_t>(leftKind)]
+                  [static_cast<std::size_t>(rightKind)];
 }
 
-// Faults are read from the sticky flags once, after the run. Flags left raised by code
-// outside the engine cannot be told from this run's own, so a run that finds them raised
-// clears them and runs again: only a fault of its own survives the second run.
-extended run(const Program& program, const extended& first, const extended& second,
-             const extended& third) {
-  const Arguments args{{&first, &second, &third}};
-  extended value = evaluate(program, args);
-  if (fpfault::raised()) [[unlikely]] {
-    fpfault::clear();
-    value = evaluate(program, args);
-    if (fpfault::raised()) {
-      fpfault::clear();
-      erreurcalcul = true;
-    }
-  }
-  if (value != value) erreurcalcul = true;
-  return value;
+OperationHelper helperFor(int code) {
+  return kHelpers[static_cast<std::size_t>(code)];
 }
 
 }  // namespace quadrel::expr

@@ -14,10 +14,16 @@ extended valeurformule(std::string_view text, bool& erreur);
 struct racines {
   int count = 0;
   std::array<extended, 101> value{};  // value[0..count)
+  // The interval needs more sampling steps than a search may take (or the step does not
+  // advance): nothing was searched, and chercheracines returned false.
+  bool cutShort = false;
 };
 bool chercheracines(std::string_view text, extended lower, extended upper, extended step,
                     racines& r);
 extended derivee(TExpress& e, extended x);
+// derivee's step, and its result from F(x), F(x + step) and whether the latter failed.
+inline constexpr extended kDerivativeStep = 1e-9L;
+extended slopeOf(extended f0, extended f1, bool f1Failed);
 struct vecteur {
   extended x = 0, y = 0, z = 0;
 };

@@ -23,6 +23,7 @@ struct Instruction {
   extended* b = nullptr;  // second operand, null for arity 1
   extended* r = nullptr;  // result
   std::uint16_t code = 0;
+  bool folded = false;  // computed once ahead: r holds the value and nothing runs it
 };
 
 // The evaluation point, read in place from the caller.
@@ -46,6 +47,34 @@ struct Node {
   int rightVariable = 0;
 };
 
+// Native code for a kernel: the root's value at the arguments.
+using NativeCode = extended (*)(const Arguments* args);
+// Native code for a row kernel, for a formula without random draws: values[i] at the
+// arguments with the row's variable read from points[i], or valeurerreur with failed[i]
+// set after a domain error or a NaN. Faults are left in the sticky flags.
+using NativeRowCode = void (*)(const Arguments* args, const extended* points, std::size_t count,
+                               extended* values, bool* failed);
+
+// What a run executes: the tree of nodes (or a lone operand), and its native translation
+// when one could be made.
+struct Kernel {
+  std::vector<Node> nodes;             // execution order; the root last; empty: no operation
+  int singleVariable = -1;             // no operation, and the value is this variable
+  const extended* constant = nullptr;  // no operation, and the value is this cell
+  NativeCode native = nullptr;
+  NativeRowCode nativeRow = nullptr;    // row kernels only
+  std::shared_ptr<void> nativeStorage;  // owns the code and its scratch cells
+};
+
+// A kernel for evaluating along one variable: the parts that do not depend on it (nor on
+// a random draw) are computed once per row into their result cells and read from there.
+struct RowKernel {
+  bool built = false;
+  bool randomDraws = false;         // the formula draws random numbers
+  std::vector<int> invariantRoots;  // instructions computed once per row, in order
+  Kernel kernel;
+};
+
 // All cells live in one block so that a run walks contiguous memory; each cell is
 // still owned exactly once and shared by pointer between producer and consumers.
 struct Program {
@@ -56,12 +85,25 @@ struct Program {
   extended* parameters[kMaxParameters] = {};
   std::vector<Instruction> instructions;  // execution order; last one is the root
   int instructionCount = 0;               // 0 when the formula is a single operand
-  std::vector<Node> nodes;                // execution order; the last one is the root
-  int singleVariable = -1;                // a formula that is one variable: its index
+  Kernel kernel;
+  RowKernel rows[kMaxVariables];
+  // Translating to native code costs about as much as a few thousand runs: it is done
+  // once this many points have been run (point by point, or along rows); negative: never.
+  long pointsBeforeNative = -1;
+  long rowPointsBeforeNative = -1;
+  bool nativeRows = false;  // row kernels are translated as they are built
 };
 
-// Fills the program's nodes from its instructions, with the routine of each code.
+// The machine's routine for an operation code and its operands' kinds (Node::Kind).
+Node::Routine routineFor(int code, int leftKind, int rightKind);
+
+// Builds the program's kernel from its instructions, with the routine of each code.
 void bindRoutines(Program& program);
+
+// Computes ahead, once, every operation whose operands are all constants or parameters
+// (the parameters must hold their final values), except the random ones and those that
+// fail (they keep reporting their error at every run). Returns how many were folded.
+int foldConstants(Program& program);
 
 // Compiles a formula in engine notation; null when it is not accepted.
 std::unique_ptr<Program> compile(std::string_view text, std::string_view variableNames,
@@ -71,5 +113,24 @@ std::unique_ptr<Program> compile(std::string_view text, std::string_view variabl
 // domain error, an overflow, an invalid operation or a division by zero.
 extended run(const Program& program, const extended& first, const extended& second,
              const extended& third);
+
+// Runs the program at `count` points that differ only in variable `along`: point i gives
+// it points[i], the other variables keep their value in `fixed`. values[i] and errors[i]
+// are what run gives and erreurcalcul says for that point alone, bit for bit.
+void runAlong(Program& program, int along, const extended fixed[kMaxVariables],
+              const extended* points, std::size_t count, extended* values, bool* errors);
+
+// Counts `points` runs of the program's kernel (or, `along` a variable, of that row
+// kernel) and translates it to native code when its count is reached, where this machine
+// and the kernel's operations allow (otherwise the tree runs).
+void countRuns(Program& program, long points, int along = -1);
+
+// The native translation of a kernel (kernel.native, and for a row kernel along a
+// variable kernel.nativeRow), left null when there is none.
+void translate(const Program& program, Kernel& kernel, int along = -1);
+
+// One operation on values in memory, exactly as the machine computes it (for native code).
+using OperationHelper = void (*)(const extended* a, const extended* b, extended* r);
+OperationHelper helperFor(int code);
 
 }  // namespace quadrel::expr

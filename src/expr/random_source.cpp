@@ -16,6 +16,10 @@ void reseedRandomFromClock() {
       static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
 }
 
+void seedRandom(std::uint64_t seed) {
+  generator().seed(seed);
+}
+
 std::uint32_t randomInteger(std::uint32_t n) {
   if (n == 0) return 0;
   return static_cast<std::uint32_t>(generator()() % n);  // n <= 65536: bias below 2^-47

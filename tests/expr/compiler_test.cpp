@@ -4,9 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "opcodes.h"
 #include "parsor.h"
 
 namespace {
+
+using namespace quadrel::expr;
 
 struct Acceptance {
   const char* text;
@@ -69,7 +72,7 @@ TEST(Compiler, DepthLimitAllowsThirtyOneTermsButNotThirtyTwo) {
 
 struct Codes {
   const char* text;
-  std::vector<int> codes;
+  std::vector<Op> codes;
 };
 
 void PrintTo(const Codes& c, std::ostream* os) {
@@ -82,23 +85,44 @@ TEST_P(CompilerCodes, ChoosesOperationsAndOrdersThemDeepestFirst) {
   TExpress e;
   e.setExpression(GetParam().text);
   ASSERT_FALSE(e.CompileError()) << GetParam().text;
-  EXPECT_EQ(e.operationCodes(), GetParam().codes) << GetParam().text;
+  std::vector<int> expected;
+  for (Op op : GetParam().codes) expected.push_back(code(op));
+  EXPECT_EQ(e.operationCodes(), expected) << GetParam().text;
+}
+
+TEST(Compiler, EveryFunctionOfTheTableCompilesToItsCodeWithItsArity) {
+  TExpress e;
+  for (const Operation& o : kOperations) {
+    if (o.syntax != Syntax::Function) continue;
+    const std::string name(o.name);
+    e.setExpression(name + (o.arity == 1 ? "(x)" : "(x,y)"));
+    ASSERT_FALSE(e.CompileError()) << name;
+    EXPECT_EQ(e.operationCodes(), std::vector<int>{code(o.op)}) << name;
+    e.setExpression(name + (o.arity == 1 ? "(x,y)" : "(x)"));
+    EXPECT_TRUE(e.CompileError()) << name;
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, CompilerCodes,
-    ::testing::Values(Codes{"x", {0}}, Codes{"2*x+1", {7, 5}}, Codes{"(x+1)", {5}},
-                      Codes{"x^2", {17}}, Codes{"x^(2)", {17}}, Codes{"x^2.0", {17}},
-                      Codes{"x^3", {18}}, Codes{"x^4", {19}}, Codes{"x^5", {9}},
-                      Codes{"x^(-2)", {9}}, Codes{"x^-2", {9}}, Codes{"x^0", {9}},
-                      Codes{"x^2.5", {10}}, Codes{"x^y", {10}}, Codes{"x^((2))", {10}},
-                      Codes{"x^(2.5)", {10}}, Codes{"cosh(x)", {28}}, Codes{"cos(x)", {11}},
-                      Codes{"tanh(x)", {37}}, Codes{"sinh(x)", {27}}, Codes{"-x^2", {17, 4}},
-                      Codes{"-x*y", {4, 7}}, Codes{"rm(x,y)", {30}}, Codes{"rn(x,y)", {25}},
-                      Codes{"r(x,y)", {29}}, Codes{"min(max(x,y),1)", {21, 22}},
-                      // deepest first, then slot order left to right
-                      Codes{"sin(x)*cos(y)+x^2/4", {12, 11, 17, 7, 8, 5}},
-                      Codes{"(x+1)*(y-2)/(x*x+y*y+1)", {7, 7, 5, 6, 5, 7, 5, 8}}));
+    ::testing::Values(
+        Codes{"x", {Op::Variable}}, Codes{"2*x+1", {Op::Multiply, Op::Add}},
+        Codes{"(x+1)", {Op::Add}}, Codes{"x^2", {Op::Square}}, Codes{"x^(2)", {Op::Square}},
+        Codes{"x^2.0", {Op::Square}}, Codes{"x^3", {Op::Cube}}, Codes{"x^4", {Op::Fourth}},
+        Codes{"x^5", {Op::LiteralPower}}, Codes{"x^(-2)", {Op::LiteralPower}},
+        Codes{"x^-2", {Op::LiteralPower}}, Codes{"x^0", {Op::LiteralPower}},
+        Codes{"x^2.5", {Op::Power}}, Codes{"x^y", {Op::Power}}, Codes{"x^((2))", {Op::Power}},
+        Codes{"x^(2.5)", {Op::Power}}, Codes{"cosh(x)", {Op::Cosh}}, Codes{"cos(x)", {Op::Cos}},
+        Codes{"tanh(x)", {Op::Tanh}}, Codes{"sinh(x)", {Op::Sinh}},
+        Codes{"-x^2", {Op::Square, Op::Negate}}, Codes{"-x*y", {Op::Negate, Op::Multiply}},
+        Codes{"rm(x,y)", {Op::RandomNormal}}, Codes{"rn(x,y)", {Op::RandomHit}},
+        Codes{"r(x,y)", {Op::Modulus}}, Codes{"min(max(x,y),1)", {Op::Max, Op::Min}},
+        // deepest first, then slot order left to right
+        Codes{"sin(x)*cos(y)+x^2/4",
+              {Op::Sin, Op::Cos, Op::Square, Op::Multiply, Op::Divide, Op::Add}},
+        Codes{"(x+1)*(y-2)/(x*x+y*y+1)",
+              {Op::Multiply, Op::Multiply, Op::Add, Op::Subtract, Op::Add, Op::Multiply, Op::Add,
+               Op::Divide}}));
 
 TEST(Compiler, SingleOperandHasNoInstruction) {
   TExpress e;

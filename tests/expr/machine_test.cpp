@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <ostream>
 
 #include "parsor.h"
+#include "program.h"
+#include "x87math.h"
 
 namespace {
 
@@ -136,6 +139,54 @@ TEST(Evaluation, NotANumberIsAnError) {
   EXPECT_EQ(e.Evaluate(std::numeric_limits<extended>::quiet_NaN(), 0, 0), valeurerreur);
   EXPECT_TRUE(erreurcalcul);
 }
+
+// A formula with constant parts against the same formula with one constant read from z:
+// the parts computed ahead must give the very same bits, and a part that fails must
+// fail at every evaluation.
+struct Folding {
+  const char* constantText;
+  const char* variableText;
+  extended z;
+  int folded;  // operations computed ahead in the constant text
+};
+
+void PrintTo(const Folding& c, std::ostream* os) {
+  *os << '"' << c.constantText << '"';
+}
+
+class ConstantFolding : public ::testing::TestWithParam<Folding> {};
+
+TEST_P(ConstantFolding, ComputesAheadTheSameBitsAndKeepsErrors) {
+  const Folding& c = GetParam();
+  auto program = quadrel::expr::compile(c.constantText, "xyz", "eabcd$");
+  ASSERT_TRUE(program);
+  *program->parameters[0] = expl(1.0L);
+  EXPECT_EQ(quadrel::expr::foldConstants(*program), c.folded) << c.constantText;
+  TExpress folded, plain;
+  folded.setExpression(c.constantText);
+  plain.setExpression(c.variableText);
+  for (const extended x : {0.0L, 1.5L, -7.25L}) {
+    for (int again = 0; again < 2; ++again) {
+      const extended expected = plain.Evaluate(x, 0, c.z);
+      const bool expectedError = erreurcalcul;
+      const extended v = folded.Evaluate(x, 0, 0);
+      EXPECT_EQ(erreurcalcul, expectedError) << c.constantText << " at " << double(x);
+      EXPECT_EQ(std::memcmp(&v, &expected, 10), 0) << c.constantText << " at " << double(x);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ConstantFolding,
+    ::testing::Values(Folding{"sin(pi/6)*x", "sin(z/6)*x", quadrel::expr::x87::kPi, 2},
+                      Folding{"x+2/abs(3*4/5)", "x+2/abs(z*4/5)", 3, 4},
+                      Folding{"x*e^2-cosh(1/3)", "x*z^2-cosh(1/3)", expl(1.0L), 3},
+                      Folding{"sin(pi/6)", "sin(z/6)", quadrel::expr::x87::kPi, 2},
+                      Folding{"x+ln(3-3)", "x+ln(z-3)", 3, 1},
+                      Folding{"x+sqrt(2-3)*2", "x+sqrt(z-3)*2", 2, 1},
+                      Folding{"x+exp(2E4)/2", "x+exp(z)/2", 2e4L, 0},
+                      Folding{"x+(1E4000*1E4000)*0", "x+(z*1E4000)*0", 1e4000L, 0},
+                      Folding{"x*rn(1,0)+rm(3,0)*(2+2)", "x*rn(1,0)+rm(3,0)*(z+2)", 2, 1}));
 
 TEST(Evaluation, RandomHitIsOneAboutOnceInM) {
   TExpress e;

@@ -36,11 +36,11 @@ constexpr int kHauteurChamp = 22;
 }  // namespace
 
 SolidDialog::SolidDialog(quadrel::Scene& s, DialogHost& h, solids::DialogSpec sp, QWidget* parent)
-    : DialogBase(s, h, parent, QLatin1String(sp.objectName), sp.caption), spec(std::move(sp)) {
+    : DialogBase(s, h, parent, QLatin1String(sp.objectName), sp.caption), forme(std::move(sp)) {
   // Fields are laid over gaps measured in this font: it must not change with the parent.
   setFont(QFont(QStringLiteral("Tahoma"), 9));
-  for (std::size_t k = 0; k < spec.fields.size(); ++k) {
-    const solids::FieldSpec& f = spec.fields[k];
+  for (std::size_t k = 0; k < forme.fields.size(); ++k) {
+    const solids::FieldSpec& f = forme.fields[k];
     auto* e = new QLineEdit(this);
     e->setObjectName(QLatin1String(f.name));
     e->setAccessibleName(QString::fromUtf8(f.accessible));
@@ -50,10 +50,10 @@ SolidDialog::SolidDialog(quadrel::Scene& s, DialogHost& h, solids::DialogSpec sp
     connect(e, &QLineEdit::textEdited, this, [e] { champ::colorer(e, champ::bleu); });
     champs.push_back(e);
   }
-  for (std::size_t r = 0; r < spec.rows.size(); ++r) {
+  for (std::size_t r = 0; r < forme.rows.size(); ++r) {
     auto* b = new QRadioButton(this);
     b->setObjectName(QStringLiteral("box%1").arg(r + 1));
-    b->setAccessibleName(QString::fromUtf8(spec.rows[r]));
+    b->setAccessibleName(QString::fromUtf8(forme.rows[r]));
     poser(b, Role::main);
     aidesurclic(b);
     lignes.push_back(b);
@@ -141,13 +141,13 @@ int SolidDialog::ligne() const {
 }
 
 bool SolidDialog::dernierdeligne(int ordre) const {
-  return (ordre + 1) % spec.rowSize == 0;
+  return (ordre + 1) % forme.rowSize == 0;
 }
 
 bool SolidDialog::Edit1KeyPress(int ordre, char16_t cle) {
   const bool chiffre = cle != 0 && cle < 128 && std::strchr(kChiffres, char(cle));
   if (cle != champ::kEntree && cle != champ::kRetour &&
-      (!chiffre || (cle == u'.' && spec.fields[std::size_t(ordre)].integer)))
+      (!chiffre || (cle == u'.' && forme.fields[std::size_t(ordre)].integer)))
     return false;
   if (cle != champ::kEntree) {
     champ::colorer(champ(ordre), champ::bleu);
@@ -161,9 +161,9 @@ bool SolidDialog::Edit1KeyPress(int ordre, char16_t cle) {
 // rule.
 void SolidDialog::entrer(int ordre) {
   scene.quadriqueok = false;
-  if (spec.kindOnEnter) scene.typequadrique = spec.kindOnEnter;
+  if (forme.kindOnEnter) scene.typequadrique = forme.kindOnEnter;
   QLineEdit* e = champ(ordre);
-  const solids::FieldSpec& f = spec.fields[std::size_t(ordre)];
+  const solids::FieldSpec& f = forme.fields[std::size_t(ordre)];
   bool erreur = false;
   const extended v = valeurformule(champ::latin1(e->text()), erreur);
   if (erreur || !solids::accepts(f.rule, v)) {
@@ -181,7 +181,7 @@ void SolidDialog::entrer(int ordre) {
 void SolidDialog::goClick() {
   sons::jouer(QStringLiteral("click.wav"));
   if (!(scene.gradx == scene.grady && scene.grady == scene.gradz)) return;
-  std::vector<int> ordre = spec.goOrder;
+  std::vector<int> ordre = forme.goOrder;
   if (ordre.empty())
     for (int k = 0; k < int(champs.size()); ++k)
       if (champ(k)->isEnabled()) ordre.push_back(k);
@@ -191,11 +191,11 @@ void SolidDialog::goClick() {
   if (lignes.empty()) {
     if (noirs == int(ordre.size())) scene.quadriqueok = true;
   } else {
-    if (noirs != spec.rowSize) return;
+    if (noirs != forme.rowSize) return;
     scene.quadriqueok = true;
-    scene.typequadrique = spec.kindByRow[std::size_t(ligne())];
+    scene.typequadrique = forme.kindByRow[std::size_t(ligne())];
   }
-  if (spec.rebuildsPyramid) hote.preparepyr();
+  if (forme.rebuildsPyramid) hote.preparepyr();
   hote.FormPaint();
 }
 
@@ -209,7 +209,7 @@ void SolidDialog::PoubelleClick() {
 
 void SolidDialog::box1Click(int r) {
   for (int k = 0; k < int(champs.size()); ++k)
-    champ(k)->setEnabled(lignes.empty() || k / spec.rowSize == r);
+    champ(k)->setEnabled(lignes.empty() || k / forme.rowSize == r);
 }
 
 // Centred. On a first opening the child window is shown before it takes its size: centre
@@ -224,5 +224,5 @@ void SolidDialog::FormShow() {
 
 QString SolidDialog::texteaide(const QObject* o) const {
   const bool champ = std::find(champs.begin(), champs.end(), o) != champs.end();
-  return o == this || (champ && spec.helpOnFields) ? spec.help : QString();
+  return o == this || (champ && forme.helpOnFields) ? forme.help : QString();
 }

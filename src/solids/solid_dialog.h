@@ -51,13 +51,13 @@ struct DialogSpec {
 
 }  // namespace solids
 
-// One solid dialog. The five spec classes derive from it and lay out their controls.
+// One solid dialog. The five solid dialogs derive from it and lay out their controls.
 class SolidDialog : public DialogBase {
   Q_OBJECT
  public:
-  SolidDialog(quadrel::Scene& scene, DialogHost& hote, solids::DialogSpec spec, QWidget* parent);
+  SolidDialog(quadrel::Scene& scene, DialogHost& hote, solids::DialogSpec forme, QWidget* parent);
 
-  const solids::DialogSpec spec;
+  const solids::DialogSpec forme;     // fields, rows and rules of this dialog
   std::vector<QLineEdit*> champs;     // by tab order
   std::vector<QRadioButton*> lignes;  // box1, box2, box3 (cylinder and cone)
   QPushButton* go;
@@ -76,7 +76,7 @@ class SolidDialog : public DialogBase {
   int ligne() const;  // the checked row (0 when there are none)
 
  protected:
-  // The spec classes call these to build their rows.
+  // The five dialogs call these to build their rows.
   QLineEdit* champ(int ordre) const { return champs[static_cast<std::size_t>(ordre)]; }
   QLabel* etiquette(const QString& texte, QRect ou);
   // `texte` as one label at `ou`, the fields of `ordres` laid over its gaps (runs of two

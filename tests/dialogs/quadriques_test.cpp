@@ -126,7 +126,7 @@ class TestQuadriques : public QObject {
     QFETCH(QString, texte);
     QFETCH(bool, accepte);
     SolidDialog* d = ouvrirsolide(bouton);
-    const solids::FieldSpec& f = d->spec.fields[std::size_t(ordre)];
+    const solids::FieldSpec& f = d->forme.fields[std::size_t(ordre)];
     scene().*f.target = 77;
     scene().quadriqueok = true;
     entrer(d->champs[ordre], texte);
@@ -135,7 +135,7 @@ class TestQuadriques : public QObject {
     const extended v = valeurformule(texte.toStdString(), erreur);
     QCOMPARE(double(quadrel::valeur(scene().*f.target)), accepte ? double(v) : 77.);
     QVERIFY(!scene().quadriqueok);  // hidden from the next frame until go
-    if (d->spec.kindOnEnter) QCOMPARE(scene().typequadrique, d->spec.kindOnEnter);
+    if (d->forme.kindOnEnter) QCOMPARE(scene().typequadrique, d->forme.kindOnEnter);
     if (!accepte) QCOMPARE(d->focusWidget(), d->champs[ordre]);
   }
 
@@ -146,9 +146,9 @@ class TestQuadriques : public QObject {
       SolidDialog* d = ouvrirsolide(b);
       for (std::size_t r = 0; r < std::max<std::size_t>(1, d->lignes.size()); ++r) {
         if (!d->lignes.empty()) d->lignes[r]->setChecked(true);
-        for (int k = int(r) * d->spec.rowSize; k < int(r + 1) * d->spec.rowSize; ++k) {
+        for (int k = int(r) * d->forme.rowSize; k < int(r + 1) * d->forme.rowSize; ++k) {
           entrer(d->champs[k], QString::fromLatin1(b == 2 && k == 1 ? "4" : valeurs));
-          const bool dernier = (k + 1) % d->spec.rowSize == 0;
+          const bool dernier = (k + 1) % d->forme.rowSize == 0;
           QCOMPARE(d->focusWidget(), dernier ? static_cast<QWidget*>(d->go) : d->champs[k + 1]);
         }
       }
@@ -194,7 +194,7 @@ class TestQuadriques : public QObject {
     QCOMPARE(scene().typequadrique, type);
     QVERIFY(hote_.prendre().endsWith("FormPaint"));
     // Enter anywhere hides it again.
-    QLineEdit* e = d->champs[std::size_t(ligne * d->spec.rowSize)];
+    QLineEdit* e = d->champs[std::size_t(ligne * d->forme.rowSize)];
     entrer(e, QStringLiteral("3"));
     QVERIFY(!scene().quadriqueok);
   }
@@ -225,11 +225,11 @@ class TestQuadriques : public QObject {
     scene().typequadrique = 1;
     QTest::mouseClick(d->go, Qt::LeftButton);
     QCOMPARE(scene().quadriqueok, montre);
-    QCOMPARE(scene().typequadrique, montre ? d->spec.kindByRow[0] : 1);
+    QCOMPARE(scene().typequadrique, montre ? d->forme.kindByRow[0] : 1);
     // No repaint on failure.
     QCOMPARE(hote_.prendre(), montre ? QStringList{"FormPaint"} : QStringList{});
     // Fields of other rows are disabled and never pressed.
-    for (std::size_t k = std::size_t(d->spec.rowSize); k < d->champs.size(); ++k)
+    for (std::size_t k = std::size_t(d->forme.rowSize); k < d->champs.size(); ++k)
       QCOMPARE(champ::couleur(d->champs[k]), couleurs[k]);
   }
 
@@ -238,7 +238,7 @@ class TestQuadriques : public QObject {
   void selectionDesLignes() {
     for (int b : {1, 3}) {
       SolidDialog* d = ouvrirsolide(b);
-      const int n = d->spec.rowSize;
+      const int n = d->forme.rowSize;
       auto enlignes = [&](int r) {
         for (int k = 0; k < int(d->champs.size()); ++k)
           if (d->champs[k]->isEnabled() != (k / n == r)) return false;

@@ -15,6 +15,9 @@ constexpr int kLargeur = 236;
 constexpr int kPlie = 30;
 constexpr int kHautK = 92;
 constexpr int kHautPlan = 177;
+// The first row under a group's title: below a folded group's bottom edge, so that nothing
+// of it shows while folded.
+constexpr int kRangee = 32;
 const char kFormule[] = "-0.123456789k";
 const char kBorne[] = "-0.123456789";
 
@@ -69,23 +72,23 @@ void Tchoixsection::creerk() {
   plus1->setAccessibleName(QStringLiteral("Plier k"));
   plus1->setGeometry(2, 0, 20, 20);
   auto* lmin = new QLabel(QStringLiteral("Min"), GroupBox2);
-  lmin->setGeometry(8, 26, 28, 22);
+  lmin->setGeometry(8, kRangee, 28, 22);
   kmin = new QLineEdit(QStringLiteral("-4"), GroupBox2);
   kmin->setObjectName(QStringLiteral("kmin"));
   kmin->setAccessibleName(QStringLiteral("Min"));
-  kmin->setGeometry(36, 26, 70, 22);
+  kmin->setGeometry(36, kRangee, 70, 22);
   lmin->setBuddy(kmin);
   auto* lmax = new QLabel(QStringLiteral(" Max"), GroupBox2);
-  lmax->setGeometry(116, 26, 34, 22);
+  lmax->setGeometry(116, kRangee, 34, 22);
   kmax = new QLineEdit(QStringLiteral("4"), GroupBox2);
   kmax->setObjectName(QStringLiteral("kmax"));
   kmax->setAccessibleName(QStringLiteral("Max"));
-  kmax->setGeometry(152, 26, 70, 22);
+  kmax->setGeometry(152, kRangee, 70, 22);
   lmax->setBuddy(kmax);
   valk = new QSlider(Qt::Horizontal, GroupBox2);
   valk->setObjectName(QStringLiteral("valk"));
   valk->setAccessibleName(QStringLiteral("k"));
-  valk->setGeometry(8, 50, 150, 30);
+  valk->setGeometry(8, kRangee + 24, 150, 30);
   valk->setRange(0, 40);
   valk->setSingleStep(10);
   valk->setPageStep(10);
@@ -93,7 +96,7 @@ void Tchoixsection::creerk() {
   valk->setTickInterval(5);
   affk = new QLabel(QStringLiteral("k=..."), GroupBox2);
   affk->setObjectName(QStringLiteral("affk"));  // its accessible name is its text
-  affk->setGeometry(164, 54, 66, 22);
+  affk->setGeometry(164, kRangee + 28, 66, 22);
   for (QLineEdit* b : {kmin, kmax})
     champ::filtrer(b, [this, b](char16_t c) { return kminKeyPress(b, c); });
   connect(valk, &QSlider::valueChanged, this, &Tchoixsection::valkChange);
@@ -116,7 +119,7 @@ void Tchoixsection::creerplan() {
     r[i] = new QRadioButton(QString::fromLatin1(textes[i]), GroupBox1);
     r[i]->setObjectName(QLatin1String(noms[i]));
     r[i]->setAccessibleName(i < 3 ? r[i]->text() : QStringLiteral("ax+by+c=0"));
-    r[i]->setGeometry(8, 26 + 28 * i, i < 3 ? 40 : 20, 22);
+    r[i]->setGeometry(8, kRangee + 28 * i, i < 3 ? 40 : 20, 22);
     poser(r[i], Role::main);
     connect(r[i], &QRadioButton::toggled, this, [this](bool coche) {
       if (coche) p1Click();
@@ -130,21 +133,21 @@ void Tchoixsection::creerplan() {
     e->setObjectName(QLatin1String(edites[i]));
     e->setAccessibleName(QLatin1String(accessibles[i]));
     if (i < 3)
-      e->setGeometry(50, 26 + 28 * i, 170, 22);
+      e->setGeometry(50, kRangee + 28 * i, 170, 22);
     else
-      e->setGeometry(30 + 66 * (i - 3), 110, 40, 22);
+      e->setGeometry(30 + 66 * (i - 3), kRangee + 84, 40, 22);
     champ::filtrer(e, [this, i](char16_t c) { return Edit1KeyPress(i, c); });
     edits[i] = e;
   }
   const char* const suites[] = {"x+", "y+", "=0"};
   for (int i = 0; i < 3; ++i) {
     auto* l = new QLabel(QLatin1String(suites[i]), GroupBox1);
-    l->setGeometry(72 + 66 * i, 110, 22, 22);
+    l->setGeometry(72 + 66 * i, kRangee + 84, 22, 22);
   }
   auto* l1 = new QLabel(QStringLiteral("La variable k est "), GroupBox1);
-  l1->setGeometry(8, 140, 220, 16);
+  l1->setGeometry(8, kRangee + 110, 220, 16);
   auto* l2 = new QLabel(QStringLiteral("autorisée. "), GroupBox1);
-  l2->setGeometry(8, 156, 220, 16);
+  l2->setGeometry(8, kRangee + 125, 220, 16);
   connect(plus2, &QPushButton::clicked, this, &Tchoixsection::plus2Click);
   poser(plus2, Role::main);
 }
@@ -160,7 +163,8 @@ void Tchoixsection::ajuster() {
   if (c == this) return;
   c->setFixedSize(c->sizeHint());
   garderdedans(c);
-  c->update();  // the newly exposed part is not painted by itself
+  // The dialog grew before its frame: the newly exposed part is painted only if asked.
+  update();
 }
 
 void Tchoixsection::FormShow() {

@@ -85,9 +85,12 @@ QMdiSubWindow* Tfond::enfant(QWidget* w, bool boutons) {
 void Tfond::ouvrir(QWidget* w) {
   if (!w) return;
   QMdiSubWindow* s = enfant(w, true);
+  // Sized before anything shows: the dialog places its child window by that size as it
+  // shows, the first time too.
+  s->ensurePolished();
+  s->setFixedSize(s->sizeHint());
   w->show();
   s->show();
-  s->setFixedSize(s->sizeHint());
   garderdedans(s);
   zone->setActiveSubWindow(s);
   s->raise();

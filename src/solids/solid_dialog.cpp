@@ -212,14 +212,8 @@ void SolidDialog::box1Click(int r) {
     champ(k)->setEnabled(lignes.empty() || k / forme.rowSize == r);
 }
 
-// Centred. On a first opening the child window is shown before it takes its size: centre
-// it by the size it asks for.
 void SolidDialog::FormShow() {
-  QWidget* c = cadre();
-  const QSize t = c == this ? size() : c->sizeHint();
-  const QRect z = zonevisible();
-  c->move(
-      dedans(z, {z.x() + (z.width() - t.width()) / 2, z.y() + (z.height() - t.height()) / 2}, t));
+  centrer();
 }
 
 QString SolidDialog::texteaide(const QObject* o) const {

@@ -102,6 +102,44 @@ void sectionZ(Application& a, const char* formule) {
   d->close();
 }
 
+// With --images DIR: frames of several scenes and views saved as PNG instead of timings, to
+// check pixel by pixel that a change to the drawing path leaves every frame as it was.
+void images(TFeuille* f, const QString& dossier) {
+  quadrel::Scene& s = f->scene;
+  const auto vues = [&](const char* nom) {
+    const float tours[][2] = {{0, 0}, {37.5f, 12}, {-120, 63}};
+    int k = 0;
+    for (const auto& t : tours) {
+      s.rotz = t[0];
+      s.inclinaison = t[1];
+      f->image().save(QStringLiteral("%1/%2-%3.png").arg(dossier).arg(nom).arg(k++));
+    }
+  };
+  vues("defaut");
+  s.formule = "sin(x)*cos(y)";
+  s.precision = 12;
+  s.etatformule = quadrel::EtatChamp::accepte;
+  s.rendu3d = s.niveauxy = s.niveauz = true;
+  f->preparesurface();
+  f->preparelignes();
+  vues("sincos");
+  s.transpsurf = true;
+  vues("transparente");
+  s.transpsurf = false;
+  s.brouillard = true;
+  vues("brouillard");
+  s.aliasing = true;
+  vues("lisse");
+  s.brouillard = s.aliasing = false;
+  s.rendu3d = false;
+  s.foncblanc = true;
+  vues("blanche");
+  s.transpsurf = true;
+  vues("blanchetransparente");
+  s.eclairage = false;
+  vues("sanslumiere");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -120,6 +158,10 @@ int main(int argc, char** argv) {
   std::printf("sheet %dx%d in a %dx%d main window\n", f->width(), f->height(), a->fond->width(),
               a->fond->height());
   for (int k = 0; k < 20; ++k) QCoreApplication::processEvents();
+  if (argc > 2 && QByteArray(argv[1]) == "--images") {
+    images(f, QString::fromLocal8Bit(argv[2]));
+    return 0;
+  }
 
   ligne("default scene, drawing:", dessin(f, 200));
   ligne("default scene, turning:", tour(f, 200));

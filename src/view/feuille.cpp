@@ -10,12 +10,15 @@
 #include <QOpenGLFramebufferObject>
 #include <QPainter>
 #include <QSurfaceFormat>
+#include <cstring>
 #include <utility>
 
 #include "services/curseurs.h"
 #include "view/camera.h"
 
 namespace {
+
+constexpr GLenum kPackInvertMesa = 0x8758;  // GL_PACK_INVERT_MESA
 
 // The hourglass over the whole screen for the length of a frame, put back however the
 // frame ends.
@@ -98,7 +101,7 @@ void TFeuille::FormPaint() {
   if (scene.dessinencours || !makeCurrent()) return;
   dessiner();
   doneCurrent();
-  repaint();
+  if (!changees_.isEmpty()) repaint(changees_);
 }
 
 void TFeuille::paintEvent(QPaintEvent*) {
@@ -112,7 +115,7 @@ void TFeuille::paintEvent(QPaintEvent*) {
   if (image_.isNull())
     p.fillRect(rect(), Qt::white);
   else
-    p.drawImage(rect(), image_);
+    p.drawImage(rect(), image_);  // clipped to what needs showing
 }
 
 void TFeuille::dessiner() {
@@ -156,19 +159,48 @@ bool TFeuille::preparertampon() {
   return tampon_->bind();
 }
 
-// GL rows run bottom to top; the image's top to bottom.
+// GL rows run bottom to top; the image's top to bottom. Mesa can hand the rows over top
+// first, which spares a copy of the whole frame.
 void TFeuille::lire() {
   const QSize t = tampon_->size();
+  std::swap(image_, precedente_);
   if (image_.size() != t || !image_.isDetached()) image_ = QImage(t, QImage::Format_RGB32);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  if (lectureinversee_) glPixelStorei(kPackInvertMesa, GL_TRUE);
   glReadPixels(0, 0, t.width(), t.height(), GL_BGRA, GL_UNSIGNED_BYTE, image_.bits());
-  image_ = std::move(image_).mirrored();
+  if (lectureinversee_)
+    glPixelStorei(kPackInvertMesa, GL_FALSE);
+  else
+    image_ = std::move(image_).mirrored();
+  changees_ = ligneschangees();
+}
+
+// The band of rows that differ from the previous frame, in the sheet's coordinates: while
+// the view turns, the white margins above and below the drawing stay as they were and need
+// not be copied to the screen again. Unchanged rows compare at memory speed; a changed row
+// stops at its first difference.
+QRect TFeuille::ligneschangees() const {
+  const qreal r = devicePixelRatio();
+  if (precedente_.size() != image_.size() || r != 1) return rect();
+  const int h = image_.height();
+  const auto egale = [&](int y) {
+    return std::memcmp(image_.constScanLine(y), precedente_.constScanLine(y),
+                       std::size_t(image_.bytesPerLine())) == 0;
+  };
+  int haut = 0;
+  while (haut < h && egale(haut)) ++haut;
+  if (haut == h) return {};
+  int bas = h - 1;
+  while (bas > haut && egale(bas)) --bas;
+  return QRect(0, haut, width(), bas - haut + 1);
 }
 
 QImage TFeuille::image() {
   if (scene.dessinencours || !makeCurrent()) return {};
   dessiner();
   doneCurrent();
+  // The screen shows this frame too, or the next one would compare with a frame never shown.
+  if (!changees_.isEmpty()) update(changees_);
   QImage copie = image_.copy();
   for (int y = 0; y < copie.height(); ++y) {
     auto* ligne = reinterpret_cast<QRgb*>(copie.scanLine(y));

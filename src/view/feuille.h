@@ -118,17 +118,21 @@ class TFeuille : public QWidget {
   void dessiner();
   bool preparertampon();
   void lire();
+  QRect ligneschangees() const;
 
   QSize taille_;
   QMdiSubWindow* cadre_ = nullptr;
   std::unique_ptr<QOffscreenSurface> surface_;
   std::unique_ptr<QOpenGLContext> contexte_;
   std::unique_ptr<QOpenGLFramebufferObject> tampon_;
-  QImage image_;  // the last frame, shown by paintEvent
+  QImage image_;       // the last frame, shown by paintEvent
+  QImage precedente_;  // the frame before, whose memory the next frame reuses
+  QRect changees_;     // what the last frame changed on the sheet
   quadrel::ContexteGl gl_;
   std::array<quadrel::DrawList, 10> gardees_;  // what each list was compiled from
   quadrel::MemoirePlan memoireplan_;           // what each section list was built from
   bool glok_ = false;
+  bool lectureinversee_ = false;  // GL_MESA_pack_invert: frames read back top row first
   bool echecmontre_ = false;
   bool abaissement_ = false;  // the frame is being put back under the dialogs
   double dureeglyphes_ = 0;

@@ -68,6 +68,7 @@ void TFeuille::initialiser() {
       Qt::DirectConnection);
   quadrel::executer(quadrel::sheetSetup(taille_.width(), taille_.height()), gl_);
   creerobjets();
+  lectureinversee_ = contexte_->hasExtension(QByteArrayLiteral("GL_MESA_pack_invert"));
   glok_ = true;
   for (int l = 1; l < 10; ++l)
     if (!gardees_[l].empty()) quadrel::compiler(id(Liste(l)), gardees_[l], gl_);

@@ -96,15 +96,23 @@ void clipPlanes(const Scene& s, DrawList& d) {
   }
 }
 
+// An opaque surface blends to its own colour (source times 1 plus destination times 0):
+// blending it only costs software GL a read of every pixel it covers.
+void surfaceList(const Scene& s, DrawList& d, double alpha) {
+  if (alpha == 1.0) d.disable(gl::BLEND);
+  d.callList(s.listesurface);
+  if (alpha == 1.0) d.enable(gl::BLEND);
+}
+
 void surfacePass(const Scene& s, DrawList& d, double alpha) {
   if (s.rendu3d) {
     applyMaterial(d, gl::FRONT, kBleu);
     d.color(0, 0, 1, alpha);
-    d.callList(s.listesurface);
+    surfaceList(s, d, alpha);
   } else if (s.foncblanc) {
     applyMaterial(d, gl::FRONT, kBlanc);
     d.color(1, 1, 1, alpha);
-    d.callList(s.listesurface);
+    surfaceList(s, d, alpha);
   }
   // Level lines show even when the surface itself does not.
   if (s.niveauxy) {

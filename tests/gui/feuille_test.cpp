@@ -97,6 +97,38 @@ class TestFeuille : public QObject {
     verifierrepere();
   }
 
+  // Frames copy to the screen only the rows they changed: after a turn drawn that way, and
+  // a last frame that changes nothing, the screen shows exactly the sheet's frame.
+  void ecranEgalImage() {
+    QTest::mousePress(feuille(), Qt::LeftButton, {}, QPoint(200, 200));
+    for (const QPoint p : {QPoint(260, 200), QPoint(260, 120), QPoint(150, 320)})
+      QTest::mouseMove(feuille(), p);
+    QTest::mouseRelease(feuille(), Qt::LeftButton, {}, QPoint(150, 320));
+    feuille()->FormPaint();
+    QTest::qWait(100);
+    const QImage image = feuille()->image().convertToFormat(QImage::Format_RGB32);
+    const QRect zone(feuille()->mapTo(app_->fond.get(), QPoint(0, 0)), feuille()->size());
+    const QImage ecran = feuille()
+                             ->screen()
+                             ->grabWindow(app_->fond->winId())
+                             .toImage()
+                             .copy(zone)
+                             .convertToFormat(QImage::Format_RGB32);
+    // Other windows (the welcome box) may lie over the sheet: their pixels are not the
+    // sheet's.
+    QRegion dessous;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->isVisible() && w != app_->fond.get())
+        dessous += QRect(feuille()->mapFromGlobal(w->frameGeometry().topLeft()),
+                         w->frameGeometry().size());
+    int differents = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        differents += !dessous.contains(QPoint(x, y)) && ecran.pixel(x, y) != image.pixel(x, y);
+    QCOMPARE(differents, 0);
+    QTest::mouseClick(feuille(), Qt::MiddleButton, {}, QPoint(50, 50));
+  }
+
   // What the screen shows: a dialog placed over the sheet stays above it when the sheet is
   // clicked and while it draws frames under it, and the sheet shows around the dialog.
   void dialogueAuDessus() {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 #include "matutil.h"
 #include "surfaces/niveaux.h"
@@ -56,28 +58,30 @@ class Traces {
   }
 
  private:
-  struct Valeur {
-    extended v;
-    bool ok;
-  };
-
-  Valeur f(extended u, extended v) {
-    const extended r = enX_ ? e_.Evaluate(u, v, 0) : e_.Evaluate(v, u, 0);
-    return {r, !erreurcalcul && bas_ <= r && r <= haut_};
+  bool ok(std::size_t i) const {
+    return !erreurs_[i] && bas_ <= valeurs_[i] && valeurs_[i] <= haut_;
   }
 
+  // The walk's positions first (each the previous one plus the step, within the budget),
+  // then f at all of them in one call to the engine.
   void trace(extended q) {
     const extended gu = enX_ ? s_.gradx : s_.grady, gv = enX_ ? s_.grady : s_.gradx;
     const extended vmin = enX_ ? s_.ymin : s_.xmin, vmax = enX_ ? s_.ymax : s_.xmax;
     const extended pas = enX_ ? s_.pasy : s_.pasx;
     extended v = vmin / gv;
-    Valeur a = f(q * gu, v * gv);
+    vs_.assign(1, v);
     do {
-      const Valeur b = f(q * gu, (v + pas) * gv);
-      if (a.ok && b.ok) segment(q, v, a.v, v + pas, b.v);
-      v += pas;
-      a = b;
+      vs_.push_back(v += pas);
     } while (v * gv < vmax && --budget_ > 0);
+    const std::size_t n = vs_.size();
+    ts_.resize(n);
+    for (std::size_t i = 0; i < n; ++i) ts_[i] = vs_[i] * gv;
+    valeurs_.resize(n);
+    if (n > taille_) erreurs_ = std::make_unique<bool[]>(taille_ = n);
+    const extended u = q * gu;
+    e_.EvaluateAlong(enX_ ? 1 : 0, ts_.data(), n, u, u, 0, valeurs_.data(), erreurs_.get());
+    for (std::size_t i = 1; i < n; ++i)
+      if (ok(i - 1) && ok(i)) segment(q, vs_[i - 1], valeurs_[i - 1], vs_[i], valeurs_[i]);
   }
 
   void segment(extended q, extended v0, extended w0, extended v1, extended w1) {
@@ -102,6 +106,10 @@ class Traces {
   const extended bas_, haut_;
   long budget_ = kMaxPasMarche;
   bool ouvert_ = false;
+  // Scratch for one trace: positions in steps, in user units, values and error flags.
+  std::vector<extended> vs_, ts_, valeurs_;
+  std::unique_ptr<bool[]> erreurs_;
+  std::size_t taille_ = 0;
 };
 
 DrawList lignesZ(const Scene& s, const std::vector<PointNiveau>& p) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 #include "matutil.h"
 #include "view/glconst.h"
@@ -34,8 +36,8 @@ long cellules(extended lo, extended hi, extended h, long most) {
 
 class Maillage {
  public:
-  Maillage(const Scene& s, TExpress& e, extended h)
-      : s_(s), e_(e), h_(h), bas_(s.zmin - 10), haut_(s.zmax + 10) {}
+  Maillage(const Scene& s, TExpress& e, extended h, bool parRangees)
+      : s_(s), e_(e), h_(h), bas_(s.zmin - 10), haut_(s.zmax + 10), parRangees_(parRangees) {}
 
   PackedMesh run() {
     m_.mode = gl::TRIANGLES;
@@ -46,8 +48,23 @@ class Maillage {
     const auto n = static_cast<std::size_t>(std::min(lignes * colonnes, kMaxCellules));
     m_.normals.reserve(3 * n);
     m_.vertices.reserve(18 * n);
+    abscisses(colonnes);
+    // Random draws must come in the per-point order, cell by cell across both rows.
+    if (!parRangees_ || e_.RandomDraws()) {
+      long k = 0;
+      for (extended y = s_.ymin; y < s_.ymax && k < lignes; y += h_, ++k) ligne(y);
+      return std::move(m_);
+    }
+    // Row by row: the upper row of one line of cells is the lower row of the next (the same
+    // y, as both are the previous y plus the step), so each grid point is evaluated once.
+    std::vector<Valeur> dessous, dessus;
     long k = 0;
-    for (extended y = s_.ymin; y < s_.ymax && k < lignes; y += h_, ++k) ligne(y, colonnes);
+    for (extended y = s_.ymin; y < s_.ymax && k < lignes; y += h_, ++k) {
+      if (k == 0) rangee(y, dessous);
+      rangee(y + h_, dessus);
+      cellulesEntre(y, dessous, dessus);
+      std::swap(dessous, dessus);
+    }
     return std::move(m_);
   }
 
@@ -55,6 +72,27 @@ class Maillage {
   Valeur evalue(extended x, extended y) {
     const extended v = e_.Evaluate(x, y, 0);
     return {v, erreurcalcul, dessin(v, s_.gradz)};
+  }
+
+  // The x of the grid columns, walked as the cells are (each the previous plus the step),
+  // and their drawing coordinates.
+  void abscisses(long colonnes) {
+    extended x = s_.xmin;
+    xs_.assign(1, x);
+    for (long n = 0; x < s_.xmax && n < colonnes; ++n) xs_.push_back(x += h_);
+    xd_.resize(xs_.size());
+    valeurs_.resize(xs_.size());
+    erreurs_ = std::make_unique<bool[]>(xs_.size());
+    for (std::size_t i = 0; i < xs_.size(); ++i) xd_[i] = dessin(xs_[i], s_.gradx);
+  }
+
+  // f along the grid row at y, in one call to the engine.
+  void rangee(extended y, std::vector<Valeur>& out) {
+    const std::size_t n = xs_.size();
+    e_.EvaluateRow(xs_.data(), n, y, 0, valeurs_.data(), erreurs_.get());
+    out.resize(n);
+    for (std::size_t i = 0; i < n; ++i)
+      out[i] = {valeurs_[i], erreurs_[i], dessin(valeurs_[i], s_.gradz)};
   }
 
   bool dessinable(const Valeur& v) const { return !v.erreur && bas_ <= v.v && v.v <= haut_; }
@@ -65,29 +103,36 @@ class Maillage {
     m_.vertices.push_back(static_cast<float>(z));
   }
 
-  // One row of cells with its lower edge at y; each column reuses the right-hand values
-  // of the previous one, so a cell costs two evaluations.
-  void ligne(extended y, long colonnes) {
+  // The cell with corners a (x0, y0), b (x1, y0), c (x1, y1), d (x0, y1).
+  void cellule(const Valeur& a, const Valeur& b, const Valeur& c, const Valeur& d, double x0,
+               double x1, double y0, double y1) {
+    if (dessinable(a) && dessinable(b) && dessinable(c) && dessinable(d)) {
+      normale(a.v, b.v, d.v);
+      sommet(x0, y0, a.z), sommet(x1, y0, b.z), sommet(x1, y1, c.z);
+      sommet(x0, y0, a.z), sommet(x1, y1, c.z), sommet(x0, y1, d.z);
+    }
+  }
+
+  void cellulesEntre(extended y, const std::vector<Valeur>& bas, const std::vector<Valeur>& haut) {
     const double y0 = dessin(y, s_.grady);
     const double y1 = dessin(y + h_, s_.grady);
-    extended x = s_.xmin;
-    double x0 = dessin(x, s_.gradx);
-    Valeur ga = evalue(x, y);
-    Valeur gd = evalue(x, y + h_);
-    for (long n = 0; x < s_.xmax && n < colonnes; ++n) {
-      const Valeur a = ga, d = gd;
-      const Valeur b = evalue(x + h_, y);
-      const Valeur c = evalue(x + h_, y + h_);
-      const double x1 = dessin(x + h_, s_.gradx);
+    for (std::size_t i = 0; i + 1 < xs_.size(); ++i)
+      cellule(bas[i], bas[i + 1], haut[i + 1], haut[i], xd_[i], xd_[i + 1], y0, y1);
+  }
+
+  // One row of cells with its lower edge at y, point by point; each column reuses the
+  // right-hand values of the previous one, so a cell costs two evaluations.
+  void ligne(extended y) {
+    const double y0 = dessin(y, s_.grady);
+    const double y1 = dessin(y + h_, s_.grady);
+    Valeur ga = evalue(xs_[0], y);
+    Valeur gd = evalue(xs_[0], y + h_);
+    for (std::size_t i = 0; i + 1 < xs_.size(); ++i) {
+      const Valeur b = evalue(xs_[i + 1], y);
+      const Valeur c = evalue(xs_[i + 1], y + h_);
+      cellule(ga, b, c, gd, xd_[i], xd_[i + 1], y0, y1);
       ga = b;
       gd = c;
-      if (dessinable(a) && dessinable(b) && dessinable(c) && dessinable(d)) {
-        normale(a.v, b.v, d.v);
-        sommet(x0, y0, a.z), sommet(x1, y0, b.z), sommet(x1, y1, c.z);
-        sommet(x0, y0, a.z), sommet(x1, y1, c.z), sommet(x0, y1, d.z);
-      }
-      x += h_;
-      x0 = x1;
     }
   }
 
@@ -103,7 +148,12 @@ class Maillage {
   TExpress& e_;
   const extended h_;
   const extended bas_, haut_;
+  const bool parRangees_;
   PackedMesh m_;
+  std::vector<extended> xs_;
+  std::vector<double> xd_;
+  std::vector<extended> valeurs_;
+  std::unique_ptr<bool[]> erreurs_;  // std::vector<bool> has no bool array to hand out
 };
 
 }  // namespace
@@ -127,7 +177,7 @@ extended meshStep(const Scene& s) {
   return h;
 }
 
-std::optional<DrawList> buildSurface(Scene& s) {
+std::optional<DrawList> buildSurface(Scene& s, SurfaceEvaluation mode) {
   TExpress e;
   e.setExpression(normalise(s.formule));
   if (e.CompileError()) return std::nullopt;
@@ -140,7 +190,7 @@ std::optional<DrawList> buildSurface(Scene& s) {
     // Faces pushed back a little, so that the level lines lying on them show whole.
     d.enable(gl::POLYGON_OFFSET_FILL);
     d.polygonOffset(1, 1);
-    PackedMesh m = Maillage(s, e, h).run();
+    PackedMesh m = Maillage(s, e, h, mode == SurfaceEvaluation::rows).run();
     if (m.vertexCount() > 0) d.mesh(std::move(m));
     d.disable(gl::POLYGON_OFFSET_FILL);
   }

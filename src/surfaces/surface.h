@@ -21,10 +21,14 @@ inline constexpr long kMaxCellules = 250000;
 // kMaxCellules.
 extended meshStep(const Scene& s);
 
+// How the mesh asks the engine for f: a grid row per call, or point by point (the plain
+// walk, kept as the reference the row walk must match bit for bit).
+enum class SurfaceEvaluation { rows, points };
+
 // Contents of listesurface. nullopt when the formula does not compile: the list keeps what
 // it held. When the formula field is not accepted, only the push and pop (an empty
 // surface). The mesh is one packed batch of triangles, a normal per cell, drawn with a
 // polygon offset. Sets pasx to the step.
-std::optional<DrawList> buildSurface(Scene& s);
+std::optional<DrawList> buildSurface(Scene& s, SurfaceEvaluation mode = SurfaceEvaluation::rows);
 
 }  // namespace quadrel

@@ -1,6 +1,7 @@
 #include "surfaces/valeurs_ligne.h"
 
 #include <cmath>
+#include <memory>
 
 namespace quadrel {
 
@@ -23,12 +24,20 @@ double margePente(const double f, double fh, double d, double k) {
 
 void LigneEnCache::remplir() {
   if (!grille_.empty()) return;
-  grille_.resize(w_.size());
-  apercu_.resize(w_.size());
-  for (std::size_t j = 0; j < w_.size(); ++j) {
+  const std::size_t n = w_.size();
+  grille_.resize(n);
+  apercu_.resize(n);
+  // Two rows: f at the samples, then a step after each (the formulas searched here draw no
+  // random numbers, so the order of the evaluations does not matter).
+  std::vector<extended> apres(n), v(2 * n);
+  const auto erreurs = std::make_unique<bool[]>(2 * n);
+  for (std::size_t j = 0; j < n; ++j) apres[j] = w_[j] + kPasDerivee;
+  evaluerLigne(e_, f_, w_.data(), n, v.data(), erreurs.get());
+  evaluerLigne(e_, f_, apres.data(), n, v.data() + n, erreurs.get() + n);
+  for (std::size_t j = 0; j < n; ++j) {
     Point& p = grille_[j];
-    p.f = evaluer(e_, f_, w_[j]);
-    p.fh = evaluer(e_, f_, w_[j] + kPasDerivee);
+    p.f = {v[j], erreurs[j]};
+    p.fh = {v[n + j], erreurs[n + j]};
     p.avecH = true;
     const bool erreur = p.f.erreur || p.fh.erreur;
     const extended d = erreur ? 0 : (p.fh.v - p.f.v) / kPasDerivee;

@@ -32,6 +32,12 @@ inline Brut evaluer(TExpress& e, const Fonction& f, extended t) {
   return {v, erreurcalcul};
 }
 
+// f at n points t of the line, in one call to the engine (the same values and flags).
+inline void evaluerLigne(TExpress& e, const Fonction& f, const extended* t, std::size_t n,
+                         extended* v, bool* erreurs) {
+  e.EvaluateAlong(f.enX ? 0 : 1, t, n, f.fixe, f.fixe, 0, v, erreurs);
+}
+
 // f - k as the text "f-(k)" computes it: undefined where f is, and where the difference
 // overflows.
 inline Brut moinsNiveau(const Brut& b, extended k) {

@@ -8,28 +8,10 @@ import time
 
 import pyatspi
 
+from a11y_outils import application, tous, coche
+
 NOMS = ["Repere", "Visuel", "Fonction", "Quadriques", "Section_plane", "Point", "Export",
         "Videoprojecteur", "A_propos", "Weblien", "Aide", "Quitter"]
-
-
-def application():
-    for _ in range(100):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name.lower() == "quadrel":
-                return app
-        time.sleep(0.2)
-    sys.exit("a11y: Quadrel not found on the AT-SPI bus")
-
-
-def tous(racine):
-    pile = [racine]
-    while pile:
-        n = pile.pop()
-        yield n
-        try:
-            pile.extend(c for c in n if c is not None)
-        except Exception:
-            pass
 
 
 def main():
@@ -56,10 +38,6 @@ def main():
                     print("a11y: pressing Aide shows: %s" % t)
                     return basculer(app, boutons["Visuel"])
     sys.exit("a11y: pressing Aide showed no help text")
-
-
-def coche(n):
-    return n.getState().contains(pyatspi.STATE_CHECKED)
 
 
 def basculer(app, visuel):

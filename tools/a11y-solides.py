@@ -8,6 +8,8 @@ import time
 
 import pyatspi
 
+from a11y_outils import application, tous, trouver, presser, actif
+
 CHOIX = {"Cube": ["Longueur"],
          "Cylindre": ["a1", "b1", "r1", "a2", "c2", "r2", "b3", "c3", "r3"],
          "Pyramide": ["Rayon de base", "Nbre de côtés", "Hauteur"],
@@ -15,44 +17,6 @@ CHOIX = {"Cube": ["Longueur"],
          "Sphere": ["x du centre", "y du centre", "z du centre", "rayon"]}
 TITRES = {"Cube": "Le cube", "Cylindre": "Le cylindre", "Pyramide": "Pyramide",
           "Cone": "Le cône", "Sphere": "La sphère"}
-
-
-def application():
-    for _ in range(100):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name.lower() == "quadrel":
-                return app
-        time.sleep(0.2)
-    sys.exit("a11y: Quadrel not found on the AT-SPI bus")
-
-
-def tous(racine):
-    pile = [racine]
-    while pile:
-        n = pile.pop()
-        yield n
-        try:
-            pile.extend(c for c in n if c is not None)
-        except Exception:
-            pass
-
-
-def trouver(racine, role, nom):
-    for _ in range(25):
-        for n in tous(racine):
-            if n.getRole() == role and n.name == nom:
-                return n
-        time.sleep(0.2)
-    sys.exit("a11y: no %s named %r" % (pyatspi.Accessible.getRoleName(role), nom))
-
-
-def presser(n):
-    n.queryAction().doAction(0)
-    time.sleep(0.3)
-
-
-def actif(n):
-    return n.getState().contains(pyatspi.STATE_ENABLED)
 
 
 def main():

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "bisection.h"
 #include "matutil.h"
 #include "program.h"
 
@@ -93,17 +94,6 @@ class RootSearch {
     return true;
   }
 
-  // One bisection step on values L, M, K at p, q and the midpoint.
-  static void narrow(extended& p, extended& q, extended L, extended M, extended K) {
-    const extended mid = (p + q) / 2;
-    if (L * K <= 0) {
-      q = mid;
-    } else if (M * K <= 0) {
-      p = mid;
-    }
-    if (L * K > 0 && M * K > 0) p = q;
-  }
-
   // Scans 1 and 2 bisect on the values of F, or of its derivative, by the same rule; they
   // differ in what brackets an interval, in when to stop and in how close to 0 F must be.
   struct Bisection {
@@ -126,7 +116,7 @@ class RootSearch {
       const extended L = (this->*b.value)(p), M = (this->*b.value)(q),
                      K = (this->*b.value)((p + q) / 2);
       const bool undefined = L == S || M == S || K == S;
-      if (!undefined) narrow(p, q, L, M, K);
+      if (!undefined) bisectionStep(p, q, L, M, K);
       ++iterations;
       mid = (p + q) / 2;
       fm = F(mid);

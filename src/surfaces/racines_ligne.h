@@ -18,6 +18,7 @@
 #include <cmath>
 #include <vector>
 
+#include "bisection.h"
 #include "matutil.h"
 #include "parsor.h"
 
@@ -122,16 +123,6 @@ class LineRootSearch {
     }
   }
 
-  static void narrow(extended& p, extended& q, extended L, extended M, extended K) {
-    const extended mid = (p + q) / 2;
-    if (L * K <= 0) {
-      q = mid;
-    } else if (M * K <= 0) {
-      p = mid;
-    }
-    if (L * K > 0 && M * K > 0) p = q;
-  }
-
   struct Bisection {
     bool onDerivative;
     extended bound;     // |value| below this at both ends to bracket
@@ -155,7 +146,7 @@ class LineRootSearch {
       budget_.charge(kCoutBissection);
       const extended L = value(b, p), M = value(b, q), K = value(b, (p + q) / 2);
       const bool undefined = L == S || M == S || K == S;
-      if (!undefined) narrow(p, q, L, M, K);
+      if (!undefined) bisectionStep(p, q, L, M, K);
       ++iterations;
       mid = (p + q) / 2;
       fm = src_.F(mid);

@@ -1,5 +1,6 @@
 #include "solids/solide.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "view/glconst.h"
@@ -99,7 +100,12 @@ void cone(const Scene& s, DrawList& d, const Valeurs& v, bool transparent) {
     d.end();
     return;
   }
-  const double longueur = 2 * l, rayon = std::sqrt(c) * longueur;
+  // A very open cone (c up to 1e300) would have a radius past what GL's floats hold: no
+  // part of it farther from the apex than the frame's span can show, so it stops there.
+  const double portee =
+      2 * (etendue(s, Axe::x, v.g) + etendue(s, Axe::y, v.g) + etendue(s, Axe::z, v.g));
+  const double longueur = std::min(2 * l, portee / std::sqrt(c));
+  const double rayon = std::sqrt(c) * longueur;
   int n = preparer(s, d, s.quadcyl, transparent);
   d.cylinder(s.quadcyl, 0, rayon, longueur, n, n);
   d.rotate(180, 0, 1, 0);

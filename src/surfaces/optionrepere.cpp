@@ -189,9 +189,9 @@ void Toptionrepere::valider(int ordre) {
     champs[ordre + 1]->setFocus();
 }
 
-void Toptionrepere::rebatir(bool pyramide) {
+void Toptionrepere::rebatir() {
   hote.prepareaxe();
-  if (pyramide) hote.preparepyr();
+  hote.preparepyr();
   hote.preparelignes();
   hote.preparesurface();
   hote.FormPaint();
@@ -200,13 +200,14 @@ void Toptionrepere::rebatir(bool pyramide) {
 void Toptionrepere::GoClick() {
   sons::jouer(QStringLiteral("click.wav"));
   if (!change()) return;
-  rebatir(true);
+  rebatir();
   for (int k = 0; k < 9; ++k) reperesauve[k] = valeur(k);
 }
 
-// The pyramid is not rebuilt on this path; the copy is retaken at the next show.
+// Closing applies the stored values like Go, the pyramid's scale included; the copy is
+// retaken at the next show.
 void Toptionrepere::FormClose() {
-  if (change()) rebatir(false);
+  if (change()) rebatir();
   ranger();
 }
 

@@ -47,5 +47,5 @@ class Toptionrepere : public DialogBase {
 
  private:
   void valider(int ordre);
-  void rebatir(bool pyramide);
+  void rebatir();
 };

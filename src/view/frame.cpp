@@ -12,6 +12,12 @@ namespace {
 
 constexpr double kTransparent = 0.4;
 
+// A white solid would vanish into the white sheet wherever the light meets it: the scene's
+// zoom scales the normals, which lifts every lit face (and a wide highlight) to full
+// white. In white mode a solid is therefore shaded light grey with unit normals, so its
+// faces stay apart from the background. Surfaces keep their specified white.
+constexpr double kGrisSolide = 0.75;
+
 // Steps that every frame starts from: buffers, depth, fog, lighting model, smoothing.
 void frameState(const Scene& s, DrawList& d) {
   d.clearColor(1, 1, 1, 1);
@@ -150,7 +156,7 @@ void solidPass(Scene& s, DrawList& d, const FrameHooks& h, bool transparent) {
     if (s.rendu3d)
       d.color(1, 1, 0, alpha);
     else
-      d.color(1, 1, 1, alpha);
+      d.color(kGrisSolide, kGrisSolide, kGrisSolide, alpha);
     s.plein = true;
   } else {
     d.color(0, 0, 0);  // opaque black wire, also in the transparent pass
@@ -162,8 +168,11 @@ void solidPass(Scene& s, DrawList& d, const FrameHooks& h, bool transparent) {
   d.lineWidth(2);
   // Solids keep their shape only in an orthonormal frame.
   const bool orthonormal = s.gradx == s.grady && s.grady == s.gradz;
+  const bool gris = !s.rendu3d && s.foncblanc;
+  if (gris) d.enable(gl::NORMALIZE);
   if (orthonormal && s.typequadrique >= 1 && s.typequadrique <= 9 && h.dessinesolide)
     h.dessinesolide(s, d, transparent);
+  if (gris) d.disable(gl::NORMALIZE);
   d.popMatrix();
 }
 

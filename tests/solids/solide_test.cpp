@@ -155,6 +155,8 @@ TEST(Solide, DoubleConeMatchesItsEquation) {
       {8, 1, 1, false, 16, 16, 20, {1, 2, 3}, {1, 0, 0}},
       // Graduation 2: apex and extent halved; c is a ratio and stays.
       {6, 2, 4, false, 16, 8, 20, {0.5, 1, 1.5}, {0, 0, 1}},
+      // A nearly flat cone stops where it leaves any frame: twice the three spans (48).
+      {6, 1, 1e255L, false, 48, 48 / std::sqrt(1e255), 20, {1, 2, 3}, {0, 0, 1}},
   };
   for (const Case& k : cases) {
     const auto q = quadriques(dessin(solide(k.type, 1, 2, 3, k.c, k.g), true, k.transparent));

@@ -313,7 +313,8 @@ TEST(Frame, SolidColourSetUpByRenderMode) {
   };
   const Case cases[] = {{true, false, false, Op::Color4, {1, 1, 0, 1}, true},
                         {true, false, true, Op::Color4, {1, 1, 0, 0.4}, true},
-                        {false, true, true, Op::Color4, {1, 1, 1, 0.4}, true},
+                        {false, true, false, Op::Color4, {0.75, 0.75, 0.75, 1}, true},
+                        {false, true, true, Op::Color4, {0.75, 0.75, 0.75, 0.4}, true},
                         {false, false, false, Op::Color3, {0, 0, 0, 0}, false},
                         {false, false, true, Op::Color3, {0, 0, 0, 0}, false}};
   for (const Case& k : cases) {
@@ -343,6 +344,10 @@ TEST(Frame, SolidColourSetUpByRenderMode) {
     const auto width = d.find(Op::LineWidth, colour);
     EXPECT_LT(width, marker);
     EXPECT_EQ(d[width].d[0], 2);
+    // Only the grey solid of white mode gets unit normals, and only around itself.
+    const bool gris = k.foncblanc && !k.rendu3d;
+    EXPECT_EQ(d.find(Op::Enable, gl::NORMALIZE, colour) < marker, gris);
+    EXPECT_EQ(d.find(Op::Disable, gl::NORMALIZE, marker) != DrawList::npos, gris);
   }
 }
 

@@ -89,7 +89,17 @@ class Jonction {
   bool candidat(int m, int j, double& d) const {
     if (j == m || p_[j].z != p_[m].z || !libre(j) || lie(m, j) || lie(j, m)) return false;
     d = distance2(p_[m], p_[j].x, p_[j].y);
-    return d < seuil_;
+    return d < seuil_ && devant(m, j) && devant(j, m);
+  }
+
+  // A point's second link goes forward: b must not lie on the side of a's first partner.
+  // Without it, evenly spaced points of a straight line close into triangles of three
+  // (a point takes its two nearest, both ahead of it) and the line shows as dashes.
+  bool devant(int a, int b) const {
+    const int l = liens_[a][0];
+    if (l < 0) return true;
+    const PointNiveau &pa = p_[a], &pb = p_[b], &pl = p_[l];
+    return (pb.x - pa.x) * (pl.x - pa.x) + (pb.y - pa.y) * (pl.y - pa.y) <= 0;
   }
 
   int partenaireTable(int m) const {

@@ -17,8 +17,9 @@ using Segment = std::pair<int, int>;
 
 // For each point in table order, two attempts: link it to the nearest point of the same
 // level (exact z), closer than the no-neighbour marker at (10000, 10000) and with squared
-// xy distance below `seuil`, not linked to it yet, with a free link of its own; ties go to
-// the earlier point. Points within reach are looked up in a grid whose cells are as wide
+// xy distance below `seuil`, not linked to it yet, with a free link of its own, and, for a
+// point's second link, not on the side of its first partner (for either point); ties go
+// to the earlier point. Points within reach are looked up in a grid whose cells are as wide
 // as the reach, so the result is the same as scanning the whole table for every point.
 std::vector<Segment> joinLevelPoints(const std::vector<PointNiveau>& points, double seuil);
 

@@ -251,10 +251,15 @@ class Collecte {
     const Fonction f{enX, 0};
     std::unique_ptr<LigneEnCache> ligne;
     if (cache_) ligne = std::make_unique<LigneEnCache>(e_, f, s, places_);
+    // A level met again would add each point a second time, and joining pairs a point
+    // with its twin before its neighbours: the line would show as dashes.
+    std::unordered_set<Bits, HashBits> vus;
     for (const extended k : p_.levels) {
       if (budget_.spent() || t_.pleine()) return;
+      if (!vus.insert(bits(k)).second) continue;
       const racines r = chercher(e_, f, s, commeTexte(k), ligne.get(), budget_);
       for (int i = 0; i < r.count; ++i) {
+        if (i > 0 && r.value[i] == r.value[i - 1]) continue;  // one line per root
         for (extended w = debut; w < fin && !t_.pleine(); w += pas) {
           if (enX) {
             t_.ajoute(r.value[i], w, k);

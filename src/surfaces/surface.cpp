@@ -187,9 +187,11 @@ std::optional<DrawList> buildSurface(Scene& s, SurfaceEvaluation mode) {
   d.pushMatrix();
   if (fonctionvalide(s)) {
     d.polygonMode(gl::FRONT_AND_BACK, gl::FILL);
-    // Faces pushed back a little, so that the level lines lying on them show whole.
+    // Faces pushed back a little, so that the level lines lying on them show whole. The
+    // lines are 2 pixels wide: their outer pixels sit a pixel off the line, where a steep
+    // face is deeper or nearer by its slope, hence twice the slope.
     d.enable(gl::POLYGON_OFFSET_FILL);
-    d.polygonOffset(1, 1);
+    d.polygonOffset(2, 1);
     PackedMesh m = Maillage(s, e, h, mode == SurfaceEvaluation::rows).run();
     if (m.vertexCount() > 0) d.mesh(std::move(m));
     d.disable(gl::POLYGON_OFFSET_FILL);

@@ -33,6 +33,11 @@ inline std::vector<Segment> joinQuadratic(const std::vector<PointNiveau>& pts, d
   auto libre = [&](int a) { return lien[a][0] == 0 || lien[a][1] == 0; };
   auto lie = [&](int a, int b) { return lien[a][0] == b || lien[a][1] == b; };
   auto lier = [&](int a, int b) { (lien[a][0] == 0 ? lien[a][0] : lien[a][1]) = b; };
+  auto devant = [&](int a, int b) {
+    const int l = lien[a][0];
+    return l == 0 ||
+           (t[b].x - t[a].x) * (t[l].x - t[a].x) + (t[b].y - t[a].y) * (t[l].y - t[a].y) <= 0;
+  };
   std::vector<Segment> out;
   for (int m = 1; m <= n; ++m) {
     for (int essai = 0; essai < 2; ++essai) {
@@ -40,7 +45,7 @@ inline std::vector<Segment> joinQuadratic(const std::vector<PointNiveau>& pts, d
       int x = 0;
       for (int j = 1; j <= n; ++j) {
         if (j != m && j != x && t[j].z == t[m].z && d(m, j) < d(m, x) && d(m, j) < seuil &&
-            !lie(m, j) && !lie(j, m) && libre(j))
+            !lie(m, j) && !lie(j, m) && libre(j) && devant(m, j) && devant(j, m))
           x = j;
       }
       if (x == 0) continue;

@@ -80,6 +80,9 @@ TEST(Join, FarPointsAndSentinelDistance) {
 TEST(Join, ChainOfPoints) {
   const std::vector<PointNiveau> p = {{0, 0, 1}, {0.3, 0, 1}, {0.6, 0, 1}, {0.3, 0, 2}};
   EXPECT_EQ(joinLevelPoints(p, 1.0 / 3), (std::vector<Segment>{{0, 1}, {1, 2}}));
+  // Points closer than the reach go on as one line, never as closed triangles of three.
+  const std::vector<PointNiveau> ligne = {{0, 0, 1}, {0, 0.1, 1}, {0, 0.2, 1}, {0, 0.3, 1}};
+  EXPECT_EQ(joinLevelPoints(ligne, 1.0 / 3), (std::vector<Segment>{{0, 1}, {1, 2}, {2, 3}}));
   EXPECT_TRUE(joinLevelPoints(p, 0).empty());
   EXPECT_TRUE(joinLevelPoints({}, 1).empty());
 }

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <clocale>
 #include <cmath>
+#include <map>
 #include <set>
 #include <string>
 
@@ -105,6 +108,16 @@ TEST(LevelLines, FormulaInYOnlyGivesStraightLinesAlongX) {
     xs.insert(z[k].x);
   }
   EXPECT_NEAR(*std::next(xs.begin()) - *xs.begin(), 8.0 / 30 / 4, 1e-12);  // pasx / 4
+  // Each line is drawn whole, once: its segments add up to its span (no gaps, no overlap).
+  std::map<std::pair<double, double>, std::array<double, 3>> lignes;  // length, min, max
+  for (std::size_t k = 0; k < z.size(); k += 2) {
+    if (z[k].z == 0) continue;
+    auto [it, neuf] = lignes.try_emplace({z[k].y, z[k].z}, std::array<double, 3>{0, 1e9, -1e9});
+    auto& [longueur, bas, haut] = it->second;
+    longueur += std::fabs(z[k + 1].x - z[k].x);
+    bas = std::min({bas, z[k].x, z[k + 1].x}), haut = std::max({haut, z[k].x, z[k + 1].x});
+  }
+  for (const auto& [cle, l] : lignes) EXPECT_NEAR(l[0], l[2] - l[1], 1e-9) << cle.first;
 }
 
 TEST(LevelLines, FormulaInXOnlyGivesStraightLinesAlongY) {

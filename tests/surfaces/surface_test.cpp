@@ -228,7 +228,7 @@ TEST(Surface, FacesAreDrawnWithAPolygonOffset) {
   EXPECT_NE(off, DrawList::npos);
   const auto offset = d->filter(Op::PolygonOffset);
   ASSERT_EQ(offset.size(), 1u);
-  EXPECT_GT(offset[0].d[0], 0);
+  EXPECT_GE(offset[0].d[0], 2);  // a 2-pixel line reaches a pixel off a steep face
   EXPECT_GT(offset[0].d[1], 0);
 }
 

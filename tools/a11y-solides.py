@@ -2,13 +2,13 @@
 """Reaches the solid dialogs through AT-SPI, as a screen reader would: presses
 "Quadriques", then each chooser button by name, checks every field's name, and checks
 that choosing the cylinder's second row from the accessibility interface enables that
-row's fields only. Run by scripts/check-a11y inside its own D-Bus session and X server."""
+row's fields only, and that text set from outside follows the fields' keys. Run by scripts/check-a11y inside its own D-Bus session and X server."""
 import sys
 import time
 
 import pyatspi
 
-from a11y_outils import application, tous, trouver, presser, actif
+from a11y_outils import application, tous, trouver, presser, actif, ecrire
 
 CHOIX = {"Cube": ["Longueur"],
          "Cylindre": ["a1", "b1", "r1", "a2", "c2", "r2", "b3", "c3", "r3"],
@@ -40,6 +40,15 @@ def main():
     if not (actif(champs["a2"]) and actif(champs["c2"]) and not actif(champs["a1"])):
         sys.exit("a11y: choosing the cylinder's second row did not enable its fields")
     print("a11y: the cylinder's second row chosen from the accessibility interface")
+
+    pyramide = trouver(app, pyatspi.ROLE_FRAME, "Pyramide")
+    cotes = trouver(pyramide, pyatspi.ROLE_TEXT, "Nbre de côtés")
+    sphere = trouver(app, pyatspi.ROLE_FRAME, "La sphère")
+    centre = trouver(sphere, pyatspi.ROLE_TEXT, "x du centre")
+    for champ, refuse, pris in ((cotes, "2.5", "12"), (centre, "1E4932", "-1.5")):
+        if ecrire(champ, pris) != pris or ecrire(champ, refuse) != pris:
+            sys.exit("a11y: %s: %r set from outside is not refused" % (champ.name, refuse))
+    print("a11y: 2.5 sides and a centre at 1E4932 set from outside are refused")
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
 """What every AT-SPI check of Quadrel needs: the application on the bus, a walk over its
 accessible tree, a control found by role and name, an action pressed, a state read."""
+import subprocess
 import sys
 import time
 
@@ -55,3 +56,22 @@ def actif(n):
 
 def coche(n):
     return n.getState().contains(pyatspi.STATE_CHECKED)
+
+
+def texte(n):
+    return n.queryText().getText(0, -1)
+
+
+def ecrire(n, t):
+    """Sets the whole text of a field as a screen reader does (past every key filter)."""
+    n.queryEditableText().setTextContents(t)
+    time.sleep(0.3)
+    return texte(n)
+
+
+def entree(n):
+    """Clicks into a field and presses Enter, with the real mouse and keyboard."""
+    x, y, w, h = n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(x + w - 4), str(y + h // 2), "click", "1",
+                    "key", "End", "Return"], check=True)
+    time.sleep(0.5)

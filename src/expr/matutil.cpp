@@ -5,18 +5,23 @@
 #include "program.h"
 #include "x87math.h"
 
-extended valeurformule(std::string_view text, bool& erreur) {
-  TExpress e;
-  e.setExpression(std::string_view(normalise(text)).substr(0, quadrel::expr::kMaxFormulaLength));
-  erreur = false;
+bool mesurable(extended v) {
+  return std::fabs(v) <= kValeurMax;
+}
+
+extended valeurformule(std::string_view text, bool& erreur, bool* horslimite) {
+  if (horslimite) *horslimite = false;
+  const std::string normal = normalise(text);
+  erreur = true;
   erreurcalcul = false;
-  extended value = 0;
-  if (e.CompileError()) {
-    erreur = true;
-  } else {
-    value = e.Evaluate(0, 0, 0);
-  }
-  if (erreurcalcul) erreur = true;
+  if (normal.size() > quadrel::expr::kMaxFormulaLength) return 0;
+  TExpress e;
+  e.setExpression(normal);
+  if (e.CompileError()) return 0;
+  const extended value = e.Evaluate(0, 0, 0);
+  if (erreurcalcul) return value;
+  erreur = !mesurable(value);
+  if (horslimite) *horslimite = erreur;
   return value;
 }
 

@@ -10,7 +10,14 @@
 
 std::string remplace(std::string_view text, std::string_view old, std::string_view nouveau);
 std::string normalise(std::string_view text);
-extended valeurformule(std::string_view text, bool& erreur);
+// Above this magnitude a number would overflow where it is drawn (in double or float):
+// a field's number, or a value derived from it, beyond it is refused.
+inline constexpr extended kValeurMax = 1e300L;
+bool mesurable(extended v);  // |v| <= kValeurMax; false for NaN
+// A constant field's value. `erreur` is set when the text does not compile, is longer than
+// the engine takes (it is never cut into another number), is undefined, or its value is
+// not mesurable; `horslimite`, when given, tells the last case apart.
+extended valeurformule(std::string_view text, bool& erreur, bool* horslimite = nullptr);
 struct racines {
   int count = 0;
   std::array<extended, 101> value{};  // value[0..count)

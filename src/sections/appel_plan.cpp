@@ -28,7 +28,10 @@ bool planGeneral(Scene& s, const LectureSection& l, FeuilleSections& f, extended
   extended coef[3];
   for (int i = 0; i < 3; ++i) {
     const std::optional<extended> v = valeurPlan(l.formules[3 + i], k);
-    if (!v || (i < 2 && *v == 0)) {
+    bool ok = v && !(i < 2 && *v == 0);
+    if (ok && i == 1) ok = mesurable(coef[0] / *v);  // the line's slope -a/b
+    if (ok && i == 2) ok = mesurable(*v / coef[1]);  // and its intercept -c/b
+    if (!ok) {
       r.coefficients[i] = EtatChamp::refuse;
       return false;
     }
@@ -42,7 +45,7 @@ bool planGeneral(Scene& s, const LectureSection& l, FeuilleSections& f, extended
   TExpress e;
   e.setExpression(ligne);
   const extended y = e.Evaluate(s.pointx, 0, k);
-  if (!e.CompileError() && !erreurcalcul) s.pointy = static_cast<double>(y);
+  if (!e.CompileError() && !erreurcalcul && mesurable(y)) s.pointy = static_cast<double>(y);
   if (s.coupeplan && l.visible)
     s.clipxmin = {static_cast<double>(a * s.gradx), static_cast<double>(b * s.grady), 0,
                   static_cast<double>(c)};
@@ -58,6 +61,8 @@ ValeurK valeurK(const LectureSection& l) {
   r.erreurMax = hi.erreur;
   const extended pos = l.maximum > 0 ? extended(l.position) / l.maximum : 0;
   r.k = lo.v + std::fabs(hi.v - lo.v) * pos;
+  // A range or a k too large to draw: both bounds refused, read as 0.
+  if (!mesurable(hi.v - lo.v) || !mesurable(r.k)) r = {0, true, true};
   return r;
 }
 
@@ -66,7 +71,7 @@ std::optional<extended> valeurPlan(const std::string& texte, extended k) {
   e.setExpression(normalise(remplace(texte, "k", "z")));
   if (e.CompileError()) return std::nullopt;
   const extended v = e.Evaluate(0, 0, k);
-  if (erreurcalcul) return std::nullopt;
+  if (erreurcalcul || !mesurable(v)) return std::nullopt;
   return v;
 }
 
@@ -115,11 +120,12 @@ ResultatAppel appelplan(Scene& s, const LectureSection& l, FeuilleSections& f) {
 VerificationBornes verifieBornes(const LectureSection& l) {
   VerificationBornes r;
   const Borne hi = lireBorne(l.kmax), lo = lireBorne(l.kmin);
-  const bool ordre = !lo.erreur && !hi.erreur && hi.v > lo.v;
+  const bool ordre = !lo.erreur && !hi.erreur && hi.v > lo.v && mesurable(hi.v - lo.v);
   r.curseurActif = ordre;
   r.kminOk = ordre;
   r.kmaxOk = ordre;
-  if (!lo.erreur && !hi.erreur) r.affk = texteK(valeurK(l).k);
+  const ValeurK k = valeurK(l);
+  if (!k.erreurMin && !k.erreurMax) r.affk = texteK(k.k);
   return r;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QHideEvent>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <cstring>
 
 #include "matutil.h"
@@ -18,7 +19,8 @@ constexpr int kHautPlan = 177;
 // The first row under a group's title: below a folded group's bottom edge, so that nothing
 // of it shows while folded.
 constexpr int kRangee = 32;
-const char kFormule[] = "-0.123456789k";
+// A formula in k takes the operators too: k/2, 2*(k+1).
+const char kFormule[] = "-0.123456789k+*/()";
 const char kBorne[] = "-0.123456789";
 
 bool admis(const char* jeu, char16_t c) {
@@ -97,9 +99,21 @@ void Tchoixsection::creerk() {
   affk = new QLabel(QStringLiteral("k=..."), GroupBox2);
   affk->setObjectName(QStringLiteral("affk"));  // its accessible name is its text
   affk->setGeometry(164, kRangee + 28, 66, 22);
-  for (QLineEdit* b : {kmin, kmax})
-    champ::filtrer(b, [this, b](char16_t c) { return kminKeyPress(b, c); });
-  connect(valk, &QSlider::valueChanged, this, &Tchoixsection::valkChange);
+  for (QLineEdit* b : {kmin, kmax}) {
+    champ::filtrer(b, {QLatin1String(kBorne), {}, {}},
+                   [this, b](char16_t c) { return kminKeyPress(b, c); });
+    connect(b, &QLineEdit::textEdited, this, [b] { champ::colorer(b, champ::bleu); });
+  }
+  connect(valk, &QSlider::valueChanged, this, [this](int position) {
+    // A screen reader can set the value of a disabled track bar: it does not act.
+    if (!valk->isEnabled()) {
+      const QSignalBlocker bloque(valk);
+      valk->setValue(positionk_);
+      return;
+    }
+    positionk_ = position;
+    valkChange();
+  });
   connect(plus1, &QPushButton::clicked, this, &Tchoixsection::plus1Click);
   poser(plus1, Role::main);
 }
@@ -136,7 +150,9 @@ void Tchoixsection::creerplan() {
       e->setGeometry(50, kRangee + 28 * i, 170, 22);
     else
       e->setGeometry(30 + 66 * (i - 3), kRangee + 84, 40, 22);
-    champ::filtrer(e, [this, i](char16_t c) { return Edit1KeyPress(i, c); });
+    champ::filtrer(e, {QLatin1String(kFormule), {}, {}},
+                   [this, i](char16_t c) { return Edit1KeyPress(i, c); });
+    connect(e, &QLineEdit::textEdited, this, [e] { champ::colorer(e, champ::bleu); });
     edits[i] = e;
   }
   const char* const suites[] = {"x+", "y+", "=0"};

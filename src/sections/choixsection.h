@@ -58,4 +58,6 @@ class Tchoixsection : public DialogBase {
   void creerplan();
   void creerk();
   void ajuster();
+
+  int positionk_ = 0;  // the track bar's position when it was last enabled
 };

@@ -28,11 +28,31 @@ char16_t caractere(const QKeyEvent* e);
 // itself (insert another character, check the text on Enter).
 using Touche = std::function<bool(char16_t)>;
 
-// Routes everything that can enter `champ` through `touche`: typed keys one by one, and
-// pasted text (Shift+Insert, Ctrl+V, middle button, input method) as if its printable
-// characters were typed. Drops and the context menu are refused; the right button is left
-// for help.
-void filtrer(QLineEdit* champ, Touche touche);
+// What a field takes, however text enters it.
+struct Regle {
+  QString jeu;  // the characters it takes (Enter and Backspace are keys, not characters)
+  // How the field writes a character it takes (a formula writes v as V); none: as it is.
+  std::function<QChar(QChar)> orthographe;
+  // Whether a whole text fits; none: its normal form is no longer than the engine takes.
+  std::function<bool(const QString&)> tient;
+};
+
+// Routes everything that can enter `champ` through its rule: a typed key that the rule
+// takes goes on to `touche`, any other is dropped. Pasted or dropped text (Shift+Insert,
+// Ctrl+V, middle button, input method, drag and drop) and text set from outside (a screen
+// reader's text interface) enter whole or not at all: one character the rule refuses, or
+// a text too long, and the field keeps its text and shows the refusal (see refuser). The
+// context menu is off; the right button is left for help.
+void filtrer(QLineEdit* champ, Regle regle, Touche touche);
+
+// The program's own text for a filtered field (a value put back, a number written): set
+// as it is, never judged by the rule. Any other setText is judged as a paste.
+void ecrire(QLineEdit* champ, const QString& texte);
+
+// The sign of a refused paste: a beep and the field's background briefly red.
+void refuser(QLineEdit* champ);
+bool refuse(const QLineEdit* champ);  // while the red lasts
+int refus(const QLineEdit* champ);    // how many times it was shown
 
 // What `champ`'s text would become if `c` were typed now (over the selection, if any).
 QString apres(const QLineEdit* champ, QChar c);

@@ -32,6 +32,7 @@ bool accepts(Rule rule, extended v) {
 
 namespace {
 const char kChiffres[] = "-0.123456789";
+const char kEntiers[] = "-0123456789";
 constexpr int kHauteurChamp = 22;
 }  // namespace
 
@@ -45,7 +46,8 @@ SolidDialog::SolidDialog(quadrel::Scene& s, DialogHost& h, solids::DialogSpec sp
     e->setObjectName(QLatin1String(f.name));
     e->setAccessibleName(QString::fromUtf8(f.accessible));
     e->setAlignment(Qt::AlignCenter);
-    champ::filtrer(e, [this, k](char16_t c) { return Edit1KeyPress(int(k), c); });
+    champ::filtrer(e, {QLatin1String(f.integer ? kEntiers : kChiffres), {}, {}},
+                   [this, k](char16_t c) { return Edit1KeyPress(int(k), c); });
     aidesurclic(e);
     connect(e, &QLineEdit::textEdited, this, [e] { champ::colorer(e, champ::bleu); });
     champs.push_back(e);

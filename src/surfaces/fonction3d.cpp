@@ -11,6 +11,10 @@
 
 using quadrel::EtatChamp;
 
+namespace {
+const QString kAdmis = QStringLiteral("²parh.0123456789xyvcosintle()/*-+");
+}  // namespace
+
 Tfonction3d::Tfonction3d(quadrel::Scene& s, DialogHost& h, QWidget* parent)
     : DialogBase(s, h, parent, QStringLiteral("fonction3d"), QStringLiteral("z=f(x,y)")) {
   setFixedSize(sizeHint());
@@ -24,7 +28,10 @@ Tfonction3d::Tfonction3d(quadrel::Scene& s, DialogHost& h, QWidget* parent)
   QFont police(QStringLiteral("Comic Sans MS"));
   police.setPixelSize(15);
   Edit1->setFont(police);
-  champ::filtrer(Edit1, [this](char16_t c) { return Edit1KeyPress(c); });
+  // The V the field writes for v may come back in a paste; the key V stays refused.
+  champ::Regle regle{
+      kAdmis + QStringLiteral("V"), [](QChar c) { return c == u'v' ? QChar(u'V') : c; }, {}};
+  champ::filtrer(Edit1, std::move(regle), [this](char16_t c) { return Edit1KeyPress(c); });
   aidesurclic(Edit1);
   Label1->setBuddy(Edit1);
 
@@ -62,7 +69,7 @@ Tfonction3d::Tfonction3d(quadrel::Scene& s, DialogHost& h, QWidget* parent)
   setTabOrder(precision, Poubelle);
 
   // The scene is the record the builders and the frame read: keep it with the field.
-  Edit1->setText(champ::depuislatin1(s.formule));
+  champ::ecrire(Edit1, champ::depuislatin1(s.formule));
   precision->setValue(std::clamp(s.precision, 3, 12));
   s.precision = precision->value();
   setetat(s.etatformule);
@@ -101,8 +108,7 @@ void Tfonction3d::FormShow() {
 }
 
 bool Tfonction3d::Edit1KeyPress(char16_t cle) {
-  static const QString admis = QStringLiteral("²parh.123456789xyvcosintle()/*-+");
-  const bool admise = cle != 0 && (admis.contains(QChar(cle)) || cle == u'0');
+  const bool admise = cle != 0 && kAdmis.contains(QChar(cle));
   if (!admise && cle != champ::kEntree && cle != champ::kRetour) return false;
   if (admise && !tient(cle == u'v' ? QChar(u'V') : QChar(cle))) return false;
   setetat(EtatChamp::attente);
@@ -156,7 +162,7 @@ void Tfonction3d::FormClose() {
   const EtatChamp avant = etat();
   // A new formula never accepted is dropped: the previous one comes back as it was.
   if (texte != formulesauve && etat() != EtatChamp::accepte && !texte.isEmpty()) {
-    Edit1->setText(formulesauve);
+    champ::ecrire(Edit1, formulesauve);
     setetat(etatsauve_);
   } else if (texte == formulesauve) {
     // Typed over, then brought back to the text it had: its state comes back with it.

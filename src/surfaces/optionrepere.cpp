@@ -58,7 +58,8 @@ Toptionrepere::Toptionrepere(quadrel::Scene& s, DialogHost& h, QWidget* parent)
     e->setObjectName(QLatin1String(kNoms[k]));
     e->setAccessibleName(l->text());
     e->setGeometry(placechamp(k));
-    champ::filtrer(e, [this, k](char16_t c) { return Edit1KeyPress(k, c); });
+    champ::filtrer(e, {QLatin1String(kChiffres), {}, {}},
+                   [this, k](char16_t c) { return Edit1KeyPress(k, c); });
     aidesurclic(e);
     connect(e, &QLineEdit::textEdited, this, [e] { champ::colorer(e, champ::bleu); });
     l->setBuddy(e);
@@ -139,7 +140,7 @@ bool Toptionrepere::change() const {
 void Toptionrepere::FormShow() {
   placerdroite();
   for (int k = 0; k < 9; ++k) {
-    champs[k]->setText(champ::depuislatin1(quadrel::texteNombre(valeur(k))));
+    champ::ecrire(champs[k], champ::depuislatin1(quadrel::texteNombre(valeur(k))));
     reperesauve[k] = valeur(k);
   }
   champs[0]->setFocus();
@@ -157,27 +158,33 @@ bool Toptionrepere::Edit1KeyPress(int ordre, char16_t cle) {
 }
 
 // A value is kept only when it leaves the origin inside the box and the graduation below
-// the box's width, against the other bound as it stands now.
+// the box's width, against the other bound as it stands now, and when the box's width and
+// its bounds in graduations stay numbers the picture can draw.
 void Toptionrepere::valider(int ordre) {
   QLineEdit* e = champs[ordre];
-  bool erreur = false;
-  const extended v = valeurformule(champ::latin1(e->text()), erreur);
-  if (erreur) return;
+  bool erreur = false, horslimite = false;
+  const extended v = valeurformule(champ::latin1(e->text()), erreur, &horslimite);
+  if (erreur && !horslimite) return;
   champ::colorer(e, champ::noir);
   const int axe = ordre / 3 * 3;
-  const extended bas = valeur(axe), haut = valeur(axe + 1);
+  extended bas = valeur(axe), haut = valeur(axe + 1), grad = valeur(axe + 2);
   bool ok = false;
   switch (ordre % 3) {
     case 0:
       ok = v <= 0 && v < haut;
+      bas = v;
       break;
     case 1:
       ok = v >= 0 && v > bas;
+      haut = v;
       break;
     default:
       ok = v > 0 && v < std::fabs(haut - bas);
+      grad = v;
       break;
   }
+  ok =
+      ok && !horslimite && mesurable(haut - bas) && mesurable(bas / grad) && mesurable(haut / grad);
   if (!ok) {
     champ::colorer(e, champ::rouge);
     return;

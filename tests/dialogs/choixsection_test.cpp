@@ -44,7 +44,8 @@ class TestChoixsection : public QObject {
       QLineEdit* champ;
       QString tape, garde;
     } cas[] = {{d_->edits[0], QStringLiteral("2a k,x 1.5-"), QStringLiteral("2k1.5-")},
-               {d_->kmin, QStringLiteral("k-3.5y"), QStringLiteral("-3.5")}};
+               {d_->edits[0], QStringLiteral("k/2+2*(k-1)^"), QStringLiteral("k/2+2*(k-1)")},
+               {d_->kmin, QStringLiteral("k-3.5y*"), QStringLiteral("-3.5")}};
     for (const auto& c : cas) {
       taper(c.champ, c.tape, false);
       QCOMPARE(c.champ->text(), c.garde);
@@ -111,6 +112,14 @@ class TestChoixsection : public QObject {
     QCOMPARE(hote_.prendre(), (QStringList{"prepareplanx:1", "FormPaint"}));
     QCOMPARE(QAccessible::queryAccessibleInterface(d_->affk)->text(QAccessible::Name),
              QStringLiteral("k=1"));
+    // Refused bounds disable it: set all the same, it does not act.
+    taper(d_->kmin, QStringLiteral("9"));
+    QVERIFY(!d_->valk->isEnabled());
+    hote_.prendre();
+    i->valueInterface()->setCurrentValue(35);
+    QCOMPARE(d_->valk->value(), 25);
+    QCOMPARE(d_->affk->text(), QStringLiteral("k=12.125"));  // from Enter, not from the bar
+    QVERIFY(hote_.prendre().isEmpty());
   }
 
   void coupeEtFermeture() {

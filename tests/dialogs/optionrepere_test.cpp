@@ -16,12 +16,16 @@ class TestOptionrepere : public QObject {
   Toptionrepere* d_ = nullptr;
   quadrel::Scene& scene() { return app_->scene; }
 
-  // Replaces the text of field `ordre` by typing, then presses Enter.
+  // Replaces the text of field `ordre` by typing (after "=": as the program writes it),
+  // then presses Enter.
   void entrer(int ordre, const QString& texte) {
     QLineEdit* e = d_->champs[ordre];
     e->setFocus();
     e->clear();
-    QTest::keyClicks(e, texte);
+    if (texte.startsWith(u'='))
+      champ::ecrire(e, texte.mid(1));
+    else
+      QTest::keyClicks(e, texte);
     QTest::keyClick(e, Qt::Key_Return);
   }
   void defauts() {
@@ -99,6 +103,13 @@ class TestOptionrepere : public QObject {
     QTest::addRow("zmax vide") << 7 << -4. << 4. << "" << kBleu << 4.;
     QTest::addRow("gradz 2") << 8 << -1. << 3. << "2" << kNoir << 2.;
     QTest::addRow("gradz 4") << 8 << -1. << 3. << "4" << kRouge << 1.;
+    // Numbers, and the box's width and bounds in graduations, beyond what can be drawn.
+    const QString neufs = QString(250, u'9');
+    QTest::addRow("xmax 1E4000") << 1 << -4. << 4. << "=1E4000" << kRouge << 4.;
+    QTest::addRow("xmax 250 chiffres") << 1 << -4. << 4. << neufs << kNoir << 1e250;
+    QTest::addRow("xmin ecart trop grand") << 0 << -4. << 1e300 << "-" + neufs << kRouge << -4.;
+    QTest::addRow("gradx trop fine")
+        << 2 << -4. << 1e250 << "0." + QString(99, u'0') + "1" << kRouge << 1.;
   }
   void regles() {
     QFETCH(int, ordre);

@@ -1,6 +1,7 @@
 // The dialogs' rules through a recording host, without the program: what each action asks
 // of the sheet and the main window, in order, what it leaves in the fields and the scene,
 // and that whatever enters a field passes the key filter.
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -9,8 +10,11 @@
 #include "hote_fake.h"
 #include "matutil.h"
 #include "principal.h"
+#include "sections/choixsection.h"
 #include "services/champ.h"
 #include "services/sons.h"
+#include "solids/caracpyr.h"
+#include "solids/caracsphere.h"
 #include "surfaces/fonction3d.h"
 #include "surfaces/optionrepere.h"
 #include "view/optionrendu.h"
@@ -35,6 +39,9 @@ class TestRegles : public QObject {
   std::unique_ptr<Toptionrepere> repere_;
   std::unique_ptr<Tfonction3d> fonction_;
   std::unique_ptr<Toptionrendu> rendu_;
+  std::unique_ptr<Tchoixsection> section_;
+  std::unique_ptr<Tcaracpyr> pyramide_;
+  std::unique_ptr<Tcaracsphere> sphere_;
 
   void cadredefaut() {
     scene_.xmin = scene_.ymin = scene_.zmin = -4;
@@ -54,6 +61,9 @@ class TestRegles : public QObject {
     repere_ = std::make_unique<Toptionrepere>(scene_, hote_);
     fonction_ = std::make_unique<Tfonction3d>(scene_, hote_);
     rendu_ = std::make_unique<Toptionrendu>(scene_, hote_);
+    section_ = std::make_unique<Tchoixsection>(scene_, hote_);
+    pyramide_ = std::make_unique<Tcaracpyr>(scene_, hote_);
+    sphere_ = std::make_unique<Tcaracsphere>(scene_, hote_);
   }
 
   // Steps: "G" Go, "C" close, "e<n>=<text>" type into field n then Enter, "s<n>" check
@@ -228,37 +238,48 @@ class TestRegles : public QObject {
     scene_.choixsectionVisible = false;
   }
 
-  // Whatever enters a field passes the filter its keys pass: pasted text as if typed, and
-  // a drop refused.
+  // A paste or a drop enters whole or not at all: one character the field refuses, or a
+  // text too long, and the field keeps its text and shows the refusal.
   void coller_data() {
-    QTest::addColumn<bool>("formule");  // else Xmin
+    QTest::addColumn<bool>("formule");  // else Xmin, which holds "7"; the formula holds "x"
     QTest::addColumn<QString>("facon");
     QTest::addColumn<QString>("texte");
     QTest::addColumn<QString>("attendu");
-    QTest::addRow("Xmin, Maj+Inser") << false << "maj+inser"
-                                     << "1abc+x*"
-                                     << "1";
-    QTest::addRow("Xmin, Ctrl+V") << false << "ctrl+v"
-                                  << "-2.5e3\n"
-                                  << "-2.53";
+    const QString longue = QStringLiteral("+0.") + QString(270, u'0') + QStringLiteral("+y");
+    QTest::addRow("Xmin, lettres") << false << "maj+inser"
+                                   << "1abc"
+                                   << "7";
+    QTest::addRow("Xmin, exposant") << false << "ctrl+v"
+                                    << "-1e5"
+                                    << "7";
+    QTest::addRow("Xmin, fin de ligne") << false << "ctrl+v"
+                                        << "-2.5\n"
+                                        << "7-2.5";
     QTest::addRow("Xmin, bouton du milieu") << false << "milieu"
                                             << "x^2"
-                                            << "2";
+                                            << "7";
     QTest::addRow("formule, Maj+Inser") << true << "maj+inser"
-                                        << "x^2"
-                                        << "x2";
-    QTest::addRow("formule, bouton du milieu") << true << "milieu"
-                                               << "v(x)"
-                                               << "V(x)";
+                                        << "²+y²"
+                                        << "x²+y²";
+    QTest::addRow("formule, chapeau") << true << "ctrl+v"
+                                      << "^2"
+                                      << "x";
+    QTest::addRow("formule, v ecrit V") << true << "milieu"
+                                        << "*v(y)"
+                                        << "x*V(y)";
     QTest::addRow("formule, saisie") << true << "saisie"
-                                     << "x²+Y"
-                                     << "x²+";
-    QTest::addRow("formule, retour ne valide pas") << true << "ctrl+v"
-                                                   << "x\ry"
-                                                   << "xy";
+                                     << "²+Y"
+                                     << "x";
+    QTest::addRow("formule, retour au milieu") << true << "ctrl+v"
+                                               << "+x\ry"
+                                               << "x";
+    QTest::addRow("formule, trop longue") << true << "ctrl+v" << longue << "x";
     QTest::addRow("formule, depot") << true << "depot"
-                                    << "x^2"
-                                    << "";
+                                    << "+y"
+                                    << "x+y";
+    QTest::addRow("formule, depot refuse") << true << "depot"
+                                           << "^2"
+                                           << "x";
   }
   void coller() {
     QFETCH(bool, formule);
@@ -266,7 +287,11 @@ class TestRegles : public QObject {
     QFETCH(QString, texte);
     QFETCH(QString, attendu);
     QLineEdit* champ = formule ? fonction_->Edit1 : repere_->champs[0];
-    champ->clear();
+    const QString depart = formule ? QStringLiteral("x") : QStringLiteral("7");
+    champ::ecrire(champ, depart);
+    champ->end(false);
+    fonction_->setetat(EtatChamp::accepte);
+    const int refus = champ::refus(champ);
     QClipboard* presse = QGuiApplication::clipboard();
     if (facon == "maj+inser") {
       presse->setText(texte);
@@ -285,34 +310,136 @@ class TestRegles : public QObject {
     } else {
       QMimeData donnees;
       donnees.setText(texte);
-      QDropEvent e(QPointF(5, 5), Qt::CopyAction, &donnees, Qt::LeftButton, {});
+      const QPointF fin(champ->width() - 4, champ->height() / 2);
+      QDragEnterEvent entre(fin.toPoint(), Qt::CopyAction, &donnees, Qt::LeftButton, {});
+      QCoreApplication::sendEvent(champ, &entre);
+      QVERIFY(entre.isAccepted());
+      QDropEvent e(fin, Qt::CopyAction, &donnees, Qt::LeftButton, {});
       QCoreApplication::sendEvent(champ, &e);
     }
     QCOMPARE(champ->text(), attendu);
-    if (formule) QCOMPARE(fonction_->etat(), EtatChamp::attente);
+    const bool refuse = attendu == depart;
+    QCOMPARE(champ::refus(champ), refus + int(refuse));
+    if (refuse) QVERIFY(champ::refuse(champ));
+    if (formule) QCOMPARE(fonction_->etat(), refuse ? EtatChamp::accepte : EtatChamp::attente);
   }
 
-  // Every field of every dialog: what Shift+Insert leaves is what typing leaves.
-  void collerPartout() {
-    const QString texte = QStringLiteral("1abc+x*²-v(y) 0.5");
-    QGuiApplication::clipboard()->setText(texte);
+  // The red of a refusal is brief, and gives the field its own background back.
+  void rougeBref() {
+    QLineEdit* champ = repere_->champs[1];
+    const QColor fond = champ->palette().color(QPalette::Base);
+    champ::refuser(champ);
+    QVERIFY(champ->palette().color(QPalette::Base) != fond);
+    QTRY_VERIFY(!champ::refuse(champ));
+    QCOMPARE(champ->palette().color(QPalette::Base), fond);
+  }
+
+  // Every field of every dialog: a character pasted alone is taken exactly when its key is,
+  // and written as its key writes it.
+  void collerCommeTaper() {
+    const QString essai = QStringLiteral("1abc+x*²-v(y) 0.5Ek,");
     const QList<QWidget*> dialogues{repere_.get(), fonction_.get(), rendu_.get()};
     int champs = 0;
     for (QWidget* d : dialogues)
       for (QLineEdit* e : d->findChildren<QLineEdit*>()) {
-        e->clear();
-        QTest::keyClicks(e, texte);
-        const QString tape = e->text();
-        e->clear();
-        QTest::keyClick(e, Qt::Key_Insert, Qt::ShiftModifier);
-        QCOMPARE(e->text(), tape);
+        for (const QChar c : essai) {
+          e->clear();
+          QTest::keyClicks(e, QString(c));
+          const QString tape = e->text();
+          e->clear();
+          const int refus = champ::refus(e);
+          QGuiApplication::clipboard()->setText(QString(c));
+          QTest::keyClick(e, Qt::Key_Insert, Qt::ShiftModifier);
+          QCOMPARE(e->text(), tape);
+          QCOMPARE(champ::refus(e), refus + int(tape.isEmpty()));
+        }
         QCOMPARE(e->contextMenuPolicy(), Qt::NoContextMenu);  // the right button is help
         ++champs;
       }
     QCOMPARE(champs, 10);
   }
 
-  // The formula field takes no more than the engine compiles: it stops at the last
+  // Text a screen reader sets through the accessible text interface (which calls setText,
+  // past every key filter) follows the paste rule; a disabled field takes none.
+  void texteDAilleurs_data() {
+    QTest::addColumn<QString>("champ");
+    QTest::addColumn<QString>("facon");  // "valeur", "remplace" (all), "insere" (at 0)
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("attendu");
+    QTest::addRow("sphere, 1E4932") << "sphere x"
+                                    << "valeur"
+                                    << "1E4932"
+                                    << "7";
+    QTest::addRow("pyramide, 2.5 cotes") << "cotes"
+                                         << "remplace"
+                                         << "2.5"
+                                         << "7";
+    QTest::addRow("pyramide, 12 cotes") << "cotes"
+                                        << "remplace"
+                                        << "12"
+                                        << "12";
+    QTest::addRow("section, x") << "x="
+                                << "remplace"
+                                << "x"
+                                << "7";
+    QTest::addRow("section, p") << "x="
+                                << "insere"
+                                << "p"
+                                << "7";
+    QTest::addRow("section, k/2") << "x="
+                                  << "remplace"
+                                  << "k/2"
+                                  << "k/2";
+    QTest::addRow("section, 2 carre") << "Min"
+                                      << "valeur"
+                                      << "2²"
+                                      << "7";
+    QTest::addRow("section, -3") << "Min"
+                                 << "insere"
+                                 << "-"
+                                 << "-7";
+    QTest::addRow("section, champ eteint") << "y="
+                                           << "remplace"
+                                           << "1"
+                                           << "7";
+    QTest::addRow("repere, 1E4932") << "Xmax"
+                                    << "valeur"
+                                    << "1E4932"
+                                    << "7";
+    QTest::addRow("formule, v ecrit V") << "f"
+                                        << "insere"
+                                        << "v("
+                                        << "V(7";
+    QTest::addRow("formule, trop longue") << "f"
+                                          << "insere" << QString(300, u'1') << "7";
+  }
+  void texteDAilleurs() {
+    QFETCH(QString, champ);
+    QFETCH(QString, facon);
+    QFETCH(QString, texte);
+    QFETCH(QString, attendu);
+    const QHash<QString, QLineEdit*> champs{
+        {"sphere x", sphere_->champs[0]}, {"cotes", pyramide_->champs[1]},
+        {"x=", section_->edits[0]},       {"y=", section_->edits[1]},
+        {"Min", section_->kmin},          {"Xmax", repere_->champs[1]},
+        {"f", fonction_->Edit1}};
+    QLineEdit* e = champs.value(champ);
+    champ::ecrire(e, QStringLiteral("7"));
+    champ::colorer(e, champ::noir);
+    fonction_->setetat(EtatChamp::accepte);
+    const int refus = champ::refus(e);
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(e);
+    if (facon == "valeur") i->setText(QAccessible::Value, texte);
+    if (facon == "remplace") i->editableTextInterface()->replaceText(0, 1, texte);
+    if (facon == "insere") i->editableTextInterface()->insertText(0, texte);
+    QCOMPARE(e->text(), attendu);
+    const bool refuse = attendu == "7";
+    QCOMPARE(champ::refus(e), refus + int(refuse));
+    // Taken as typed: pending until Enter.
+    QCOMPARE(champ::couleur(e), refuse ? champ::noir : champ::bleu);
+  }
+
+  // The formula field takes no more than the engine compiles: typing stops at the last
   // character that fits, and Enter judges exactly the text shown.
   void longueur_data() {
     QTest::addColumn<QString>("tape");
@@ -329,11 +456,14 @@ class TestRegles : public QObject {
     Tfonction3d* d = fonction_.get();
     d->Edit1->clear();
     if (colle) {
+      // Pasted, it enters whole or not at all: never cut.
       QGuiApplication::clipboard()->setText(tape);
       QTest::keyClick(d->Edit1, Qt::Key_Insert, Qt::ShiftModifier);
-    } else {
-      QTest::keyClicks(d->Edit1, tape);
+      QVERIFY(d->Edit1->text().isEmpty());
+      QVERIFY(champ::refuse(d->Edit1));
+      return;
     }
+    QTest::keyClicks(d->Edit1, tape);
     const QString champ = d->Edit1->text();
     QVERIFY(champ.size() < tape.size());
     QVERIFY(tape.startsWith(champ));

@@ -38,7 +38,23 @@ INSTANTIATE_TEST_SUITE_P(Fields, ValeurFormule,
                                            Field{"V(-1)", 0, true}, Field{"", 0, true},
                                            Field{"-4", -4, false}, Field{"x+1", 1, false},
                                            Field{"1/0", 0, true}, Field{"abc(", 0, true},
-                                           Field{"2e(0)", 2, false}));
+                                           Field{"2e(0)", 2, false}, Field{"1E300", 1e300L, false},
+                                           Field{"-1E301", 0, true}, Field{"1E4932", 0, true}));
+
+// A number too large to be drawn is refused, and told apart from a text that cannot be
+// read; a text longer than the engine takes is refused whole, never cut.
+TEST(ValeurFormule, RefusesWhatCannotBeDrawnOrWouldBeCut) {
+  bool erreur = false, horslimite = false;
+  valeurformule("9E299*9", erreur, &horslimite);
+  EXPECT_TRUE(erreur && horslimite);
+  valeurformule("x+", erreur, &horslimite);
+  EXPECT_TRUE(erreur && !horslimite);
+  const std::string chiffres = "1" + std::string(255, '0');
+  valeurformule(chiffres.substr(0, 255), erreur);
+  EXPECT_FALSE(erreur);
+  valeurformule(chiffres, erreur, &horslimite);
+  EXPECT_TRUE(erreur && !horslimite);
+}
 
 TEST(ValeurFormule, UndefinedValueIsTheErrorValue) {
   bool erreur = false;

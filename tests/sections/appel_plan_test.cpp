@@ -84,6 +84,55 @@ TEST(Appelplan, GeneralPlaneFieldColours) {
   }
 }
 
+// A value too large to be drawn (a position, k, the range of k, the line's -a/b or -c/b)
+// shows nothing and moves nothing; the general plane's field that brings it turns red.
+TEST(Appelplan, ValuesTooLargeToDrawShowNothing) {
+  using C = std::array<std::optional<EtatChamp>, 3>;
+  const auto oui = EtatChamp::accepte, non = EtatChamp::refuse;
+  const struct {
+    int genre;
+    std::vector<std::string> textes;
+    const char *kmin, *kmax;
+    C couleurs;
+  } cas[] = {
+      {0, {"1E4000"}, "-4", "4", {}},
+      {1, {"k*k*k"}, "-1E200", "4", {}},
+      {0, {"k"}, "-1E4932", "1E4932", {}},
+      {2, {"k"}, "-1E300", "1E300", {}},
+      {3, {"1E4000", "1", "1"}, "-4", "4", {non, {}, {}}},
+      {3, {"1", "1E-4000", "0"}, "-4", "4", {oui, non, {}}},
+      {3, {"1E300", "0.5", "0"}, "-4", "4", {oui, non, {}}},
+      {3, {"1", "0.5", "1E300"}, "-4", "4", {oui, oui, non}},
+  };
+  for (const auto& c : cas) {
+    LectureSection l = lecture(c.genre, c.textes, 0);
+    l.kmin = c.kmin, l.kmax = c.kmax;
+    Scene s;
+    s.pointx = s.pointy = 9;
+    Enregistreur f;
+    EXPECT_EQ(appelplan(s, l, f).coefficients, c.couleurs) << c.textes[0];
+    EXPECT_EQ(s.typesection, 0) << c.textes[0];
+    EXPECT_TRUE(f.appels.empty()) << c.textes[0];
+    EXPECT_EQ(s.pointx, 9);
+    EXPECT_EQ(s.pointy, 9);
+  }
+}
+
+// Bounds, their range, or the k they give beyond what can be drawn: refused, no label.
+TEST(Bounds, TooLargeToDraw) {
+  const struct {
+    const char *kmin, *kmax;
+    int position;
+  } cas[] = {{"-1E4932", "4", 0}, {"-4", "1E301", 0}, {"-1E300", "1E300", 0}, {"1E300", "0", 40}};
+  for (const auto& c : cas) {
+    LectureSection l;
+    l.kmin = c.kmin, l.kmax = c.kmax, l.position = c.position;
+    const VerificationBornes v = verifieBornes(l);
+    EXPECT_FALSE(v.kminOk || v.kmaxOk || v.curseurActif) << c.kmin << " " << c.kmax;
+    EXPECT_EQ(v.affk, std::nullopt) << c.kmin << " " << c.kmax;
+  }
+}
+
 // A kind whose formula or bounds cannot be read shows nothing and leaves the cut alone,
 // whatever the kind.
 TEST(Appelplan, UnreadableFormulaOrBoundShowsNothing) {

@@ -3,23 +3,30 @@
 // frame (FormPaint finished with glFinish), and the frame period of a left-button turn
 // driven through the event loop until the X server has the frame, on the default scene and
 // with sin(x)*cos(y) at precision 12 and its level lines, then with a z section shown.
+// With --images DIR it saves the frames of named scenes instead (see images()).
 #include <GL/gl.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <utility>
 #include <vector>
 
 #include "sections/choixsection.h"
+#include "sections/point_libre.h"
+#include "sections/pointlibre.h"
 #include "shell/demarrage.h"
 #include "shell/fond.h"
 #include "shell/hote.h"
 #include "surfaces/fonction3d.h"
 #include "view/feuille.h"
 #include "view/glutgarde.h"
+#include "view/optionrendu.h"
 
 namespace {
 
@@ -102,19 +109,64 @@ void sectionZ(Application& a, const char* formule) {
   d->close();
 }
 
-// With --images DIR: frames of several scenes and views saved as PNG instead of timings, to
-// check pixel by pixel that a change to the drawing path leaves every frame as it was.
-void images(TFeuille* f, const QString& dossier) {
-  quadrel::Scene& s = f->scene;
-  const auto vues = [&](const char* nom) {
+// With --images DIR: frames of many scenes under three views saved as PNG, each named after
+// its scene, instead of timings, to check pixel by pixel that a change to the drawing path
+// leaves every frame as it was (scripts/compare-images). No formula draws random numbers.
+class Prises {
+ public:
+  Prises(Application& a, QString dossier) : a_(a), dossier_(std::move(dossier)) {}
+  void operator()(const QString& nom) const {
+    quadrel::Scene& s = a_.Feuille->scene;
     const float tours[][2] = {{0, 0}, {37.5f, 12}, {-120, 63}};
     int k = 0;
     for (const auto& t : tours) {
       s.rotz = t[0];
       s.inclinaison = t[1];
-      f->image().save(QStringLiteral("%1/%2-%3.png").arg(dossier).arg(nom).arg(k++));
+      const QString chemin = QStringLiteral("%1/%2-%3.png").arg(dossier_, nom).arg(k++);
+      if (!a_.Feuille->image().save(chemin)) {
+        std::fprintf(stderr, "not saved: %s\n", qPrintable(chemin));
+        ++echecs;
+      }
     }
-  };
+  }
+  mutable int echecs = 0;
+
+ private:
+  Application& a_;
+  QString dossier_;
+};
+
+// A render option through its check box, so that the dialog's own rules run (partners,
+// the axes and the cut set again); the signal goes out even when the box already shows that
+// state, as a scene may have set the value behind the dialog's back.
+void option(QCheckBox* c, bool on) {
+  if (c->isChecked() != on)
+    c->setChecked(on);
+  else
+    emit c->toggled(on);
+}
+
+void optionsParDefaut(const Toptionrendu& o) {
+  const std::pair<QCheckBox*, bool> defauts[] = {
+      {o.eclairage, true},    {o.aliasing, false},  {o.brouillard, false}, {o.rendu3d, true},
+      {o.foncblanc, false},   {o.niveauxy, true},   {o.niveauz, true},     {o.transpsurf, false},
+      {o.transplan, false},   {o.transquad, false}, {o.voirplan, true},    {o.coupeplan, true},
+      {o.intersections, true}};
+  for (const auto& [c, on] : defauts) option(c, on);
+}
+
+// The formula accepted as Enter would, with its surface and level lines; empty: no surface.
+void fonction(Application& a, const char* formule, int precision = 6) {
+  a.fonction3d->Edit1->setText(QString::fromUtf8(formule));
+  a.fonction3d->precision->setValue(precision);
+  a.fonction3d->setetat(*formule ? quadrel::EtatChamp::accepte : quadrel::EtatChamp::attente);
+  a.Feuille->preparesurface();
+  a.Feuille->preparelignes();
+}
+
+// The first scenes, as they have always been made: the scene's values set directly.
+void imagesRendu(TFeuille* f, const Prises& vues) {
+  quadrel::Scene& s = f->scene;
   vues("defaut");
   s.formule = "sin(x)*cos(y)";
   s.precision = 12;
@@ -140,6 +192,147 @@ void images(TFeuille* f, const QString& dossier) {
   vues("sanslumiere");
 }
 
+// The solid's values as its dialog's `go` leaves them.
+struct Solide {
+  const char* nom;
+  int type;
+  extended x, y, z, taille;  // the pyramid: sides, height, -, base radius
+};
+
+void poser(Application& a, const Solide& k) {
+  quadrel::Scene& s = a.scene;
+  s.typequadrique = k.type;
+  s.solx = k.x, s.soly = k.y, s.solz = k.z, s.soltaille = k.taille;
+  s.quadriqueok = true;
+  if (k.type == 9) a.Feuille->preparepyr();
+}
+
+// Every kind of solid, alone in the frame, in each way the options draw it.
+void imagesSolides(Application& a, const Prises& vues) {
+  const Solide solides[] = {
+      {"sphere", 1, 1, -1, 0.5L, 2},
+      {"cube", 2, 0, 0, 0, 3},
+      {"cylindre-z", 3, 1, -1, 0, 1.5L},
+      {"cylindre-y", 4, 1, -1, 0, 1.5L},
+      {"cylindre-x", 5, 1, -1, 0, 1.5L},
+      {"cone-z", 6, 0.5L, -0.5L, 1, 0.25L},
+      {"cone-y", 7, 0.5L, -0.5L, 1, 0.25L},
+      {"cone-x", 8, 0.5L, -0.5L, 1, 0.25L},
+      {"cone-plat-x", 8, 1, -1, 0.5L, 0},
+      {"pyramide", 9, 5, 3, 0, 2},
+      {"pyramide-renversee", 9, 4, -2.5L, 0, 2},
+  };
+  const struct {
+    const char* nom;
+    bool rendu3d, foncblanc, transquad;
+  } modes[] = {{"eclaire", true, false, false},
+               {"blanc", false, true, false},
+               {"fil", false, false, false},
+               {"transparent", true, false, true}};
+  const Toptionrendu& o = *a.optionrendu;
+  fonction(a, "");
+  for (const auto& m : modes) {
+    option(o.rendu3d, m.rendu3d);
+    option(o.foncblanc, m.foncblanc);
+    option(o.transquad, m.transquad);
+    for (const Solide& k : solides) {
+      poser(a, k);
+      vues(QStringLiteral("solide-%1-%2").arg(QLatin1String(k.nom), QLatin1String(m.nom)));
+    }
+  }
+  a.scene.quadriqueok = false;
+  optionsParDefaut(o);
+}
+
+// The section dialog set to one kind of plane at k = 1, shown, photographed and closed.
+void section(Application& a, int genre, const Prises& vues, const QString& nom) {
+  Tchoixsection* d = a.choixsection;
+  QRadioButton* genres[] = {d->p1, d->p2, d->p3, d->p4};
+  genres[genre]->setChecked(true);
+  const char* textes[4][6] = {{"k", "", "", "", "", ""},
+                              {"", "k", "", "", "", ""},
+                              {"", "", "k", "", "", ""},
+                              {"", "", "", "1", "2", "k"}};
+  for (int i = 0; i < 6; ++i) d->edits[i]->setText(QString::fromLatin1(textes[genre][i]));
+  d->kmin->setText(QStringLiteral("-4"));
+  d->kmax->setText(QStringLiteral("4"));
+  d->valk->setValue(25);
+  a.hote->ouvrir(d);
+  vues(nom);
+  d->close();
+}
+
+// Each kind of plane with and without the cut, through a surface and a sphere, the
+// intersections on; then the z plane with the other section options.
+void imagesSections(Application& a, const Prises& vues) {
+  const Toptionrendu& o = *a.optionrendu;
+  fonction(a, "(x²-y²)/4");
+  poser(a, {"sphere", 1, 0, 0, 0, 2});
+  const char* genres[] = {"x", "y", "z", "general"};
+  for (int g = 0; g < 4; ++g) {
+    for (const bool coupe : {false, true}) {
+      option(o.coupeplan, coupe);
+      section(a, g, vues,
+              QStringLiteral("section-%1-%2")
+                  .arg(QLatin1String(genres[g]), QLatin1String(coupe ? "coupe" : "sanscoupe")));
+    }
+  }
+  const struct {
+    const char* nom;
+    QCheckBox* boite;
+    bool on;
+  } variantes[] = {{"section-z-sansplan", o.voirplan, false},
+                   {"section-z-sansintersections", o.intersections, false},
+                   {"section-z-plantransparent", o.transplan, true},
+                   {"section-z-surfacetransparente", o.transpsurf, true},
+                   {"section-z-solidetransparent", o.transquad, true}};
+  for (const auto& v : variantes) {
+    option(v.boite, v.on);
+    section(a, 2, vues, QLatin1String(v.nom));
+    optionsParDefaut(o);
+  }
+  a.scene.quadriqueok = false;
+}
+
+// The free point from its start, moved by small jumps, by graduations, and without a
+// formula (where it moves in height too).
+void imagesPoint(Application& a, const Prises& vues) {
+  TPointlibre* p = a.Pointlibre;
+  const auto deplacer = [p](quadrel::Deplacement sens, int fois) {
+    for (int k = 0; k < fois; ++k) p->xplusClick(int(sens));
+  };
+  fonction(a, "sin(x)*cos(y)");
+  p->var1->setChecked(true);
+  a.hote->ouvrir(p);
+  vues("pointlibre-depart");
+  deplacer(quadrel::Deplacement::xplus, 25);
+  deplacer(quadrel::Deplacement::yplus, 12);
+  vues("pointlibre-sauts");
+  p->var2->setChecked(true);
+  deplacer(quadrel::Deplacement::xplus, 3);
+  deplacer(quadrel::Deplacement::yplus, 5);
+  vues("pointlibre-graduations");
+  p->close();
+  fonction(a, "");
+  p->var1->setChecked(true);
+  a.hote->ouvrir(p);
+  deplacer(quadrel::Deplacement::xplus, 30);
+  deplacer(quadrel::Deplacement::zplus, 20);
+  vues("pointlibre-sansfonction");
+  p->close();
+}
+
+// Whether every image was saved.
+bool images(Application& a, const QString& dossier) {
+  const Prises vues(a, dossier);
+  imagesRendu(a.Feuille, vues);
+  optionsParDefaut(*a.optionrendu);
+  imagesSolides(a, vues);
+  imagesSections(a, vues);
+  imagesPoint(a, vues);
+  return vues.echecs == 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,6 +341,13 @@ int main(int argc, char** argv) {
   TFeuille::formatpardefaut();
   QApplication app(argc, argv);
   quadrel::initialiserglut();
+  // Start-up changes the working folder: the image folder is made absolute before.
+  const bool enimages = argc > 2 && QByteArray(argv[1]) == "--images";
+  const QString dossier = enimages ? QDir().absoluteFilePath(QString::fromLocal8Bit(argv[2])) : "";
+  if (enimages && !QDir().mkpath(dossier)) {
+    std::fprintf(stderr, "cannot make the folder %s\n", argv[2]);
+    return 1;
+  }
   auto a = demarrer(QCoreApplication::applicationDirPath());
   TFeuille* f = a->Feuille;
   while (f->imagesdessinees() < 1 && depuis.elapsed() < 30000)
@@ -158,10 +358,7 @@ int main(int argc, char** argv) {
   std::printf("sheet %dx%d in a %dx%d main window\n", f->width(), f->height(), a->fond->width(),
               a->fond->height());
   for (int k = 0; k < 20; ++k) QCoreApplication::processEvents();
-  if (argc > 2 && QByteArray(argv[1]) == "--images") {
-    images(f, QString::fromLocal8Bit(argv[2]));
-    return 0;
-  }
+  if (enimages) return images(*a, dossier) ? 0 : 1;
 
   ligne("default scene, drawing:", dessin(f, 200));
   ligne("default scene, turning:", tour(f, 200));

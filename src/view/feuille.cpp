@@ -5,12 +5,15 @@
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
 #include <QPainter>
 #include <QSurfaceFormat>
+#include <QTimer>
 #include <cstring>
+#include <exception>
 #include <utility>
 
 #include "services/curseurs.h"
@@ -29,6 +32,25 @@ class Sablier {
   Sablier(const Sablier&) = delete;
   Sablier& operator=(const Sablier&) = delete;
 };
+
+// A frame cut short by an exception: said on stderr every time, and to the user once in the
+// run, in a box opened after the frame (never from inside a paint) over the main window.
+void signaler(QWidget* feuille, const char* quoi) {
+  qWarning("quadrel: a frame was cut short: %s", quoi);
+  static bool dejamontre = false;
+  if (dejamontre) return;
+  dejamontre = true;
+  QTimer::singleShot(0, feuille, [feuille] {
+    auto* boite = new QMessageBox(
+        QMessageBox::Warning, QStringLiteral("Feuille"),
+        QStringLiteral("Une erreur a interrompu le dessin de la feuille : l'image affichée "
+                       "peut être incomplète. Si cela se reproduit, changez la fonction, la "
+                       "section ou le solide."),
+        QMessageBox::Ok, feuille->window());
+    boite->setAttribute(Qt::WA_DeleteOnClose);
+    boite->open();
+  });
+}
 
 }  // namespace
 
@@ -131,9 +153,12 @@ void TFeuille::dessiner() {
     quadrel::executer(f.commands, gl_);
     ++images_;
     if (f.caption && cadre_) cadre_->setWindowTitle(QString::fromLatin1(f.caption->c_str()));
-  } catch (...) {
+  } catch (const std::exception& e) {
     // A failing hook leaves this frame unfinished; the guards still clear the busy flag
     // and the cursor, and the next frame starts afresh.
+    signaler(this, e.what());
+  } catch (...) {
+    signaler(this, "not a standard exception");
   }
   for (int k = 0; k < 16 && glGetError() != GL_NO_ERROR; ++k) {
   }

@@ -89,5 +89,23 @@ TEST(Pyramide, NothingBuiltWithoutARealSideCount) {
   EXPECT_EQ(buildPyramid(pyramide(19, 2, 3)).primitives().size(), 20u);
 }
 
+// An apex below the base (a negative height) turns the solid over: every face's normal
+// still points away from the inside, whose centroid lies at a quarter of the height.
+TEST(Pyramide, NormalsPointOutWhateverTheSignOfTheHeight) {
+  for (const Scene& s :
+       {pyramide(4, 2, -3), pyramide(5, 1, -0.5L), pyramide(6, 3, -4, 2, 2), pyramide(3, 2, 3)}) {
+    const DrawList d = buildPyramid(s);
+    const double quart = double(valeur(s.soly) / s.gradz) / 4;
+    const auto prims = d.primitives();
+    ASSERT_EQ(prims.size(), std::size_t(valeur(s.solx)) + 1);
+    for (const Primitive& p : prims) {
+      const Command& n = d[d.find(Op::Normal, p.at)];
+      const Vec3& a = p.vertices[0];
+      EXPECT_GT(scalaire({n.d[0], n.d[1], n.d[2]}, {a.x, a.y, a.z - quart}), 0)
+          << "height " << double(valeur(s.soly)) << ", face at " << p.at;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quadrel

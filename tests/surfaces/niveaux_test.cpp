@@ -171,5 +171,31 @@ TEST(LevelPoints, WorkIsBoundedOnHugeFramesAndManyLevels) {
   }
 }
 
+// The cached search skips an interval only beyond doubt, as its double copies of the values
+// and slopes round: each case finds a root the reference finds only near that rounding.
+TEST(LevelPoints, CachedSearchKeepsIntervalsAtTheEdgeOfItsBounds) {
+  const struct {
+    const char* formule;
+    extended niveau;
+    double racine;
+  } cas[] = {
+      // f - k at x = 0 is 10 - 1e-17, exactly 10 in double: still within the bound of 10.
+      {"40x+9.99999999999999999", 0, -0.25},
+      // The slope at x = 0 is 0 once k is subtracted, 1e-18 without: a tangent zero.
+      {"x^3", 1e-5L, 0},
+  };
+  for (const auto& c : cas) {
+    TExpress e;
+    e.setExpression(normalise(c.formule));
+    ASSERT_FALSE(e.CompileError()) << c.formule;
+    LevelSearch p;
+    p.levels = {c.niveau};
+    const LevelPoints reference = collectLevelPoints(e, p, SearchMethod::reference);
+    ASSERT_FALSE(reference.points.empty()) << c.formule;
+    EXPECT_EQ(reference.points[0].x, c.racine) << c.formule;
+    memeTable(collectLevelPoints(e, p).points, reference.points, c.formule);
+  }
+}
+
 }  // namespace
 }  // namespace quadrel

@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <algorithm>
 
@@ -22,6 +24,10 @@ DialogBase::DialogBase(quadrel::Scene& s, DialogHost& h, QWidget* parent, const 
   p.setColor(QPalette::Window, kCreme);
   setPalette(p);
   setAutoFillBackground(true);
+}
+
+QSize DialogBase::sizeHint() const {
+  return minimumSize() == maximumSize() ? minimumSize() : QWidget::sizeHint();
 }
 
 QString DialogBase::texteaide(const QObject*) const {
@@ -74,6 +80,17 @@ void DialogBase::focussurvol(QWidget* w) {
   w->installEventFilter(this);
 }
 
+void DialogBase::boutongo(QPushButton* b) {
+  gos_.append(b);
+  b->installEventFilter(this);
+}
+
+// Qt presses a button on Enter only inside its own dialog class; this one never does.
+void DialogBase::boutonpoubelle(QPushButton* b) {
+  b->setAutoDefault(false);
+  b->setDefault(false);
+}
+
 void DialogBase::clicdroit(const QObject* o) {
   const QString t = texteaide(o);
   if (!t.isEmpty()) hote.aide(t);
@@ -86,6 +103,14 @@ bool DialogBase::eventFilter(QObject* o, QEvent* e) {
   } else if ((e->type() == QEvent::Enter || e->type() == QEvent::MouseMove) &&
              survoles_.contains(o)) {
     static_cast<QWidget*>(o)->setFocus();
+  } else if (e->type() == QEvent::KeyPress && gos_.contains(o)) {
+    // A held Enter validates the last field, then must not apply as well.
+    const auto* k = static_cast<QKeyEvent*>(e);
+    if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && !k->isAutoRepeat()) {
+      auto* b = static_cast<QPushButton*>(o);
+      if (b->isEnabled()) b->click();
+      return true;
+    }
   }
   return QWidget::eventFilter(o, e);
 }

@@ -9,6 +9,9 @@
 //  - help on a right click: override texteaide(o) for the dialog itself and every child
 //    passed to aidesurclic(); an empty text shows nothing;
 //  - focus on hover for the children passed to focussurvol();
+//  - its validating button marked with boutongo(): Enter or Space on it, focused, presses
+//    it; a button that destroys values, marked with boutonpoubelle(), reacts to a click or
+//    Space only, since hovering gives it the focus;
 //  - placement of its child window inside the main window's visible area: placer(),
 //    centrer(), placerdroite(); the main window keeps it inside when it opens it, and a
 //    dialog that grows while shown calls garderdedans(cadre()) (see Toptionrendu).
@@ -30,6 +33,8 @@
 #include <QRect>
 #include <QWidget>
 
+class QPushButton;
+
 #include "services/dialog_host.h"
 #include "view/scene.h"
 
@@ -44,6 +49,10 @@ class DialogBase : public QWidget {
 
   quadrel::Scene& scene;
   DialogHost& hote;
+
+  // A dialog of fixed size asks for that size, also while it is hidden (its child window
+  // is sized from it).
+  QSize sizeHint() const override;
 
   // Called on every showing (not on a window system's re-exposure).
   virtual void FormShow() {}
@@ -70,6 +79,8 @@ class DialogBase : public QWidget {
  protected:
   void aidesurclic(QWidget* w);
   void focussurvol(QWidget* w);
+  void boutongo(QPushButton* b);
+  void boutonpoubelle(QPushButton* b);
 
   bool eventFilter(QObject* o, QEvent* e) override;
   void showEvent(QShowEvent* e) override;
@@ -80,6 +91,7 @@ class DialogBase : public QWidget {
   void clicdroit(const QObject* o);
 
   QList<const QObject*> survoles_;  // take the focus on hover
+  QList<const QObject*> gos_;       // pressed by Enter too
 };
 
 // The child window that frames `w` inside the main window (what moves to place it): its

@@ -86,10 +86,11 @@ void Tfond::ouvrir(QWidget* w) {
   if (!w) return;
   QMdiSubWindow* s = enfant(w, true);
   // Sized before anything shows: the dialog places its child window by that size as it
-  // shows, the first time too.
+  // shows, the first time too. The dialog is marked shown first: a frame measures only
+  // what it will show, and a dialog closed earlier is still marked hidden.
+  w->show();
   s->ensurePolished();
   s->setFixedSize(s->sizeHint());
-  w->show();
   s->show();
   garderdedans(s);
   zone->setActiveSubWindow(s);

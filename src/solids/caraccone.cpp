@@ -33,13 +33,15 @@ solids::DialogSpec description() {
 
 Tcaraccone::Tcaraccone(quadrel::Scene& s, DialogHost& h, QWidget* parent)
     : SolidDialog(s, h, description(), parent) {
+  // The rows read as the cones drawn: about z, y and x, c beside the squared term of the
+  // axis.
   const QString textes[3] = {
       QStringLiteral("(x-                 )²+(y-                  )²-            (z-            "
                      "     )²=0"),
-      QStringLiteral("(x-                 )²+             (y-                  )² (z-           "
-                     "      )²=0"),
-      QStringLiteral("          (x-                 )²+(y-                  )²-(z-              "
-                     "    )²=0")};
+      QStringLiteral("(x-                 )²-            (y-                  )²+(z-            "
+                     "     )²=0"),
+      QStringLiteral("            (x-                 )²-(y-                  )²-(z-            "
+                     "      )²=0")};
   int largeur = 0;
   for (int r = 0; r < 3; ++r) {
     const int y = 14 + 34 * r;

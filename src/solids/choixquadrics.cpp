@@ -1,7 +1,10 @@
 #include "solids/choixquadrics.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QMdiSubWindow>
+#include <QStyleOptionTitleBar>
 
 #include "services/curseurs.h"
 #include "services/sons.h"
@@ -49,8 +52,36 @@ void Tchoixquadrics::setdialogue(int ordre, QWidget* dialogue) {
   if (ordre >= 0 && ordre < 5) dialogues_[std::size_t(ordre)] = dialogue;
 }
 
+// The frame's title bar is the chooser's caption: 59 px leave room for two letters
+// beside the close box.
+void Tchoixquadrics::elargir() {
+  auto* s = qobject_cast<QMdiSubWindow*>(cadre());
+  if (!s) return;
+  QStyleOptionTitleBar o;
+  o.initFrom(s);
+  o.titleBarFlags = s->windowFlags();
+  o.subControls = QStyle::SC_All;
+  o.rect = QRect(0, 0, 1000, s->style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, s));
+  const int decor =
+      1000 -
+      s->style()->subControlRect(QStyle::CC_TitleBar, &o, QStyle::SC_TitleBarLabel, s).width();
+  QFont police = QApplication::font("QMdiSubWindowTitleBar");
+  police.setBold(true);  // as some styles draw it
+  int titre = 0;
+  for (const QString& n : noms())
+    titre = std::max(titre, QFontMetrics(police).horizontalAdvance(n));
+  const QMargins bords = s->contentsMargins();
+  const int voulu = std::max(59, titre + decor + 8 - bords.left() - bords.right());
+  if (voulu == largeur_) return;
+  largeur_ = voulu;
+  setFixedSize(sizeHint());
+  for (QToolButton* b : boutons) b->resize(largeur_, b->height());
+  s->setFixedSize(s->sizeHint());
+}
+
 // Beside the palette's left edge, 40 px below the sheet's top.
 void Tchoixquadrics::FormShow() {
+  elargir();
   const int gauche = outils_ ? ::cadre(outils_)->x() : 0;
   placer({gauche + 5, hote.cadrefeuille().y() + 40});
 }

@@ -26,12 +26,16 @@ class Tchoixquadrics : public DialogBase {
   void PyramideMouseMove(int ordre);
   void SphereClick(int ordre);
 
-  QSize sizeHint() const override { return {59, 325}; }
+  QSize sizeHint() const override { return {largeur_, 325}; }
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
+  // Widens the chooser until its frame's title bar holds the longest name.
+  void elargir();
+
+  int largeur_ = 59;
   QPointer<QWidget> outils_;
   std::array<QPointer<QWidget>, 5> dialogues_{};
 };

@@ -68,11 +68,12 @@ SolidDialog::SolidDialog(quadrel::Scene& s, DialogHost& h, solids::DialogSpec sp
   Poubelle->setIconSize(QSize(24, 24));
   for (QPushButton* b : {go, Poubelle}) {
     b->setAccessibleName(b->objectName());
-    b->setAutoDefault(false);
     poser(b, Role::main);
     focussurvol(b);
     aidesurclic(b);
   }
+  boutongo(go);
+  boutonpoubelle(Poubelle);
   connect(go, &QPushButton::clicked, this, &SolidDialog::goClick);
   connect(Poubelle, &QPushButton::clicked, this, &SolidDialog::PoubelleClick);
   for (std::size_t k = 1; k < champs.size(); ++k) setTabOrder(champs[k - 1], champs[k]);
@@ -96,8 +97,10 @@ QLabel* SolidDialog::etiquette(const QString& texte, QRect ou) {
   return l;
 }
 
+// The label lies under its fields: made after them, it would take their clicks.
 QLabel* SolidDialog::equation(const QString& texte, QPoint ou, const std::vector<int>& ordres) {
   auto* l = new QLabel(texte, this);
+  l->lower();
   const QFontMetrics m(l->font());
   l->setGeometry(ou.x(), ou.y(), m.horizontalAdvance(texte) + 4, kHauteurChamp);
   std::size_t n = 0;

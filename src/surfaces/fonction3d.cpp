@@ -58,10 +58,11 @@ Tfonction3d::Tfonction3d(quadrel::Scene& s, DialogHost& h, QWidget* parent)
   Poubelle->setIconSize(QSize(24, 24));
   for (QPushButton* b : {go, Poubelle}) {
     b->setAccessibleName(b->objectName());
-    b->setAutoDefault(false);
     focussurvol(b);
     poser(b, Role::main);
   }
+  boutongo(go);
+  boutonpoubelle(Poubelle);
   connect(go, &QPushButton::clicked, this, &Tfonction3d::goClick);
   connect(Poubelle, &QPushButton::clicked, this, &Tfonction3d::PoubelleClick);
   setTabOrder(Edit1, go);

@@ -73,7 +73,7 @@ Toptionrepere::Toptionrepere(quadrel::Scene& s, DialogHost& h, QWidget* parent)
   Go->setObjectName(QStringLiteral("Go"));
   Go->setAccessibleName(QStringLiteral("Go"));
   Go->setGeometry(270, 226, 70, 50);
-  Go->setAutoDefault(false);
+  boutongo(Go);
   poser(Go, Role::main);
   connect(Go, &QPushButton::clicked, this, &Toptionrepere::GoClick);
   focussurvol(Go);

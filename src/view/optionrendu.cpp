@@ -1,6 +1,9 @@
 #include "view/optionrendu.h"
 
+#include <QApplication>
 #include <QHash>
+#include <QStyle>
+#include <algorithm>
 
 #include "services/curseurs.h"
 #include "services/sons.h"
@@ -19,12 +22,22 @@ void clic() {
 
 Toptionrendu::Toptionrendu(quadrel::Scene& s, DialogHost& h, QWidget* parent)
     : DialogBase(s, h, parent, QStringLiteral("optionrendu"), QStringLiteral("Visuel")) {
+  // On a small screen the unfolded groups outgrow the main window: they scroll.
+  defile_ = new QScrollArea(this);
+  defile_->setFrameShape(QFrame::NoFrame);
+  defile_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  contenu_ = new QWidget;
+  defile_->setWidget(contenu_);
+  // Whatever gave a box the focus (Tab, a screen reader), it is scrolled into view.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* w) {
+    if (w && contenu_->isAncestorOf(w)) defile_->ensureWidgetVisible(w, 0, 8);
+  });
   const char* const titres[4] = {"      Rendu ", "      Surfaces", "      Transparence",
                                  "      Sections"};
   QFont titre(QStringLiteral("Comic Sans MS"));
   titre.setPixelSize(16);
   for (int g = 0; g < 4; ++g) {
-    auto* b = new QGroupBox(QString::fromLatin1(titres[g]), this);
+    auto* b = new QGroupBox(QString::fromLatin1(titres[g]), contenu_);
     b->setObjectName(QStringLiteral("GroupBox%1").arg(g + 1));
     b->setAccessibleName(b->title().trimmed());
     b->setFont(titre);
@@ -196,15 +209,25 @@ void Toptionrendu::intersectionsClick() {
   redessiner();
 }
 
-QSize Toptionrendu::sizeHint() const {
-  const QGroupBox* dernier = groupes[3];
-  return {kLargeur, dernier->y() + dernier->height()};
+int Toptionrendu::hauteurmax() {
+  QWidget* c = cadre();
+  if (c == this) return QWIDGETSIZE_MAX;
+  return zonevisible().height() - (c->height() - height());  // less the frame's title and edges
 }
 
-// Each group starts where the one above ends; the dialog fits them.
+// Each group starts where the one above ends; the dialog fits them, up to the height the
+// main window leaves it.
 void Toptionrendu::empiler() {
   for (int g = 1; g < 4; ++g) groupes[g]->move(0, groupes[g - 1]->y() + groupes[g - 1]->height());
-  setFixedSize(sizeHint());
+  const QSize tout(kLargeur, groupes[3]->y() + groupes[3]->height());
+  contenu_->setFixedSize(tout);
+  taille_ = tout;
+  if (const int haut = hauteurmax(); haut < tout.height()) {
+    taille_.setHeight(std::max(haut, kPlie));
+    taille_.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, defile_);
+  }
+  setFixedSize(taille_);
+  defile_->setGeometry(rect());
   if (QWidget* c = cadre(); c != this) {
     c->setFixedSize(c->sizeHint());
     garderdedans(c);
@@ -221,6 +244,7 @@ void Toptionrendu::plus1Click(int g) {
   b->setAccessibleName(b->text());
   groupes[g]->resize(kLargeur, deplier ? kDeplie[g] : kPlie);
   empiler();
+  if (deplier) defile_->ensureWidgetVisible(groupes[g], 0, 0);
 }
 
 // Right edge of the screen, 40 px below the sheet's top, every group folded.

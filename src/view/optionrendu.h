@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <array>
 
 #include "services/dialog_base.h"
@@ -41,7 +42,8 @@ class Toptionrendu : public DialogBase {
   void plus1Click(int groupe);
   void FormShow() override;
 
-  QSize sizeHint() const override;
+  // The groups' size, or as high as the main window lets the dialog be, with a scroll bar.
+  QSize sizeHint() const override { return taille_; }
 
  private:
   QCheckBox* boite(QGroupBox* g, int rang, const char* nom, const QString& texte,
@@ -50,4 +52,10 @@ class Toptionrendu : public DialogBase {
   static void eteindre(QCheckBox* partenaire);
   void empiler();
   void redessiner();
+  // The tallest the dialog may be: its child window fits in the main window's visible area.
+  int hauteurmax();
+
+  QScrollArea* defile_;
+  QWidget* contenu_;  // holds the groups
+  QSize taille_;
 };

@@ -1,8 +1,9 @@
 // On a classroom projector's small screen, the palette and every dialog stay within the
 // main window's visible area, whatever was unfolded.
 #include <QMdiSubWindow>
+#include <QRegularExpression>
 
-#include "dialogues.h"
+#include "onze.h"
 
 class TestPetitEcran : public QObject {
   Q_OBJECT
@@ -31,6 +32,9 @@ class TestPetitEcran : public QObject {
   void initTestCase() {
     app_ = demarrer(QStringLiteral(QUADREL_RESOURCES));
     QVERIFY(QTest::qWaitForWindowExposed(app_->fond.get()));
+    // Keys and focus go to the active window, as the user's desktop makes it.
+    app_->fond->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(app_->fond.get()));
   }
   void cleanupTestCase() { app_.reset(); }
 
@@ -48,6 +52,23 @@ class TestPetitEcran : public QObject {
     for (QPushButton* plus : visuel->plus) {
       QTest::mouseClick(plus, Qt::LeftButton);
       dedans(visuel);
+    }
+  }
+
+  // Every group unfolded, each control of each dialog can be brought into view (given the
+  // focus, as Tab does, or scrolled to) and clicked there.
+  void toutAPortee() {
+    for (const Ouverture& o : onze(*app_)) {
+      ouvrir(*app_, o);
+      for (QPushButton* plus : o.d->findChildren<QPushButton*>(QRegularExpression("^plus\\d$")))
+        if (plus->text() == QStringLiteral("+")) QTest::mouseClick(plus, Qt::LeftButton);
+      dedans(o.d);
+      for (QWidget* w : controles(o.d)) {
+        if (w->isEnabled()) w->setFocus();
+        QVERIFY2(montre(w), qPrintable(o.d->windowTitle() + QLatin1Char(' ') + w->objectName()));
+      }
+      QVERIFY2(caches(o.d).isEmpty(), qPrintable(caches(o.d).join(',')));
+      ranger(o.d);
     }
   }
 };

@@ -81,9 +81,10 @@ extended pasCourbeZ(int precision) {
   return std::max(1.0L / p, 0.25L);
 }
 
-void debutPlan(const Scene& s, DrawList& d, int clip) {
+void debutPlan(const Scene& s, DrawList& d, int clip, const Vec3& normale) {
   d.pushMatrix();
   d.disable(clip);
+  d.normal(normale.x, normale.y, normale.z);
   applyMaterial(d, gl::FRONT, kVert);
   d.polygonMode(gl::FRONT_AND_BACK, gl::FILL);
   if (s.transplan)

@@ -55,7 +55,7 @@ LevelSearch sectionZSearch(const Scene& s, extended k) {
 
 DrawList buildPlanZ(Scene& s, extended k) {
   DrawList d;
-  debutPlan(s, d, gl::CLIP_PLANE2);
+  debutPlan(s, d, gl::CLIP_PLANE2, {0, 0, 1});
   const double z = dessin(k, s.gradz);
   if (s.voirplan) planEtRepere(s, d, z);
   // Lines whatever voirplan says: the solid's disk shows as its circle.

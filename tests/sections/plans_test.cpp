@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <set>
 #include <utility>
@@ -160,6 +161,25 @@ TEST(SectionPlanes, OwnClipPlaneOffAndViewOption) {
       EXPECT_EQ(l.d.count(Op::PolygonMode), voir ? 2u : 1u);
       EXPECT_FALSE(courbe(l.d).empty());
     }
+  }
+}
+
+// Each plane is lit by its own normal, set before its rectangle, whatever was drawn last.
+TEST(SectionPlanes, OwnNormalBeforeTheRectangle) {
+  Scene s = sceneAvec("x\xB2+y\xB2");
+  const double u = 1 / std::sqrt(5.0);  // the trace y = -x / 2 + 1.5 runs along (2, -1)
+  const struct {
+    DrawList d;
+    std::array<double, 3> normale;
+  } cas[] = {{buildPlanX(s, 1), {1, 0, 0}},
+             {buildPlanY(s, 1), {0, 1, 0}},
+             {buildPlanZ(s, 1), {0, 0, 1}},
+             {*buildPlanXY(s, "-0.5*x+(1.5)", 1), {u, 2 * u, 0}}};
+  for (const auto& c : cas) {
+    const std::size_t n = c.d.find(Op::Normal);
+    ASSERT_LT(n, c.d.find(Op::Begin, gl::QUADS));
+    for (int i = 0; i < 3; ++i)
+      EXPECT_NEAR(c.d[n].d[i], c.normale[i], 1e-12) << c.normale[0] << " " << c.normale[1];
   }
 }
 

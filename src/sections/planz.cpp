@@ -1,5 +1,8 @@
 #include "sections/planz.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "matutil.h"
 #include "sections/plan_commun.h"
 #include "surfaces/niveaux.h"
@@ -45,7 +48,15 @@ void planEtRepere(const Scene& s, DrawList& d, double z) {
 LevelSearch sectionZSearch(const Scene& s, extended k) {
   LevelSearch p;
   p.xmin = s.xmin, p.xmax = s.xmax, p.ymin = s.ymin, p.ymax = s.ymax;
-  p.pasx = p.pasy = pasCourbeZ(s.precision);
+  // A frame of +-100 keeps its grid and sampling; a wider one gets as many rows, columns
+  // and samples, spread over the whole frame.
+  const extended pas = pasCourbeZ(s.precision);
+  p.maxLignes = kLignesSectionZ;
+  p.maxIntervalles = kIntervallesSectionZ;
+  p.pasx = std::max(pas, std::fabs(s.xmax - s.xmin) / kLignesSectionZ);
+  p.pasy = std::max(pas, std::fabs(s.ymax - s.ymin) / kLignesSectionZ);
+  p.budget = kBudgetSectionZ;
+  p.budgetEtale = kBudgetSectionZEtale;
   p.levels = {k};  // searched even outside [zmin, zmax]
   p.scanStep = 0.5L;
   p.scanStepYOnly = 0.25L, p.divisionYOnly = 2;

@@ -43,6 +43,17 @@ void planEtRepere(const Scene& s, DrawList& d, double z) {
   d.end();
 }
 
+// Units of one sample of a row, its two evaluations: the elementary functions cost most
+// (sinl, expl, powl: hundreds of ns each, the arithmetic a few ns).
+long coutEchantillon(const Scene& s) {
+  TExpress e;
+  e.setExpression(normalise(s.formule));
+  long fonctions = 0;
+  for (const int op : e.operationCodes())
+    fonctions += (op >= 10 && op <= 16) || op == 27 || op == 28 || (op >= 36 && op <= 39);
+  return 2 * (1 + 8 * fonctions);
+}
+
 }  // namespace
 
 LevelSearch sectionZSearch(const Scene& s, extended k) {
@@ -57,6 +68,13 @@ LevelSearch sectionZSearch(const Scene& s, extended k) {
   p.pasy = std::max(pas, std::fabs(s.ymax - s.ymin) / kLignesSectionZ);
   p.budget = kBudgetSectionZ;
   p.budgetEtale = kBudgetSectionZEtale;
+  // Wider frames are searched on a coarser grid anyway: their budget counts the evaluations
+  // along the rows too, and is smaller, so that a move of k stays quick.
+  if (p.pasx > pas || p.pasy > pas) {
+    p.budget = kBudgetSectionZLarge;
+    p.budgetEtale = kBudgetSectionZLarge / 3;
+    p.coutEchantillon = coutEchantillon(s);
+  }
   p.levels = {k};  // searched even outside [zmin, zmax]
   p.scanStep = 0.5L;
   p.scanStepYOnly = 0.25L, p.divisionYOnly = 2;

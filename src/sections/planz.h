@@ -18,6 +18,8 @@ DrawList buildPlanZ(Scene& s, extended k);
 // the frame.
 inline constexpr long kBudgetSectionZ = 12000000;
 inline constexpr long kBudgetSectionZEtale = kBudgetSectionZ / 3;
+// On a frame wider than +-100, with the evaluations along the rows counted.
+inline constexpr long kBudgetSectionZLarge = 3000000;
 // Rows (columns) and samples per row of the curve's grid: those of a frame of +-100.
 inline constexpr std::size_t kLignesSectionZ = 800;
 inline constexpr long kIntervallesSectionZ = 400;

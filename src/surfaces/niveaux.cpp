@@ -210,12 +210,14 @@ class Collecte {
     std::vector<std::unique_ptr<LigneEnCache>> lignes;  // by row, kept across the levels
     Resultats deja;
     const std::vector<bool> revient = revenants(p_.levels);
+    const long coutLigne = p_.coutEchantillon * static_cast<long>(sampleSequence(s).size());
     for (std::size_t j = 0; j < p_.levels.size(); ++j) {
       const extended k = p_.levels[j];
       const extended niveau = commeTexte(k);
       extended v = debut;
       for (std::size_t n = 0; v < fin && n < p_.maxLignes && !t_.pleine(); ++n, v += pas) {
         if (budget_.spent()) return;
+        if (j == 0) budget_.charge(coutLigne);
         const Fonction f{enX, commeTexte(v)};
         LigneEnCache* ligne = nullptr;
         if (cache_) {
@@ -280,6 +282,7 @@ class Collecte {
         for (int passe = 0; passe < 2; ++passe) {
           if (i >= lignes[passe].size() || faites[passe][i]) continue;
           if (budget.spent() || points >= kMaxPoints) return remplir(lignes, trouvees, k, budget);
+          budget.charge(p_.coutEchantillon * static_cast<long>(sampleSequence(s[passe]).size()));
           const Fonction f{passe == 0, commeTexte(lignes[passe][i])};
           std::unique_ptr<LigneEnCache> ligne;
           if (cache_) ligne = std::make_unique<LigneEnCache>(e_, f, s[passe], places_);

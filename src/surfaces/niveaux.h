@@ -64,6 +64,9 @@ struct LevelSearch {
   // variables are used (see kMaxLignesParNiveau, kMaxIntervalles).
   std::size_t maxLignes = kMaxLignesParNiveau;
   long maxIntervalles = kMaxIntervalles;
+  // Units charged for each sample point of a row or column when it is first searched (both
+  // variables used): the cost of its two evaluations. 0: the samples are not counted.
+  long coutEchantillon = 0;
   // Both variables used and a single level: when `budget` runs out, the rows and columns
   // are searched again with this many units, in an order whose every beginning is spread
   // over the whole box, so that the curve comes out coarser rather than cut off. 0: no

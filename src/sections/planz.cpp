@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "matutil.h"
+#include "opcodes.h"
 #include "sections/plan_commun.h"
 #include "surfaces/niveaux.h"
 #include "view/glconst.h"
@@ -48,9 +50,13 @@ void planEtRepere(const Scene& s, DrawList& d, double z) {
 long coutEchantillon(const Scene& s) {
   TExpress e;
   e.setExpression(normalise(s.formule));
+  using expr::Op;
+  static constexpr Op kCheres[] = {Op::Power, Op::Cos,    Op::Sin,   Op::Exp,  Op::Ln,
+                                   Op::Sqrt,  Op::Arctan, Op::Sinh,  Op::Cosh, Op::Tan,
+                                   Op::Tanh,  Op::Arcsin, Op::Arccos};
   long fonctions = 0;
-  for (const int op : e.operationCodes())
-    fonctions += (op >= 10 && op <= 16) || op == 27 || op == 28 || (op >= 36 && op <= 39);
+  for (const int code : e.operationCodes())
+    fonctions += std::count(std::begin(kCheres), std::end(kCheres), static_cast<Op>(code));
   return 2 * (1 + 8 * fonctions);
 }
 

@@ -61,9 +61,38 @@ void BM_PlanZSearch(benchmark::State& state) {
   TExpress e;
   e.setExpression(normalise(s.formule));
   const LevelSearch p = sectionZSearch(s, k(state));
-  for (auto _ : state) benchmark::DoNotOptimize(collectLevelPoints(e, p));
+  long travail = 0;
+  for (auto _ : state) travail = collectLevelPoints(e, p).work;
+  state.counters["work"] = static_cast<double>(travail);  // units, against the budget
 }
 BENCHMARK(BM_PlanZSearch)->Apply(Args);
+
+// The z section on a frame of +-1e6 with graduations 0.001, sin(x*y) at precision 12: a
+// frame where the search would run for seconds without its work budget.
+Scene sceneLarge() {
+  Scene s = essai::sceneAvec("sin(x*y)", 12);
+  s.xmin = s.ymin = s.zmin = -1e6L;
+  s.xmax = s.ymax = s.zmax = 1e6L;
+  s.gradx = s.grady = s.gradz = 0.001L;
+  return s;
+}
+
+void BM_PlanZLargeFrame(benchmark::State& state) {
+  Scene s = sceneLarge();
+  for (auto _ : state) benchmark::DoNotOptimize(buildPlanZ(s, 0.5L));
+}
+BENCHMARK(BM_PlanZLargeFrame)->Unit(benchmark::kMillisecond);
+
+void BM_PlanZSearchLargeFrame(benchmark::State& state) {
+  Scene s = sceneLarge();
+  TExpress e;
+  e.setExpression(normalise(s.formule));
+  const LevelSearch p = sectionZSearch(s, 0.5L);
+  long travail = 0;
+  for (auto _ : state) travail = collectLevelPoints(e, p).work;
+  state.counters["work"] = static_cast<double>(travail);
+}
+BENCHMARK(BM_PlanZSearchLargeFrame)->Unit(benchmark::kMillisecond);
 
 // Peer: compiling the surface and evaluating it at the x plane's samples, no list.
 void BM_PlanXEvaluations(benchmark::State& state) {

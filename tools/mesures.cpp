@@ -4,6 +4,7 @@
 // driven through the event loop until the X server has the frame, on the default scene and
 // with sin(x)*cos(y) at precision 12 and its level lines, then with a z section shown.
 // With --images DIR it saves the frames of named scenes instead (see images()).
+// With --grand-repere: the z section on a huge frame, its k moves and the memory it takes.
 #include <GL/gl.h>
 
 #include <QApplication>
@@ -106,6 +107,61 @@ void sectionZ(Application& a, const char* formule) {
   ligne("  turning, no section:", tour(a.Feuille, 200));
   a.hote->ouvrir(d);
   ligne("  turning, z section k=2:", tour(a.Feuille, 200));
+  d->close();
+}
+
+// Resident memory of the process, in MB.
+double rss() {
+  std::FILE* f = std::fopen("/proc/self/status", "r");
+  char ligne[256];
+  double kb = 0;
+  while (f && std::fgets(ligne, sizeof ligne, f))
+    if (std::sscanf(ligne, "VmRSS: %lf", &kb) == 1) break;
+  if (f) std::fclose(f);
+  return kb / 1024;
+}
+
+// With --grand-repere: the z section of sin(x*y) at precision 12 on a frame of +-1e6 with
+// graduations 0.001, k moved along the track bar: the time of each move (the section
+// rebuilt and the frame drawn) and the resident memory before and while it is shown.
+void grandRepere(Application& a) {
+  quadrel::Scene& s = a.Feuille->scene;
+  s.xmin = s.ymin = s.zmin = -1e6L;
+  s.xmax = s.ymax = s.zmax = 1e6L;
+  s.gradx = s.grady = s.gradz = 0.001L;
+  a.fonction3d->Edit1->setText(QStringLiteral("sin(x*y)"));
+  a.fonction3d->setetat(quadrel::EtatChamp::accepte);
+  s.precision = 12;
+  a.Feuille->prepareaxe();
+  a.Feuille->preparesurface();
+  a.Feuille->preparelignes();
+  a.Feuille->FormPaint();
+  std::printf("sin(x*y) p12, frame +-1e6, graduations 0.001: RSS %.0f MB\n", rss());
+  ligne("  drawing, no section:", dessin(a.Feuille, 5));
+  Tchoixsection* d = a.choixsection;
+  d->p3->setChecked(true);
+  d->edits[2]->setText(QStringLiteral("k"));
+  d->valk->setValue(22);
+  a.hote->ouvrir(d);
+  double pire = 0;
+  std::vector<double> durees;
+  std::vector<double> sections;
+  for (int v = 23; v <= 32; ++v) {
+    QElapsedTimer t;
+    t.start();
+    d->valk->setValue(v);
+    durees.push_back(t.nsecsElapsed() / 1e6);
+    pire = std::max(pire, rss());
+    t.restart();
+    a.Feuille->prepareplanz(-4 + v * 0.2L + 0.1L);  // the section list alone, at a new k
+    sections.push_back(t.nsecsElapsed() / 1e6);
+  }
+  std::sort(sections.begin(), sections.end());
+  std::printf("  z section list alone: min %.0f, median %.0f, max %.0f ms\n", sections.front(),
+              sections[sections.size() / 2], sections.back());
+  std::sort(durees.begin(), durees.end());
+  std::printf("  z section, 10 moves of k: min %.0f, median %.0f, max %.0f ms; RSS up to %.0f MB\n",
+              durees.front(), durees[durees.size() / 2], durees.back(), pire);
   d->close();
 }
 
@@ -358,6 +414,10 @@ int main(int argc, char** argv) {
   std::printf("sheet %dx%d in a %dx%d main window\n", f->width(), f->height(), a->fond->width(),
               a->fond->height());
   for (int k = 0; k < 20; ++k) QCoreApplication::processEvents();
+  if (argc > 1 && QByteArray(argv[1]) == "--grand-repere") {
+    grandRepere(*a);
+    return 0;
+  }
   if (enimages) return images(*a, dossier) ? 0 : 1;
 
   ligne("default scene, drawing:", dessin(f, 200));

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "matutil.h"
+#include "surfaces/axes.h"  // computeClipPlanes
 #include "surfaces/texte_nombre.h"
 #include "view/frame.h"  // texte3
 
@@ -89,6 +90,8 @@ ResultatAppel appelplan(Scene& s, const LectureSection& l, FeuilleSections& f) {
   const extended k = vk.k;
   const bool bornes = !vk.erreurMin && !vk.erreurMax;
   const bool couper = s.coupeplan && l.visible;
+  const int avant = s.typesection;
+  const std::array<ClipPlane, 3> coupes{s.clipxmin, s.clipymin, s.clipzmin};
   s.typesection = 0;
   // Edits in tab order; p1Click keeps exactly one kind enabled.
   for (int i = 0; i < 4 && s.typesection == 0; ++i) {
@@ -113,7 +116,12 @@ ResultatAppel appelplan(Scene& s, const LectureSection& l, FeuilleSections& f) {
     }
     s.typesection = i + 1;
   }
-  if (s.typesection != 0) f.FormPaint();
+  // No section: no cut at a plane that is no longer shown.
+  if (s.typesection == 0) computeClipPlanes(s);
+  // What is shown changed (to nothing too): the sheet must not keep the old picture.
+  const bool change = s.typesection != avant ||
+                      coupes != std::array<ClipPlane, 3>{s.clipxmin, s.clipymin, s.clipzmin};
+  if (s.typesection != 0 || change) f.FormPaint();
   return r;
 }
 

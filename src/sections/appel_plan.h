@@ -54,8 +54,9 @@ struct ResultatAppel {
 };
 
 // Reads the controls, rebuilds the shown kind's list, moves the free point and (with
-// coupeplan on a visible dialog) the cut, sets typesection and paints when a section was
-// found. A kind whose formula or bounds cannot be read shows nothing and moves nothing.
+// coupeplan on a visible dialog) the cut, sets typesection, and paints when a section was
+// found or what is shown changed. A kind whose formula or bounds cannot be read, or whose
+// formula is undefined at k, shows nothing, moves no point and leaves the frame box uncut.
 ResultatAppel appelplan(Scene& s, const LectureSection& l, FeuilleSections& f);
 
 // Enter in kmin or kmax: whether each bound is accepted (readable and kmin < kmax), whether

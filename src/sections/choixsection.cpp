@@ -196,6 +196,7 @@ void Tchoixsection::FormShow() {
 void Tchoixsection::showEvent(QShowEvent* e) {
   scene.choixsectionVisible = true;
   DialogBase::showEvent(e);
+  appelplan();  // the section comes back with the dialog, not at the next turn of the view
 }
 
 void Tchoixsection::hideEvent(QHideEvent* e) {
@@ -243,6 +244,7 @@ bool Tchoixsection::Edit1KeyPress(int ordre, char16_t cle) {
   }
   if (!compile(e->text())) {
     champ::colorer(e, champ::rouge);
+    appelplan();  // a refused formula takes its section off the sheet
     return false;
   }
   champ::colorer(e, champ::noir);
@@ -267,6 +269,7 @@ bool Tchoixsection::kminKeyPress(QLineEdit* borne, char16_t cle) {
   champ::colorer(kmax, v.kmaxOk ? champ::noir : champ::rouge);
   if (v.kminOk) kmax->setFocus();
   if (v.affk) affk->setText(QString::fromLatin1(v.affk->c_str()));
+  appelplan();  // an unreadable bound takes the section off the sheet
   return false;
 }
 
@@ -285,6 +288,7 @@ void Tchoixsection::p1Click() {
   // Every enabled edit before Edit5 takes the focus in turn: the kind's first one keeps it.
   for (int i = 0; i < 4; ++i)
     if (edits[i]->isEnabled()) edits[i]->setFocus();
+  appelplan();  // the old kind's plane leaves the sheet, the new kind's shows
 }
 
 void Tchoixsection::plus1Click() {

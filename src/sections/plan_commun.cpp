@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
-#include "surfaces/axes.h"  // kMaxPas
 #include "view/glconst.h"
 #include "view/materials.h"
 
 namespace quadrel {
 
 namespace {
+
+// Ticks per half axis of a plane: those of +-100 at 0.1. A finer graduation of a wider
+// frame would only pile up ticks near the origin, each one rebuilt at every move of k.
+constexpr long kMaxGraduationsPlan = 1000;
 
 constexpr Materiau kVert{{0, 0.5, 0, 1}, {0, 0.7, 0, 1}, {0, 1, 0, 1}};
 constexpr double kTransparent = 0.4;
@@ -81,9 +84,10 @@ extended pasCourbeZ(int precision) {
   return std::max(1.0L / p, 0.25L);
 }
 
-void debutPlan(const Scene& s, DrawList& d, int clip) {
+void debutPlan(const Scene& s, DrawList& d, int clip, const Vec3& normale) {
   d.pushMatrix();
   d.disable(clip);
+  d.normal(normale.x, normale.y, normale.z);
   applyMaterial(d, gl::FRONT, kVert);
   d.polygonMode(gl::FRONT_AND_BACK, gl::FILL);
   if (s.transplan)
@@ -104,7 +108,7 @@ void couleurContour(DrawList& d) {
 std::vector<double> graduationsPlan(extended lo, extended hi, extended g, int sens) {
   std::vector<double> out{0};
   if (!(g > 0)) return out;
-  for (long n = 1; n <= kMaxPas; ++n) {
+  for (long n = 1; n <= kMaxGraduationsPlan; ++n) {
     const extended v = sens * n * g;
     if (v < lo || v > hi) break;
     out.push_back(static_cast<double>(sens * n));

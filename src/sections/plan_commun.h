@@ -19,9 +19,10 @@ extended pasCourbe(extended lo, extended hi, int precision);
 // Grid step of the horizontal section: 1 / precision, at least 0.25 user units.
 extended pasCourbeZ(int precision);
 
-// Push, the builder's own clip plane off, then the plane's material, filled polygons and
-// its green (translucent with transplan).
-void debutPlan(const Scene& s, DrawList& d, int clip);
+// Push, the builder's own clip plane off, then the plane's material, filled polygons, its
+// green (translucent with transplan) and its own normal (drawing units, unit length), so
+// that its shade does not depend on what was drawn before it.
+void debutPlan(const Scene& s, DrawList& d, int clip, const Vec3& normale);
 // The clip plane on again and the matrix popped.
 void finPlan(DrawList& d, int clip);
 

@@ -1,6 +1,7 @@
 #include "sections/plans.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -169,7 +170,7 @@ DrawList planVertical(Scene& s, bool enY, extended k) {
   DrawList d;
   TExpress e;
   const int clip = enY ? gl::CLIP_PLANE4 : gl::CLIP_PLANE5;
-  debutPlan(s, d, clip);
+  debutPlan(s, d, clip, enY ? Vec3{0, 1, 0} : Vec3{1, 0, 0});
   planEtRepere(s, d, enY, k);
   d.lineWidth(3);
   d.color(0, 0, 0);
@@ -215,6 +216,13 @@ void courbeXY(const Scene& s, TExpress& e, DrawList& d, const std::vector<PointL
   if (ouvert) d.end();
 }
 
+// The horizontal normal of the vertical plane along (dx, dy), drawing units.
+Vec3 normaleTrace(double dx, double dy) {
+  const double n = std::hypot(dx, dy);
+  if (!(n > 0) || !std::isfinite(n)) return {0, 1, 0};
+  return {-dy / n, dx / n, 0};
+}
+
 }  // namespace
 
 DrawList buildPlanX(Scene& s, extended k) {
@@ -235,9 +243,9 @@ std::optional<DrawList> buildPlanXY(Scene& s, const std::string& texte, extended
   if (erreur1 || erreurcalcul) return std::nullopt;
 
   DrawList d;
-  debutPlan(s, d, gl::CLIP_PLANE5);
   const double x0 = dessin(s.xmin, s.gradx), x1 = dessin(s.xmax, s.gradx);
   const double a = dessin(y1, s.grady), b = dessin(y2, s.grady);
+  debutPlan(s, d, gl::CLIP_PLANE5, normaleTrace(x1 - x0, b - a));
   if (s.voirplan) {
     const double z0 = dessin(s.zmin, s.gradz), z1 = dessin(s.zmax, s.gradz);
     d.begin(gl::QUADS);

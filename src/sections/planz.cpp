@@ -1,6 +1,11 @@
 #include "sections/planz.h"
 
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
 #include "matutil.h"
+#include "opcodes.h"
 #include "sections/plan_commun.h"
 #include "surfaces/niveaux.h"
 #include "view/glconst.h"
@@ -40,12 +45,42 @@ void planEtRepere(const Scene& s, DrawList& d, double z) {
   d.end();
 }
 
+// Units of one sample of a row, its two evaluations: the elementary functions cost most
+// (sinl, expl, powl: hundreds of ns each, the arithmetic a few ns).
+long coutEchantillon(const Scene& s) {
+  TExpress e;
+  e.setExpression(normalise(s.formule));
+  using expr::Op;
+  static constexpr Op kCheres[] = {Op::Power, Op::Cos,    Op::Sin,   Op::Exp,  Op::Ln,
+                                   Op::Sqrt,  Op::Arctan, Op::Sinh,  Op::Cosh, Op::Tan,
+                                   Op::Tanh,  Op::Arcsin, Op::Arccos};
+  long fonctions = 0;
+  for (const int code : e.operationCodes())
+    fonctions += std::count(std::begin(kCheres), std::end(kCheres), static_cast<Op>(code));
+  return 2 * (1 + 8 * fonctions);
+}
+
 }  // namespace
 
 LevelSearch sectionZSearch(const Scene& s, extended k) {
   LevelSearch p;
   p.xmin = s.xmin, p.xmax = s.xmax, p.ymin = s.ymin, p.ymax = s.ymax;
-  p.pasx = p.pasy = pasCourbeZ(s.precision);
+  // A frame of +-100 keeps its grid and sampling; a wider one gets as many rows, columns
+  // and samples, spread over the whole frame.
+  const extended pas = pasCourbeZ(s.precision);
+  p.maxLignes = kLignesSectionZ;
+  p.maxIntervalles = kIntervallesSectionZ;
+  p.pasx = std::max(pas, std::fabs(s.xmax - s.xmin) / kLignesSectionZ);
+  p.pasy = std::max(pas, std::fabs(s.ymax - s.ymin) / kLignesSectionZ);
+  p.budget = kBudgetSectionZ;
+  p.budgetEtale = kBudgetSectionZEtale;
+  // Wider frames are searched on a coarser grid anyway: their budget counts the evaluations
+  // along the rows too, and is smaller, so that a move of k stays quick.
+  if (p.pasx > pas || p.pasy > pas) {
+    p.budget = kBudgetSectionZLarge;
+    p.budgetEtale = kBudgetSectionZLarge / 3;
+    p.coutEchantillon = coutEchantillon(s);
+  }
   p.levels = {k};  // searched even outside [zmin, zmax]
   p.scanStep = 0.5L;
   p.scanStepYOnly = 0.25L, p.divisionYOnly = 2;
@@ -55,7 +90,7 @@ LevelSearch sectionZSearch(const Scene& s, extended k) {
 
 DrawList buildPlanZ(Scene& s, extended k) {
   DrawList d;
-  debutPlan(s, d, gl::CLIP_PLANE2);
+  debutPlan(s, d, gl::CLIP_PLANE2, {0, 0, 1});
   const double z = dessin(k, s.gradz);
   if (s.voirplan) planEtRepere(s, d, z);
   // Lines whatever voirplan says: the solid's disk shows as its circle.

@@ -1,5 +1,8 @@
 #include "sections/point_libre.h"
 
+#include <cmath>
+#include <limits>
+
 #include "matutil.h"
 
 namespace quadrel {
@@ -54,7 +57,7 @@ void positionDepart(Scene& s) {
 void deplacePoint(Scene& s, Deplacement sens, bool graduations) {
   s.pasx = s.gradx / 10;
   const extended petit = s.pasx;
-  const extended h = s.pointz * s.gradz;
+  const extended h = hauteurDefinie(s) ? s.pointz * s.gradz : 0;
   const bool sansFormule = s.formule.empty();
   // The bound is checked before the move: M may end up one step beyond it.
   switch (sens) {
@@ -83,6 +86,8 @@ void deplacePoint(Scene& s, Deplacement sens, bool graduations) {
         s.pointz = static_cast<double>((h - (graduations ? s.gradz : petit)) / s.gradz);
       break;
   }
+  // The height where M landed, now: a move onto an undefined height shows as such at once.
+  hauteurpoint(s);
 }
 
 void hauteurpoint(Scene& s) {
@@ -90,7 +95,13 @@ void hauteurpoint(Scene& s) {
   TExpress e;
   e.setExpression(normalise(s.formule));
   if (e.CompileError()) return;
-  double z = static_cast<double>(e.Evaluate(s.pointx, s.pointy, 0) / s.gradz);
+  const extended h = e.Evaluate(s.pointx, s.pointy, 0);
+  // The error value is no height: M is not drawn there and its caption says so.
+  if (erreurcalcul || !std::isfinite(h)) {
+    s.pointz = std::numeric_limits<double>::quiet_NaN();
+    return;
+  }
+  double z = static_cast<double>(h / s.gradz);
   // The frame's bounds doubled, against the height as stored.
   const double haut = static_cast<double>(2 * s.zmax), bas = static_cast<double>(2 * s.zmin);
   if (z > haut) z = haut;

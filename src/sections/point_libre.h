@@ -19,11 +19,19 @@ inline constexpr long kMaxBalayage = 1000;
 
 // One move of M: one graduation of the axis (`graduations`) or a tenth of gradx on every
 // axis, when M is still below (above) its bound before the move. The height buttons act
-// only while the formula field is empty. Writes pasx, the small step, in every case.
+// only while the formula field is empty. Writes pasx, the small step, in every case, and
+// the height where M lands (see hauteurpoint). An undefined height counts as 0 for the
+// height buttons.
 void deplacePoint(Scene& s, Deplacement sens, bool graduations);
 
 // pointz from the accepted formula at (pointx, pointy), bounded to twice the frame's
-// heights; unchanged without an accepted formula that compiles.
+// heights; NaN where the formula is undefined there (M is then not drawn and its caption
+// shows "?"). Unchanged without an accepted formula that compiles.
 void hauteurpoint(Scene& s);
+
+// Whether M has a height (pointz is not the NaN of an undefined height).
+inline bool hauteurDefinie(const Scene& s) {
+  return s.pointz == s.pointz;
+}
 
 }  // namespace quadrel

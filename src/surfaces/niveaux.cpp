@@ -87,8 +87,8 @@ class Table {
   std::unordered_set<PointNiveau, HashPoint, EgalPoint> vus_;
 };
 
-Sampling echantillons(extended bas, extended haut, extended pas) {
-  return {bas, haut, samplingStep(bas, haut, pas, kMaxIntervalles), kMaxIntervalles + 2};
+Sampling echantillons(extended bas, extended haut, extended pas, long intervalles) {
+  return {bas, haut, samplingStep(bas, haut, pas, intervalles), intervalles + 2};
 }
 
 // The roots on one line at one level. `ligne` is the line's cache, null for the reference.
@@ -185,15 +185,19 @@ class Collecte {
 
   LevelPoints run() {
     const Gabarit g(e_.Expression());
+    bool etale = false;
     if (g.usesX() && g.usesY()) {
       deuxVariables(true);
       deuxVariables(false);
+      etale = budget_.spent() && p_.budgetEtale > 0 && p_.levels.size() == 1;
+      if (etale) etaler();
     } else if (g.usesY()) {
       uneVariable(false);
     } else if (g.usesX()) {
       uneVariable(true);
     }
-    return {t_.prend(), !budget_.spent(), p_.budget - budget_.left};
+    return {t_.prend(), !budget_.spent() && !etale, p_.budget - budget_.left + depenseEtale_,
+            etale};
   }
 
  private:
@@ -201,16 +205,19 @@ class Collecte {
   void deuxVariables(bool enX) {
     const extended debut = enX ? p_.ymin : p_.xmin, fin = enX ? p_.ymax : p_.xmax;
     const extended pas = enX ? p_.pasy : p_.pasx;
-    const Sampling s = echantillons(enX ? p_.xmin : p_.ymin, enX ? p_.xmax : p_.ymax, p_.scanStep);
+    const Sampling s = echantillons(enX ? p_.xmin : p_.ymin, enX ? p_.xmax : p_.ymax, p_.scanStep,
+                                    p_.maxIntervalles);
     std::vector<std::unique_ptr<LigneEnCache>> lignes;  // by row, kept across the levels
     Resultats deja;
     const std::vector<bool> revient = revenants(p_.levels);
+    const long coutLigne = p_.coutEchantillon * static_cast<long>(sampleSequence(s).size());
     for (std::size_t j = 0; j < p_.levels.size(); ++j) {
       const extended k = p_.levels[j];
       const extended niveau = commeTexte(k);
       extended v = debut;
-      for (std::size_t n = 0; v < fin && n < kMaxLignesParNiveau && !t_.pleine(); ++n, v += pas) {
+      for (std::size_t n = 0; v < fin && n < p_.maxLignes && !t_.pleine(); ++n, v += pas) {
         if (budget_.spent()) return;
+        if (j == 0) budget_.charge(coutLigne);
         const Fonction f{enX, commeTexte(v)};
         LigneEnCache* ligne = nullptr;
         if (cache_) {
@@ -237,15 +244,79 @@ class Collecte {
             t_.ajouteUnique(v, r.value[i], k);
           }
         }
+        // Last level: the line's values are of no further use.
+        if (cache_ && j + 1 == p_.levels.size()) lignes[n].reset();
       }
     }
+  }
+
+  // The rows (pass 1) or columns of the grid, as the passes step through them.
+  std::vector<extended> grille(bool enX) const {
+    const extended fin = enX ? p_.ymax : p_.xmax, pas = enX ? p_.pasy : p_.pasx;
+    std::vector<extended> out;
+    extended v = enX ? p_.ymin : p_.xmin;
+    for (std::size_t n = 0; v < fin && n < p_.maxLignes; ++n, v += pas) out.push_back(v);
+    return out;
+  }
+
+  // The single level again, rows and columns in turn: every 2^m-th one first, then those
+  // halfway between, and so on, until the budget is spent or the table would be full. The
+  // roots then go into a fresh table in the passes' own order.
+  void etaler() {
+    const extended k = p_.levels[0], niveau = commeTexte(k);
+    const std::vector<extended> lignes[2] = {grille(true), grille(false)};
+    const Sampling s[2] = {echantillons(p_.xmin, p_.xmax, p_.scanStep, p_.maxIntervalles),
+                           echantillons(p_.ymin, p_.ymax, p_.scanStep, p_.maxIntervalles)};
+    std::vector<std::vector<extended>> trouvees[2] = {
+        std::vector<std::vector<extended>>(lignes[0].size()),
+        std::vector<std::vector<extended>>(lignes[1].size())};
+    std::vector<bool> faites[2] = {std::vector<bool>(lignes[0].size()),
+                                   std::vector<bool>(lignes[1].size())};
+    WorkBudget budget{p_.budgetEtale};
+    long points = 0;
+    const std::size_t n = std::max(lignes[0].size(), lignes[1].size());
+    std::size_t saut = 1;
+    while (saut * 2 <= n) saut *= 2;
+    for (; saut > 0; saut /= 2) {
+      for (std::size_t i = 0; i < n; i += saut) {
+        for (int passe = 0; passe < 2; ++passe) {
+          if (i >= lignes[passe].size() || faites[passe][i]) continue;
+          if (budget.spent() || points >= kMaxPoints) return remplir(lignes, trouvees, k, budget);
+          budget.charge(p_.coutEchantillon * static_cast<long>(sampleSequence(s[passe]).size()));
+          const Fonction f{passe == 0, commeTexte(lignes[passe][i])};
+          std::unique_ptr<LigneEnCache> ligne;
+          if (cache_) ligne = std::make_unique<LigneEnCache>(e_, f, s[passe], places_);
+          const racines r = chercher(e_, f, s[passe], niveau, ligne.get(), budget);
+          trouvees[passe][i].assign(r.value.begin(), r.value.begin() + r.count);
+          faites[passe][i] = true;
+          points += r.count;
+        }
+      }
+    }
+    remplir(lignes, trouvees, k, budget);
+  }
+
+  void remplir(const std::vector<extended> (&lignes)[2],
+               const std::vector<std::vector<extended>> (&trouvees)[2], extended k,
+               const WorkBudget& budget) {
+    t_ = Table();
+    for (int passe = 0; passe < 2; ++passe)
+      for (std::size_t i = 0; i < lignes[passe].size(); ++i)
+        for (const extended r : trouvees[passe][i]) {
+          if (passe == 0) {
+            t_.ajouteUnique(r, lignes[passe][i], k);
+          } else {
+            t_.ajouteUnique(lignes[passe][i], r, k);
+          }
+        }
+    depenseEtale_ = p_.budgetEtale - budget.left;
   }
 
   // The curves are lines parallel to the unused axis: roots once per level, then a row of
   // points along each.
   void uneVariable(bool enX) {
-    const Sampling s = enX ? echantillons(p_.xmin, p_.xmax, p_.scanStepXOnly)
-                           : echantillons(p_.ymin, p_.ymax, p_.scanStepYOnly);
+    const Sampling s = enX ? echantillons(p_.xmin, p_.xmax, p_.scanStepXOnly, kMaxIntervalles)
+                           : echantillons(p_.ymin, p_.ymax, p_.scanStepYOnly, kMaxIntervalles);
     const extended debut = enX ? p_.ymin : p_.xmin, fin = enX ? p_.ymax : p_.xmax;
     const extended pas = enX ? p_.pasy / p_.divisionXOnly : p_.pasx / p_.divisionYOnly;
     const Fonction f{enX, 0};
@@ -276,6 +347,7 @@ class Collecte {
   const bool cache_;
   WorkBudget budget_;
   long places_ = kMaxPointsChemins;
+  long depenseEtale_ = 0;
   Table t_;
 };
 

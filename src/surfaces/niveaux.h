@@ -60,12 +60,25 @@ struct LevelSearch {
   extended scanStepYOnly = 0.25L, scanStepXOnly = 0.25L;
   int divisionYOnly = 4, divisionXOnly = 4;
   long budget = kBudgetRecherche;  // work units
+  // Most rows (columns) per level, and intervals per root search along a row when both
+  // variables are used (see kMaxLignesParNiveau, kMaxIntervalles).
+  std::size_t maxLignes = kMaxLignesParNiveau;
+  long maxIntervalles = kMaxIntervalles;
+  // Units charged for each sample point of a row or column when it is first searched (both
+  // variables used): the cost of its two evaluations. 0: the samples are not counted.
+  long coutEchantillon = 0;
+  // Both variables used and a single level: when `budget` runs out, the rows and columns
+  // are searched again with this many units, in an order whose every beginning is spread
+  // over the whole box, so that the curve comes out coarser rather than cut off. 0: no
+  // second search, the points found so far stay.
+  long budgetEtale = 0;
 };
 
 struct LevelPoints {
   std::vector<PointNiveau> points;  // table order (entry 1 first)
   bool complete = true;             // false when the work budget cut the search short
   long work = 0;                    // work units spent
+  bool etale = false;               // the spread second search gave the points
 };
 
 // How the values are computed. Both give the same table bit for bit; `reference` evaluates

@@ -196,6 +196,7 @@ void pointProjections(const Scene& s, DrawList& d, const Vec3& p) {
 
 void pointPass(Scene& s, DrawList& d, const FrameHooks& h) {
   if (fonctionvalide(s) && h.hauteurpoint) h.hauteurpoint(s);
+  if (std::isnan(s.pointz)) return;  // the surface is undefined under M: nothing to draw
   const Vec3 p{s.pointx / static_cast<double>(s.gradx), s.pointy / static_cast<double>(s.grady),
                s.pointz};
   d.pushMatrix();
@@ -249,8 +250,9 @@ std::string texte3(double v) {
 }
 
 std::string captionPoint(const Scene& s) {
-  return "M(" + texte3(s.pointx) + ";" + texte3(s.pointy) + ";" +
-         texte3(s.pointz * static_cast<double>(s.gradz)) + ")";
+  const std::string z =
+      std::isnan(s.pointz) ? "?" : texte3(s.pointz * static_cast<double>(s.gradz));
+  return "M(" + texte3(s.pointx) + ";" + texte3(s.pointy) + ";" + z + ")";
 }
 
 }  // namespace quadrel

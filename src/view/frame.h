@@ -17,7 +17,8 @@ struct FrameHooks {
   // The section dialog re-reads itself, rebuilds the current section list (compiling it
   // at once), sets typesection and moves the free point onto the plane.
   std::function<void(Scene&)> appelplan;
-  // Recomputes pointz from the accepted formula at (pointx, pointy).
+  // Recomputes pointz from the accepted formula at (pointx, pointy); NaN where it is
+  // undefined, and M is then not drawn.
   std::function<void(Scene&)> hauteurpoint;
   // Draws the solid of typequadrique for this pass; called only with equal graduations and
   // typequadrique in 1..9, after the frame set colour, material, polygon mode and plein.
@@ -36,7 +37,7 @@ Frame buildFrame(Scene& s, const FrameHooks& hooks = {});
 
 // v rounded to three decimals (halves to even), shortest form, "." as separator.
 std::string texte3(double v);
-// "M(x;y;z)" with the height in user units.
+// "M(x;y;z)" with the height in user units; "?" for an undefined height.
 std::string captionPoint(const Scene& s);
 
 }  // namespace quadrel

@@ -64,8 +64,8 @@ class TestChoixsection : public QObject {
     QCOMPARE(hote_.prendre(), (QStringList{"prepareplanx:-4", "FormPaint"}));
     QCOMPARE(scene_.typesection, 1);
     // The general plane: a, Enter, b, Enter, c, Enter.
-    d_->p4->click();
-    QCOMPARE(hote_.prendre(), QStringList{"prepareaxe"});
+    d_->p4->click();  // the x plane leaves the sheet
+    QCOMPARE(hote_.prendre(), (QStringList{"prepareaxe", "FormPaint"}));
     QCOMPARE(d_->focusWidget(), d_->edits[3]);
     QVERIFY(!d_->edits[0]->isEnabled() && d_->edits[5]->isEnabled());
     taper(d_->edits[3], QStringLiteral("1"));

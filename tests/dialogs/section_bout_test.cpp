@@ -1,6 +1,7 @@
 // A pupil's road through the sections, judged on the sheet: the paraboloid cut by z = k at
 // k = 2 shows a green plane and the label k=2, the cut removed on close; the free point's
-// caption after a move. Leaves a picture of each section kind, with and without the cut,
+// caption after a move, and where it has no height; a section that can no longer be shown
+// leaves the screen at once. Leaves a picture of each section kind, with and without the cut,
 // when QUADREL_IMAGES names a folder.
 #include <QDir>
 #include <QMdiSubWindow>
@@ -86,6 +87,52 @@ class TestSectionBout : public QObject {
     QVERIFY(pixelsverts(image()) < fondvert_ + 200);
   }
 
+  // What the sheet shows now, without drawing a new frame.
+  QImage ecran() { return app_->Feuille->grab().toImage(); }
+
+  // A section that can no longer be shown leaves the screen at once, cut included, and a
+  // dialog shown again brings its section back at once.
+  void sectionQuiDevientInvalide() {
+    ouvrir(*app_, 4);
+    QLineEdit* z = section_->edits[2];
+    const struct {
+      const char* quoi;
+      QLineEdit* champ;
+      QString texte;
+      int position;
+    } cas[] = {{"k-", z, QStringLiteral("k-"), 30},
+               {"kmin", section_->kmin, QStringLiteral("-"), 30},
+               {"V(k)", z, QStringLiteral("V(k)"), 10},
+               {"ln(k)", z, QStringLiteral("ln(k)"), 0}};
+    for (const auto& c : cas) {
+      choisir(section_->p3, {QStringLiteral("k")});
+      section_->kmin->setText(QStringLiteral("-4"));
+      section_->valk->setValue(30);
+      QVERIFY2(pixelsverts(ecran()) > fondvert_ + 2000, c.quoi);
+      section_->valk->setValue(c.position);
+      c.champ->setText(c.texte);  // pasted: the key filter would keep only "k"
+      QTest::keyClick(c.champ, Qt::Key_Return);
+      section_->valk->setValue(c.position == 0 ? 1 : c.position - 1);  // k moves on
+      QVERIFY2(app_->scene.typesection == 0, c.quoi);
+      QVERIFY2(app_->scene.clipzmin == (quadrel::ClipPlane{0, 0, 1, 4.001}), c.quoi);
+      QVERIFY2(pixelsverts(ecran()) < fondvert_ + 200, c.quoi);
+      if (c.champ == z && c.position == 30) garder(QStringLiteral("section-invalide"));
+    }
+    section_->kmin->setText(QStringLiteral("-4"));
+    // Another kind, with nothing typed yet: the z plane goes.
+    choisir(section_->p3, {QStringLiteral("k")});
+    section_->valk->setValue(30);
+    section_->p2->click();
+    QVERIFY(pixelsverts(ecran()) < fondvert_ + 200);
+    // Closed with a section shown, opened again: the section is back before any turn.
+    choisir(section_->p3, {QStringLiteral("k")});
+    section_->close();
+    QVERIFY(pixelsverts(ecran()) < fondvert_ + 200);
+    ouvrir(*app_, 4);
+    QVERIFY(pixelsverts(ecran()) > fondvert_ + 2000);
+    section_->close();
+  }
+
   void chaqueGenre() {
     ouvrir(*app_, 4);
     const struct {
@@ -124,12 +171,14 @@ class TestSectionBout : public QObject {
     QTest::mouseClick(p->boutons[0], Qt::LeftButton);
     QCOMPARE(app_->Feuille->cadre()->windowTitle(), QStringLiteral("M(0;-1;1)"));
     garder(QStringLiteral("point"));
-    // With the section x = 1 shown, M stays on the plane.
+    // Shown again, the dialog puts M on its last plane at once (the general one: y = 1.5 at
+    // x = 0); with the section x = 1 shown, M stays on that plane.
     ouvrir(*app_, 4);
+    QCOMPARE(app_->Feuille->cadre()->windowTitle(), QStringLiteral("M(0;1.5;2.25)"));
     choisir(section_->p1, {QStringLiteral("k-1")});
     section_->valk->setValue(30);
     QTest::mouseClick(p->boutons[0], Qt::LeftButton);
-    QCOMPARE(app_->Feuille->cadre()->windowTitle(), QStringLiteral("M(1;-1;2)"));
+    QCOMPARE(app_->Feuille->cadre()->windowTitle(), QStringLiteral("M(1;1.5;3.25)"));
     // Both dialogs open, k unfolded, for the eye.
     section_->plus1->click();
     const QString dossier = qEnvironmentVariable("QUADREL_IMAGES");
@@ -140,6 +189,28 @@ class TestSectionBout : public QObject {
       app_->fond->grab().save(QDir(dossier).filePath(QStringLiteral("dialogue-point.png")));
     p->close();
     QCOMPARE(app_->Feuille->cadre()->windowTitle(), QStringLiteral("Feuille"));
+  }
+
+  // 1/x has no height at x = 0: M is not drawn there and its caption says so.
+  void pointSansHauteur() {
+    Tfonction3d* f = fonction3d(*app_);
+    ouvrir(*app_, 2);
+    f->Edit1->clear();
+    QTest::keyClicks(f->Edit1, QStringLiteral("1/x"));
+    QTest::keyClick(f->Edit1, Qt::Key_Return);
+    f->close();
+    ouvrir(*app_, 5);
+    TPointlibre* p = app_->Pointlibre;
+    p->var2->setChecked(true);
+    QCOMPARE(app_->Feuille->cadre()->windowTitle(), QStringLiteral("M(-4;-4;-0.25)"));
+    for (int k = 0; k < 4; ++k) QTest::mouseClick(p->boutons[0], Qt::LeftButton);
+    QCOMPARE(app_->Feuille->cadre()->windowTitle(), QStringLiteral("M(0;-4;?)"));
+    const QString dossier = qEnvironmentVariable("QUADREL_IMAGES");
+    if (!dossier.isEmpty())
+      app_->fond->grab().save(QDir(dossier).filePath(QStringLiteral("point-sans-hauteur.png")));
+    QTest::mouseClick(p->boutons[0], Qt::LeftButton);
+    QCOMPARE(app_->Feuille->cadre()->windowTitle(), QStringLiteral("M(1;-4;1)"));
+    p->close();
   }
 };
 

@@ -133,25 +133,46 @@ TEST(Bounds, TooLargeToDraw) {
   }
 }
 
-// A kind whose formula or bounds cannot be read shows nothing and leaves the cut alone,
-// whatever the kind.
-TEST(Appelplan, UnreadableFormulaOrBoundShowsNothing) {
-  for (int genre : {0, 1, 2}) {
-    for (int fautif : {0, 1, 2}) {
-      LectureSection l = lecture(genre, {fautif == 0 ? "k+" : "k"}, 10);
-      if (fautif == 1) l.kmin = "-";
-      if (fautif == 2) l.kmax = "V(-1)";
+// A section that cannot be shown (formula or bound unreadable, formula undefined at k)
+// leaves the sheet: no list, no point moved, no cut; the sheet is repainted when that
+// changes what it shows, and only then.
+TEST(Appelplan, ASectionThatCannotBeShownLeavesTheSheet) {
+  const struct {
+    int genre;
+    std::vector<std::string> textes;
+    const char *kmin, *kmax;
+  } cas[] = {
+      {0, {"k+"}, "-4", "4"},
+      {1, {"k"}, "-", "4"},
+      {2, {"k"}, "-4", "V(-1)"},
+      {0, {"V(k)"}, "-4", "4"},
+      {1, {"1/(k-k)"}, "-4", "4"},
+      {2, {"ln(k)"}, "-4", "4"},
+      {3, {"1", "2", "V(k)"}, "-4", "4"},
+      {3, {"k-k", "2", "3"}, "-4", "4"},
+  };
+  Scene boite;  // the frame box, uncut
+  for (const auto& c : cas) {
+    for (const bool montree : {true, false}) {
+      LectureSection l = lecture(c.genre, c.textes, 0);
+      l.kmin = c.kmin, l.kmax = c.kmax;
       Scene s;
-      s.typesection = 3;
-      const Scene avant = s;
+      s.pointx = s.pointy = 9;
+      if (montree) {  // the kind was shown, with its cut
+        s.typesection = c.genre + 1;
+        s.clipxmin[3] = s.clipymin[3] = s.clipzmin[3] = -1;
+      }
       Enregistreur f;
       appelplan(s, l, f);
-      EXPECT_EQ(s.typesection, 0) << genre << fautif;
-      EXPECT_TRUE(f.appels.empty());
-      EXPECT_EQ(s.clipxmin, avant.clipxmin);
-      EXPECT_EQ(s.clipymin, avant.clipymin);
-      EXPECT_EQ(s.clipzmin, avant.clipzmin);
-      EXPECT_EQ(s.pointy, avant.pointy);
+      const std::string cas = c.textes.back() + (montree ? " shown" : " hidden");
+      EXPECT_EQ(s.typesection, 0) << cas;
+      EXPECT_EQ(f.appels, montree ? std::vector<std::string>{"paint"} : std::vector<std::string>{})
+          << cas;
+      EXPECT_EQ(s.clipxmin, boite.clipxmin) << cas;
+      EXPECT_EQ(s.clipymin, boite.clipymin) << cas;
+      EXPECT_EQ(s.clipzmin, boite.clipzmin) << cas;
+      EXPECT_EQ(s.pointx, 9) << cas;
+      EXPECT_EQ(s.pointy, 9) << cas;
     }
   }
 }

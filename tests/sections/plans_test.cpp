@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <set>
 #include <utility>
 
+#include "matutil.h"
 #include "sections/appel_plan.h"
 #include "sections/memoire_plan.h"
 #include "sections/plan_commun.h"
@@ -163,6 +165,25 @@ TEST(SectionPlanes, OwnClipPlaneOffAndViewOption) {
   }
 }
 
+// Each plane is lit by its own normal, set before its rectangle, whatever was drawn last.
+TEST(SectionPlanes, OwnNormalBeforeTheRectangle) {
+  Scene s = sceneAvec("x\xB2+y\xB2");
+  const double u = 1 / std::sqrt(5.0);  // the trace y = -x / 2 + 1.5 runs along (2, -1)
+  const struct {
+    DrawList d;
+    std::array<double, 3> normale;
+  } cas[] = {{buildPlanX(s, 1), {1, 0, 0}},
+             {buildPlanY(s, 1), {0, 1, 0}},
+             {buildPlanZ(s, 1), {0, 0, 1}},
+             {*buildPlanXY(s, "-0.5*x+(1.5)", 1), {u, 2 * u, 0}}};
+  for (const auto& c : cas) {
+    const std::size_t n = c.d.find(Op::Normal);
+    ASSERT_LT(n, c.d.find(Op::Begin, gl::QUADS));
+    for (int i = 0; i < 3; ++i)
+      EXPECT_NEAR(c.d[n].d[i], c.normale[i], 1e-12) << c.normale[0] << " " << c.normale[1];
+  }
+}
+
 TEST(ZSection, LevelCurveOfTheSurface) {
   const struct {
     const char* formule;
@@ -224,6 +245,69 @@ TEST(ZSection, PlaneFrameSolidAndOwnClip) {
   Scene s = sceneAvec("x\xB2+y\xB2");
   s.quadriqueok = true, s.typequadrique = 2, s.soltaille = 30;
   EXPECT_EQ(buildPlanZ(s, 10).count(Op::Begin, gl::QUADS), 1u);  // the plane only
+}
+
+// Frames within +-100 with graduations of 0.1 and more: the bounded search gives exactly
+// the points of the search without a budget on the grid of step max(1 / p, 0.25).
+TEST(ZSection, BudgetLeavesOrdinaryFramesAlone) {
+  const struct {
+    extended lo, hi, g;
+    const char* formule;
+  } cas[] = {
+      {-4, 4, 1, "sin(x)*cos(y)"},      {-4, 4, 1, "sin(x*y)"},
+      {-10, 10, 0.5L, "sin(x*y)"},      {-10, 10, 0.5L, "V(x\xB2-y)"},
+      {-100, 100, 0.1L, "x\xB2+y\xB2"}, {-100, 100, 0.1L, "sin(x*y)"},
+      {-100, 100, 10, "1/(x*y)"},       {0, 100, 1, "x*y/10"},
+  };
+  for (const auto& c : cas) {
+    Scene s = sceneAvec(c.formule, 12);
+    s.xmin = s.ymin = s.zmin = c.lo;
+    s.xmax = s.ymax = s.zmax = c.hi;
+    s.gradx = s.grady = s.gradz = c.g;
+    TExpress e;
+    e.setExpression(normalise(s.formule));
+    LevelSearch sans = sectionZSearch(s, 0.5L);
+    sans.pasx = sans.pasy = pasCourbeZ(s.precision);
+    sans.budget = 1L << 50, sans.budgetEtale = 0;
+    const LevelPoints r = collectLevelPoints(e, sectionZSearch(s, 0.5L));
+    const LevelPoints ref = collectLevelPoints(e, sans);
+    EXPECT_TRUE(r.complete) << c.formule << " " << double(c.hi);
+    ASSERT_EQ(r.points.size(), ref.points.size()) << c.formule << " " << double(c.hi);
+    for (std::size_t i = 0; i < r.points.size(); ++i) {
+      EXPECT_EQ(r.points[i].x, ref.points[i].x);
+      EXPECT_EQ(r.points[i].y, ref.points[i].y);
+    }
+  }
+}
+
+// Past its budget the search starts again over rows and columns spread across the whole
+// frame: fewer points, all inside, rows and columns on both sides, for bounded work.
+TEST(ZSection, PastTheBudgetCoarserOverTheWholeFrame) {
+  Scene s = sceneAvec("sin(x*y)", 12);
+  s.xmin = s.ymin = s.zmin = -1e6L;
+  s.xmax = s.ymax = s.zmax = 1e6L;
+  s.gradx = s.grady = s.gradz = 0.001L;
+  TExpress e;
+  e.setExpression(normalise(s.formule));
+  const LevelPoints r = collectLevelPoints(e, sectionZSearch(s, 0.5L));
+  EXPECT_TRUE(r.etale);
+  EXPECT_LT(r.work, kBudgetSectionZLarge * 4 / 3 + 100000);
+  ASSERT_FALSE(r.points.empty());
+  int moities[2] = {};  // rows above the middle, columns right of it
+  for (const PointNiveau& p : r.points) {
+    ASSERT_LE(std::fabs(p.x), 1e6);
+    ASSERT_LE(std::fabs(p.y), 1e6);
+    moities[0] += p.y > 0;
+    moities[1] += p.x > 0;
+  }
+  EXPECT_GT(moities[0], 0);
+  EXPECT_GT(moities[1], 0);
+  // A circle of radius 1e5 in the middle of the frame: rows spread over the whole frame
+  // meet it (the first 1000 rows from the frame's edge would not).
+  e.setExpression(normalise("(x/100000)\xB2+(y/100000)\xB2"));
+  const LevelPoints c = collectLevelPoints(e, sectionZSearch(s, 1));
+  EXPECT_FALSE(c.points.empty());
+  for (const PointNiveau& p : c.points) EXPECT_NEAR(std::hypot(p.x, p.y), 1e5, 1e-2);
 }
 
 // A list is kept only for the very inputs it was built from, never for random formulas.

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "surfaces/aides.h"
+#include "view/frame.h"
 
 namespace quadrel {
 namespace {
@@ -97,6 +101,51 @@ TEST(FreePointHeight, FollowsTheSurfaceWithinTwiceTheFrame) {
     hauteurpoint(s);
     EXPECT_DOUBLE_EQ(s.pointz, c.z) << c.formule << " " << c.x;
   }
+}
+
+// Where the surface is undefined M has no height: not drawn, "?" in its caption, whether
+// it got there by a move, by the section or by the start scan's last resort.
+TEST(FreePointHeight, UndefinedWhereTheSurfaceIs) {
+  const struct {
+    const char* formule;
+    extended bord;  // the frame: -bord .. bord on every axis
+    double x, y;
+    Deplacement sens;
+    const char* legende;  // after one graduation move from (x, y)
+  } cas[] = {
+      {"1/x", 4, -1, -4, Deplacement::xplus, "M(0;-4;?)"},
+      {"1/x", 4, 0, -4, Deplacement::xplus, "M(1;-4;1)"},
+      {"ln(x*y)", 1e6L, -1e6, 19, Deplacement::yplus, "M(-1000000;20;?)"},
+      {"V(x)", 4, 0, 0, Deplacement::xmoins, "M(-1;0;?)"},
+      {"x\xB2", 4, 1, 0, Deplacement::xplus, "M(2;0;4)"},
+  };
+  for (const auto& c : cas) {
+    Scene s = sceneAvec(c.formule);
+    s.xmin = s.ymin = s.zmin = -c.bord;
+    s.xmax = s.ymax = s.zmax = c.bord;
+    s.pointlibreVisible = true;
+    s.pointx = c.x, s.pointy = c.y;
+    deplacePoint(s, c.sens, true);
+    EXPECT_EQ(captionPoint(s), c.legende) << c.formule;
+    FrameHooks h;
+    h.hauteurpoint = hauteurpoint;
+    const Frame f = buildFrame(s, h);
+    EXPECT_EQ(f.caption, c.legende);
+    EXPECT_EQ(f.commands.count(Op::Sphere),
+              std::string(c.legende).find('?') == std::string::npos ? 1u : 0u);
+  }
+  // The height buttons start again from 0 when no height was left.
+  Scene s;
+  s.pointz = std::nan("");
+  deplacePoint(s, Deplacement::zplus, true);
+  EXPECT_EQ(s.pointz, 1);
+  // The start scan never stops on an undefined point, even in a frame tall enough for the
+  // error value: V(x+y) is first defined inside at (-3, 3).
+  Scene t = sceneAvec("V(x+y)");
+  t.zmin = -2e7L, t.zmax = 2e7L;
+  positionDepart(t);
+  hauteurpoint(t);
+  EXPECT_EQ(captionPoint(t), "M(-3;3;0)");
 }
 
 }  // namespace

@@ -102,23 +102,28 @@ class TestSectionBout : public QObject {
       int position;
     } cas[] = {{"k-", z, QStringLiteral("k-"), 30},
                {"kmin", section_->kmin, QStringLiteral("-"), 30},
-               {"V(k)", z, QStringLiteral("V(k)"), 10},
-               {"ln(k)", z, QStringLiteral("ln(k)"), 0}};
+               {"1/(k-k)", z, QStringLiteral("1/(k-k)"), 10},
+               {"1/k", z, QStringLiteral("1/k"), 21}};  // k = 0 after the move
+    // Typed as a user does: through the key filter, then Enter.
+    const auto taper = [](QLineEdit* champ, const QString& texte) {
+      champ->clear();
+      QTest::keyClicks(champ, texte);
+      QTest::keyClick(champ, Qt::Key_Return);
+    };
     for (const auto& c : cas) {
       choisir(section_->p3, {QStringLiteral("k")});
-      section_->kmin->setText(QStringLiteral("-4"));
+      taper(section_->kmin, QStringLiteral("-4"));
       section_->valk->setValue(30);
       QVERIFY2(pixelsverts(ecran()) > fondvert_ + 2000, c.quoi);
       section_->valk->setValue(c.position);
-      c.champ->setText(c.texte);  // pasted: the key filter would keep only "k"
-      QTest::keyClick(c.champ, Qt::Key_Return);
+      taper(c.champ, c.texte);
       section_->valk->setValue(c.position == 0 ? 1 : c.position - 1);  // k moves on
       QVERIFY2(app_->scene.typesection == 0, c.quoi);
       QVERIFY2(app_->scene.clipzmin == (quadrel::ClipPlane{0, 0, 1, 4.001}), c.quoi);
       QVERIFY2(pixelsverts(ecran()) < fondvert_ + 200, c.quoi);
       if (c.champ == z && c.position == 30) garder(QStringLiteral("section-invalide"));
     }
-    section_->kmin->setText(QStringLiteral("-4"));
+    taper(section_->kmin, QStringLiteral("-4"));
     // Another kind, with nothing typed yet: the z plane goes.
     choisir(section_->p3, {QStringLiteral("k")});
     section_->valk->setValue(30);

@@ -8,7 +8,6 @@
 #include "sections/pointlibre.h"
 #include "services/aiderapide.h"
 #include "shell/apropos.h"
-#include "shell/fenetres.h"
 #include "shell/fond.h"
 #include "shell/hote.h"
 #include "shell/outils.h"
@@ -24,8 +23,6 @@
 Application::Application() = default;
 
 Application::~Application() {
-  Fenetres& f = fenetres();
-  f = Fenetres{};
   Aiderapide.reset();
   Apropos.reset();
   fond.reset();
@@ -37,7 +34,6 @@ namespace {
 void creerfond(Application& a, const QString& dossier) {
   a.fond = std::make_unique<Tfond>(dossier);
   Tfond* fond = a.fond.get();
-  fenetres().fond = fond;
   a.hote = std::make_unique<HoteFenetres>(fond);
   // Without a window manager "maximised" means nothing: cover the screen by hand.
   if (const QScreen* ecran = QGuiApplication::primaryScreen())
@@ -53,15 +49,13 @@ std::unique_ptr<Application> demarrer(const QString& dossier) {
   quadrel::substituerpolices();
   auto a = std::make_unique<Application>();
   creerfond(*a, dossier);
-  Fenetres& f = fenetres();
 
-  a->outils = new Toutils(a->fond.get());
-  f.outils = a->outils;
+  a->outils = new Toutils(a->fond.get(), *a);
+  a->fond->outils = a->outils;
   a->optionrendu = new Toptionrendu(a->scene, *a->hote, a->fond.get());
   a->outils->setdialogue(1, a->optionrendu);
 
   a->Apropos = std::make_unique<TApropos>();
-  f.Apropos = a->Apropos.get();
   a->Apropos->show();
   a->Apropos->repaint();
 
@@ -77,7 +71,6 @@ std::unique_ptr<Application> demarrer(const QString& dossier) {
   a->outils->setdialogue(5, a->Pointlibre);
 
   a->Feuille = new TFeuille(a->scene, a->fond->zone, a->fond->size());
-  f.Feuille = a->Feuille;
   a->hote->setfeuille(a->Feuille);
   Tchoixsection* section = a->choixsection;
   a->Feuille->crochets.appelplan = [section](quadrel::Scene&) { section->appelplan(); };
@@ -88,7 +81,6 @@ std::unique_ptr<Application> demarrer(const QString& dossier) {
   a->Apropos->raise();
 
   a->Aiderapide = std::make_unique<TAiderapide>();
-  f.Aiderapide = a->Aiderapide.get();
   a->hote->setaide(a->Aiderapide.get());
 
   QMdiSubWindow* palette = a->fond->enfant(a->outils, false);

@@ -15,7 +15,6 @@
 #include "services/dialog_base.h"
 #include "services/sons.h"
 #include "shell/cahier.h"
-#include "shell/fenetres.h"
 
 ZoneFond::ZoneFond(QWidget* parent) : QMdiArea(parent) {
   setBackground(Qt::white);
@@ -66,7 +65,7 @@ void Tfond::FormCreate() {
 }
 
 void Tfond::FormMouseMove() {
-  if (QWidget* outils = fenetres().outils)
+  if (outils)
     if (QWidget* c = cadre(outils)) c->setWindowTitle(QStringLiteral("Outils"));
 }
 

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 
 class ZoneFond : public QMdiArea {
   Q_OBJECT
@@ -28,6 +29,8 @@ class Tfond : public QMainWindow {
 
   QString dossier;
   ZoneFond* zone;
+  // The tool palette, whose caption the background's hover puts back; set at start-up.
+  QPointer<QWidget> outils;
 
   // Puts `w` in a child window of its own (made once, kept for the run). `boutons`: whether
   // the frame shows a close box; none of the frames can be resized.

@@ -19,7 +19,6 @@ add_library(quadrel_shell STATIC
   shell/apropos.cpp
   shell/cahier.cpp
   shell/demarrage.cpp
-  shell/fenetres.cpp
   shell/hote.cpp
   shell/fond.cpp
   shell/outils.cpp

@@ -11,7 +11,8 @@
 #include "services/curseurs.h"
 #include "services/dialog_base.h"
 #include "services/sons.h"
-#include "shell/fenetres.h"
+#include "shell/apropos.h"
+#include "shell/demarrage.h"
 #include "shell/fond.h"
 
 namespace {
@@ -21,7 +22,7 @@ const char* const kImages[12] = {"00-repere",  "01-visuel",  "02-fonction", "03-
 constexpr int kExport = 6, kVideo = 7, kApropos = 8, kWeb = 9, kAide = 10, kQuitter = 11;
 }  // namespace
 
-Toutils::Toutils(Tfond* fond) : fond_(fond) {
+Toutils::Toutils(Tfond* fond, const Application& app) : fond_(fond), app_(app) {
   setWindowTitle(QStringLiteral("Outils"));
   setAccessibleName(QStringLiteral("Outils"));
   setWindowIcon(QIcon(QStringLiteral(":/quadrel.png")));
@@ -77,7 +78,7 @@ void Toutils::showEvent(QShowEvent*) {
 }
 
 void Toutils::aiderapide(const QString& texte) {
-  if (TAiderapide* a = fenetres().Aiderapide) a->montrer(texte);
+  if (TAiderapide* a = app_.Aiderapide.get()) a->montrer(texte);
 }
 
 void Toutils::RepereClick(int ordre) {
@@ -94,7 +95,7 @@ void Toutils::RepereClick(int ordre) {
       aiderapide(textevideoprojecteur());
       break;
     case kApropos:
-      if (QWidget* a = fenetres().Apropos) a->show(), a->raise();
+      if (QWidget* a = app_.Apropos.get()) a->show(), a->raise();
       break;
     case kWeb: {
       const QString page = QCoreApplication::applicationDirPath() + QStringLiteral("/aide.html");
@@ -119,7 +120,7 @@ void Toutils::RepereMouseDown(int ordre, Qt::MouseButton bouton) {
     sons::jouer(QStringLiteral("click.wav"));
   if (!droit) return;
   if (ordre == kVideo || ordre == kAide) return RepereClick(ordre);
-  if (TAiderapide* a = fenetres().Aiderapide) {
+  if (TAiderapide* a = app_.Aiderapide.get()) {
     a->helptext->clear();
     a->montrer(explications()[ordre]);
   }

@@ -8,11 +8,14 @@
 #include <array>
 
 class Tfond;
+struct Application;
 
 class Toutils : public QWidget {
   Q_OBJECT
  public:
-  explicit Toutils(Tfond* fond);
+  // The windows the palette reaches (the sheet, help popup, about box) are read from `app`
+  // when a button needs them: they are made after the palette.
+  Toutils(Tfond* fond, const Application& app);
 
   static const QStringList& noms();
   static const QStringList& explications();
@@ -43,5 +46,6 @@ class Toutils : public QWidget {
   void aiderapide(const QString& texte);
 
   Tfond* fond_;
+  const Application& app_;
   std::array<QWidget*, 6> dialogues_{};
 };

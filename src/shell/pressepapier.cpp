@@ -5,12 +5,12 @@
 #include <QImage>
 #include <QPainter>
 
-#include "shell/fenetres.h"
+#include "shell/demarrage.h"
 #include "shell/outils.h"
 #include "view/feuille.h"
 
 void Toutils::pressepapier() {
-  TFeuille* feuille = fenetres().Feuille;
+  TFeuille* feuille = app_.Feuille;
   if (!feuille) return;
   const QSize taille = feuille->taille() - QSize(11, 45);
   if (taille.isEmpty()) return;

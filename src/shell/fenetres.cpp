@@ -1,6 +1,0 @@
-#include "shell/fenetres.h"
-
-Fenetres& fenetres() {
-  static Fenetres f;
-  return f;
-}

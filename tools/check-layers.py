@@ -1,10 +1,14 @@
 #!/usr/bin/env python3
 """Fails when a file includes a header of a higher layer than its own.
 
-Layers, lowest first: expr -> geometry -> view -> dialogs -> shell. A source file's layer
-is the target the CMake file lists put it in; a header takes the layer of the source file
-of the same name, and a header without one the highest layer of what it includes, and at
-least the lowest layer of its folder's sources. The two layers below the Qt ones include
+Layers, lowest first: expr -> geometry -> view -> dialogs -> shell. A file's path says its
+layer: expr/ is the engine, a gui/ folder holds dialogs, services/ is in the view layer,
+shell/ is the shell, and the subject folders (surfaces/, sections/, solids/) hold pure
+builders. view/ holds both the pure DrawList and frame and the GL sheet: there a source
+file's layer is the target the CMake file lists put it in. A CMake list that puts a file in
+another layer than its path says is a fault too. A header takes the layer of the source
+file of the same name, and a header without one the highest layer of what it includes, and
+at least the lowest layer of its folder's sources. The two layers below the Qt ones include
 neither Qt nor GL.
 
 usage: check-layers.py SRC_DIR
@@ -40,6 +44,22 @@ def listed_sources(src):
     return layers
 
 
+def path_layer(rel):
+    """The layer a path names, or None where the folder holds two layers (view/)."""
+    parts = rel.split("/")
+    if parts[0] == "expr":
+        return "expr"
+    if "gui" in parts[:-1]:
+        return "dialogs"
+    if parts[0] == "shell":
+        return "shell"
+    if parts[0] == "services":
+        return "view"
+    if parts[0] in ("surfaces", "sections", "solids"):
+        return "geometry"
+    return None
+
+
 def resolve(src, includer, name):
     for candidate in (src / name, src / "expr" / name, includer.parent / name):
         if candidate.is_file():
@@ -58,7 +78,10 @@ def main(src):
         includes[rel] = [r for q, n in found if q == '"' and (r := resolve(src, path, n))]
         system[rel] = [n for q, n in found if q == "<"]
 
-    layer = {}
+    faults = [f"{rel} listed in {l}, its path says {path_layer(rel)}"
+              for rel, l in sorted(sources.items())
+              if path_layer(rel) and path_layer(rel) != l and rel in files]
+    layer = {rel: LAYERS.index(path_layer(rel)) for rel in files if path_layer(rel)}
 
     def layer_of(rel, seen=()):
         if rel in layer:
@@ -77,7 +100,6 @@ def main(src):
             layer[rel] = max(below, default=0)
         return layer[rel]
 
-    faults = []
     for rel in sorted(files):
         if rel.endswith(".cpp") and rel not in sources:
             continue  # not built into the program (fuzz or tool entry points)
@@ -92,7 +114,7 @@ def main(src):
             print(f"{LAYERS[layer_of(rel)]:9} {rel}")
     for f in faults:
         print(f)
-    print(f"{len(files)} files, {len(faults)} includes against the layer order")
+    print(f"{len(files)} files, {len(faults)} faults against the layer order")
     return 1 if faults else 0
 
 

@@ -18,16 +18,16 @@
 #include <utility>
 #include <vector>
 
-#include "sections/choixsection.h"
+#include "sections/gui/choixsection.h"
+#include "sections/gui/pointlibre.h"
 #include "sections/point_libre.h"
-#include "sections/pointlibre.h"
 #include "shell/demarrage.h"
 #include "shell/fond.h"
 #include "shell/hote.h"
-#include "surfaces/fonction3d.h"
+#include "surfaces/gui/fonction3d.h"
 #include "view/feuille.h"
 #include "view/glutgarde.h"
-#include "view/optionrendu.h"
+#include "view/gui/optionrendu.h"
 
 namespace {
 

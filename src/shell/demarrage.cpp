@@ -3,22 +3,22 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "sections/choixsection.h"
+#include "sections/gui/choixsection.h"
+#include "sections/gui/pointlibre.h"
 #include "sections/point_libre.h"
-#include "sections/pointlibre.h"
 #include "services/aiderapide.h"
 #include "shell/apropos.h"
 #include "shell/fond.h"
 #include "shell/hote.h"
 #include "shell/outils.h"
-#include "solids/choixquadrics.h"
-#include "solids/quadriques.h"
+#include "solids/gui/choixquadrics.h"
+#include "solids/gui/quadriques.h"
 #include "solids/solide.h"
-#include "surfaces/fonction3d.h"
-#include "surfaces/optionrepere.h"
+#include "surfaces/gui/fonction3d.h"
+#include "surfaces/gui/optionrepere.h"
 #include "view/feuille.h"
 #include "view/glyphes.h"
-#include "view/optionrendu.h"
+#include "view/gui/optionrendu.h"
 
 Application::Application() = default;
 

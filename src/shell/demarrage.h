@@ -5,7 +5,7 @@
 #include <QString>
 #include <memory>
 
-#include "solids/quadriques.h"
+#include "solids/gui/quadriques.h"
 #include "view/scene.h"
 
 class Tfond;

@@ -13,4 +13,7 @@ list(APPEND QUADREL_VIEW_SOURCES
   view/feuille.cpp
   view/feuille_gl.cpp
   view/feuille_souris.cpp
+  view/feuille_surfaces.cpp
+  view/feuille_sections.cpp
+  view/feuille_pyramide.cpp
 )

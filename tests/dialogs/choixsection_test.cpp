@@ -1,7 +1,7 @@
 // The section and free point dialogs on a recording host: key filters, Enter and focus,
 // the bounds, k, the kinds, the cut, folding, the move buttons, the caption, and the names
 // and values a screen reader uses.
-#include "sections/choixsection.h"
+#include "sections/gui/choixsection.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -9,7 +9,7 @@
 
 #include "hote_fake.h"
 #include "principal.h"
-#include "sections/pointlibre.h"
+#include "sections/gui/pointlibre.h"
 #include "services/champ.h"
 
 namespace {

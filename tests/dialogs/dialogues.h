@@ -12,10 +12,10 @@
 #include "shell/fond.h"
 #include "shell/hote.h"
 #include "shell/outils.h"
-#include "surfaces/fonction3d.h"
-#include "surfaces/optionrepere.h"
+#include "surfaces/gui/fonction3d.h"
+#include "surfaces/gui/optionrepere.h"
 #include "view/feuille.h"
-#include "view/optionrendu.h"
+#include "view/gui/optionrendu.h"
 
 template <class T>
 T* dialogue(Application& a, const char* nom, int bouton) {

@@ -4,8 +4,8 @@
 
 #include <QAbstractSlider>
 
-#include "sections/choixsection.h"
-#include "sections/pointlibre.h"
+#include "sections/gui/choixsection.h"
+#include "sections/gui/pointlibre.h"
 #include "solides.h"
 
 // Palette button, then chooser button (-1: none), and the dialog they open.

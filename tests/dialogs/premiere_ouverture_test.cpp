@@ -3,8 +3,8 @@
 // 40 px below the sheet's top.
 #include <QMdiSubWindow>
 
-#include "sections/choixsection.h"
-#include "sections/pointlibre.h"
+#include "sections/gui/choixsection.h"
+#include "sections/gui/pointlibre.h"
 #include "solides.h"
 
 class TestPremiereOuverture : public QObject {

@@ -10,14 +10,14 @@
 #include "hote_fake.h"
 #include "matutil.h"
 #include "principal.h"
-#include "sections/choixsection.h"
+#include "sections/gui/choixsection.h"
 #include "services/champ.h"
 #include "services/sons.h"
-#include "solids/caracpyr.h"
-#include "solids/caracsphere.h"
-#include "surfaces/fonction3d.h"
-#include "surfaces/optionrepere.h"
-#include "view/optionrendu.h"
+#include "solids/gui/caracpyr.h"
+#include "solids/gui/caracsphere.h"
+#include "surfaces/gui/fonction3d.h"
+#include "surfaces/gui/optionrepere.h"
+#include "view/gui/optionrendu.h"
 
 using quadrel::EtatChamp;
 
@@ -77,8 +77,7 @@ class TestRegles : public QObject {
     QTest::addRow("go apres changement") << QStringList{"e4=2", "G"} << go << 1;
     QTest::addRow("go deux fois") << QStringList{"e4=2", "G", "G"} << go << 2;
     QTest::addRow("fermeture apres changement")
-        << QStringList{"e4=2", "C"} << go + QStringList{C}
-        << 0;
+        << QStringList{"e4=2", "C"} << go + QStringList{C} << 0;
     QTest::addRow("fermeture sans changement") << QStringList{"C"} << QStringList{C} << 0;
     QTest::addRow("valeur refusee") << QStringList{"e0=1", "C"} << QStringList{C} << 0;
     QTest::addRow("style sans clic") << QStringList{"s1"} << reconstruit({"axe"}) << 1;

@@ -7,8 +7,8 @@
 #include <QMdiSubWindow>
 
 #include "dialogues.h"
-#include "sections/choixsection.h"
-#include "sections/pointlibre.h"
+#include "sections/gui/choixsection.h"
+#include "sections/gui/pointlibre.h"
 
 namespace {
 

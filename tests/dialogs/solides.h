@@ -3,13 +3,13 @@
 #pragma once
 
 #include "dialogues.h"
-#include "solids/caraccone.h"
-#include "solids/caraccube.h"
-#include "solids/caraccyl.h"
-#include "solids/caracpyr.h"
-#include "solids/caracsphere.h"
-#include "solids/choixquadrics.h"
-#include "solids/quadriques.h"
+#include "solids/gui/caraccone.h"
+#include "solids/gui/caraccube.h"
+#include "solids/gui/caraccyl.h"
+#include "solids/gui/caracpyr.h"
+#include "solids/gui/caracsphere.h"
+#include "solids/gui/choixquadrics.h"
+#include "solids/gui/quadriques.h"
 #include "solids/solide.h"
 
 // Replaces the text of a field by typing, then presses Enter.

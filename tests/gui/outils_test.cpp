@@ -14,7 +14,7 @@
 #include "shell/apropos.h"
 #include "shell/demarrage.h"
 #include "shell/fond.h"
-#include "solids/choixquadrics.h"
+#include "solids/gui/choixquadrics.h"
 
 class TestOutils : public QObject {
   Q_OBJECT

@@ -1,4 +1,4 @@
-#include "solids/caracsphere.h"
+#include "solids/gui/caracsphere.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "solids/caraccyl.h"
+#include "solids/gui/caraccyl.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // "Pyramide": a regular pyramid standing on z = 0: base radius, side count, height.
 #pragma once
 
-#include "solids/solid_dialog.h"
+#include "solids/gui/solid_dialog.h"
 
 class Tcaracpyr : public SolidDialog {
   Q_OBJECT

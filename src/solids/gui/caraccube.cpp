@@ -1,4 +1,4 @@
-#include "solids/caraccube.h"
+#include "solids/gui/caraccube.h"
 
 namespace {
 

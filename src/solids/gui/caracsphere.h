@@ -1,7 +1,7 @@
 // "La sphère": the centre and the radius, typed into the gaps of the sphere's equation.
 #pragma once
 
-#include "solids/solid_dialog.h"
+#include "solids/gui/solid_dialog.h"
 
 class Tcaracsphere : public SolidDialog {
   Q_OBJECT

@@ -1,11 +1,11 @@
-#include "solids/quadriques.h"
+#include "solids/gui/quadriques.h"
 
-#include "solids/caraccone.h"
-#include "solids/caraccube.h"
-#include "solids/caraccyl.h"
-#include "solids/caracpyr.h"
-#include "solids/caracsphere.h"
-#include "solids/choixquadrics.h"
+#include "solids/gui/caraccone.h"
+#include "solids/gui/caraccube.h"
+#include "solids/gui/caraccyl.h"
+#include "solids/gui/caracpyr.h"
+#include "solids/gui/caracsphere.h"
+#include "solids/gui/choixquadrics.h"
 
 Quadriques creerquadriques(quadrel::Scene& s, DialogHost& h, QWidget* fond, QWidget* outils) {
   Quadriques q;

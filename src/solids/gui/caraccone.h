@@ -1,7 +1,7 @@
 // "Le cône": a double cone along z, y or x, chosen by row: its apex and its coefficient.
 #pragma once
 
-#include "solids/solid_dialog.h"
+#include "solids/gui/solid_dialog.h"
 
 class Tcaraccone : public SolidDialog {
   Q_OBJECT

@@ -1,7 +1,7 @@
 // "Le cylindre": a cylinder along z, y or x, chosen by row, through the point typed in.
 #pragma once
 
-#include "solids/solid_dialog.h"
+#include "solids/gui/solid_dialog.h"
 
 class Tcaraccyl : public SolidDialog {
   Q_OBJECT

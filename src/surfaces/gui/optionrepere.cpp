@@ -1,4 +1,4 @@
-#include "surfaces/optionrepere.h"
+#include "surfaces/gui/optionrepere.h"
 
 #include <QLabel>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "solids/choixquadrics.h"
+#include "solids/gui/choixquadrics.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "view/optionrendu.h"
+#include "view/gui/optionrendu.h"
 
 #include <QApplication>
 #include <QHash>

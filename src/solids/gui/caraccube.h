@@ -1,7 +1,7 @@
 // "Le cube": the edge of the cube centred at the origin.
 #pragma once
 
-#include "solids/solid_dialog.h"
+#include "solids/gui/solid_dialog.h"
 
 class Tcaraccube : public SolidDialog {
   Q_OBJECT

@@ -1,4 +1,4 @@
-#include "solids/solid_dialog.h"
+#include "solids/gui/solid_dialog.h"
 
 #include <QFontMetrics>
 #include <QLabel>

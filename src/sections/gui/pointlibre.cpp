@@ -1,4 +1,4 @@
-#include "sections/pointlibre.h"
+#include "sections/gui/pointlibre.h"
 
 #include <QHideEvent>
 #include <QIcon>

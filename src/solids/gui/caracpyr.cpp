@@ -1,4 +1,4 @@
-#include "solids/caracpyr.h"
+#include "solids/gui/caracpyr.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "surfaces/fonction3d.h"
+#include "surfaces/gui/fonction3d.h"
 
 #include <QStyle>
 #include <algorithm>

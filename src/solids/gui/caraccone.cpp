@@ -1,4 +1,4 @@
-#include "solids/caraccone.h"
+#include "solids/gui/caraccone.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "sections/choixsection.h"
+#include "sections/gui/choixsection.h"
 
 #include <QHideEvent>
 #include <QShowEvent>

@@ -238,10 +238,22 @@ QString apres(const QLineEdit* champ, QChar c) {
   return t;
 }
 
+QString etat(const QColor& c) {
+  if (c == bleu) return QStringLiteral("en attente");
+  if (c == noir) return QStringLiteral("accepté");
+  if (c == rouge) return QStringLiteral("refusé");
+  return {};
+}
+
+// The colour says the state; the words say it too, to a screen reader (description) and to
+// a pupil who does not tell the colours apart (tooltip).
 void colorer(QLineEdit* champ, const QColor& c) {
   QPalette p = champ->palette();
   p.setColor(QPalette::Text, c);
   champ->setPalette(p);
+  const QString mots = etat(c);
+  champ->setAccessibleDescription(mots);
+  champ->setToolTip(mots);
 }
 
 QColor couleur(const QLineEdit* champ) {

@@ -57,7 +57,11 @@ int refus(const QLineEdit* champ);    // how many times it was shown
 // What `champ`'s text would become if `c` were typed now (over the selection, if any).
 QString apres(const QLineEdit* champ, QChar c);
 
+// Sets the text colour and says the state in words ("en attente", "accepté", "refusé") as
+// the field's accessible description and tooltip.
 void colorer(QLineEdit* champ, const QColor& c);
+// The state a colour stands for, in words; empty for any other colour.
+QString etat(const QColor& c);
 QColor couleur(const QLineEdit* champ);
 
 // The engine reads 8-bit Latin-1 ("²" is 0xB2); anything else cannot be typed anyway.

@@ -104,6 +104,11 @@ class TestRegles : public QObject {
         champ->clear();
         QTest::keyClicks(champ, e.mid(3));
         QTest::keyClick(champ, Qt::Key_Return);
+        // The state is said in words as well as in colour, for screen readers and pupils.
+        const QString mots = champ::etat(champ::couleur(champ));
+        QVERIFY(!mots.isEmpty());
+        QCOMPARE(champ->accessibleDescription(), mots);
+        QCOMPARE(champ->toolTip(), mots);
       }
     }
     QCOMPARE(hote_.prendre(), appels);

@@ -57,6 +57,26 @@ void cubeglut(const ContexteGl& gl, const Command& c) {
     glutWireCube(c.d[0]);
 }
 
+}  // namespace
+
+void dessinerforme(const ShapeArrays& forme) {
+  if (forme.draws.empty()) return;
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_NORMAL_ARRAY);
+  glVertexPointer(3, GL_FLOAT, 0, forme.vertices.data());
+  glNormalPointer(GL_FLOAT, 0, forme.normals.data());
+  for (const ShapeArrays::Draw& d : forme.draws) {
+    if (d.indexed)
+      glDrawElements(GLenum(d.mode), d.count, GL_UNSIGNED_SHORT, forme.indices.data() + d.first);
+    else
+      glDrawArrays(GLenum(d.mode), d.first, d.count);
+  }
+  glDisableClientState(GL_VERTEX_ARRAY);
+  glDisableClientState(GL_NORMAL_ARRAY);
+}
+
+namespace {
+
 void quadriques(const ContexteGl& gl, const Command& c) {
   GLUquadric* q = quadrique(gl, c.i[0]);
   if (!q) return;

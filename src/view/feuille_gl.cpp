@@ -11,7 +11,6 @@
 #include "surfaces/axes.h"
 #include "view/camera.h"
 #include "view/feuille.h"
-#include "view/glutgarde.h"
 
 namespace {
 constexpr double kProfondeurGlyphes = 0.15;
@@ -94,8 +93,6 @@ void TFeuille::creerobjets() {
   dureeglyphes_ = chrono.nsecsElapsed() / 1e6;
   for (int q : {quadrel::kQuadPoint, quadrel::kQuadCyl, quadrel::kQuadCone})
     gl_.quadriques[q] = gluNewQuadric();
-  gl_.secours = gluNewQuadric();
-  gl_.glut = quadrel::glutdisponible();
   for (int l = 0; l < 10; ++l) id(Liste(l)) = glGenLists(1);
 }
 
@@ -129,8 +126,6 @@ void TFeuille::liberer() {
     if (q) gluDeleteQuadric(q);
     q = nullptr;
   }
-  if (gl_.secours) gluDeleteQuadric(gl_.secours);
-  gl_.secours = nullptr;
   glok_ = false;
   if (!courant) doneCurrent();
 }

@@ -3,12 +3,10 @@
 # folder has listed its files.
 find_package(Qt6 REQUIRED COMPONENTS Widgets OpenGL OpenGLWidgets Multimedia)
 find_package(OpenGL REQUIRED COMPONENTS OpenGL)
-find_package(GLUT REQUIRED)
 set(CMAKE_AUTOMOC ON)
 
 list(APPEND QUADREL_VIEW_SOURCES
   view/glexec.cpp
-  view/glutgarde.cpp
   view/glyphes.cpp
   view/feuille.cpp
   view/feuille_gl.cpp

@@ -7,6 +7,7 @@ set(CMAKE_AUTOMOC ON)
 
 list(APPEND QUADREL_VIEW_SOURCES
   view/glexec.cpp
+  view/renderer.cpp
   view/glyphes.cpp
   view/feuille.cpp
   view/feuille_gl.cpp

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "view/shapes.h"
+
 namespace quadrel {
 namespace {
 
@@ -17,14 +19,7 @@ GLUquadric* quadrique(const ContexteGl& gl, int id) {
   return id >= 0 && id < int(gl.quadriques.size()) ? gl.quadriques[id] : nullptr;
 }
 
-void formeglut(const Command& c) {
-  const bool plein = c.i[0] != 0;
-  dessinerforme(c.op == Op::GlutSphere ? glutSphereArrays(plein, c.d[0], c.i[1], c.i[2])
-                                       : glutCubeArrays(plein, c.d[0]));
-}
-
-}  // namespace
-
+// With the calls GLUT makes for its shapes: client arrays enabled, then disabled again.
 void dessinerforme(const ShapeArrays& forme) {
   if (forme.draws.empty()) return;
   glEnableClientState(GL_VERTEX_ARRAY);
@@ -41,7 +36,11 @@ void dessinerforme(const ShapeArrays& forme) {
   glDisableClientState(GL_NORMAL_ARRAY);
 }
 
-namespace {
+void formeglut(const Command& c) {
+  const bool plein = c.i[0] != 0;
+  dessinerforme(c.op == Op::GlutSphere ? glutSphereArrays(plein, c.d[0], c.i[1], c.i[2])
+                                       : glutCubeArrays(plein, c.d[0]));
+}
 
 void quadriques(const ContexteGl& gl, const Command& c) {
   GLUquadric* q = quadrique(gl, c.i[0]);

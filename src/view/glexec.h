@@ -5,7 +5,6 @@
 #include <array>
 
 #include "view/drawlist.h"
-#include "view/shapes.h"
 
 struct GLUquadric;
 
@@ -17,10 +16,6 @@ struct ContexteGl {
 };
 
 void executer(const DrawList& liste, const ContexteGl& gl);
-
-// Draws the arrays with the calls GLUT makes for its shapes (client arrays enabled, then
-// disabled again).
-void dessinerforme(const ShapeArrays& forme);
 
 // Runs `liste` into display list `id` (GL_COMPILE), replacing what it held.
 void compiler(unsigned id, const DrawList& liste, const ContexteGl& gl);

@@ -26,7 +26,6 @@
 #include "shell/hote.h"
 #include "surfaces/gui/fonction3d.h"
 #include "view/feuille.h"
-#include "view/glutgarde.h"
 #include "view/gui/optionrendu.h"
 
 namespace {
@@ -396,7 +395,6 @@ int main(int argc, char** argv) {
   depuis.start();
   TFeuille::formatpardefaut();
   QApplication app(argc, argv);
-  quadrel::initialiserglut();
   // Start-up changes the working folder: the image folder is made absolute before.
   const bool enimages = argc > 2 && QByteArray(argv[1]) == "--images";
   const QString dossier = enimages ? QDir().absoluteFilePath(QString::fromLocal8Bit(argv[2])) : "";

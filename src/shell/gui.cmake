@@ -5,7 +5,7 @@ add_library(quadrel_view STATIC ${QUADREL_VIEW_SOURCES})
 target_link_libraries(quadrel_view PUBLIC
   quadrel_geometry quadrel_cursorfile
   Qt6::Widgets Qt6::OpenGL Qt6::OpenGLWidgets Qt6::Multimedia
-  OpenGL::GL OpenGL::GLU GLUT::GLUT)
+  OpenGL::GL OpenGL::GLU OpenGL::EGL)
 
 if(QUADREL_DIALOG_SOURCES)
   add_library(quadrel_dialogs STATIC ${QUADREL_DIALOG_SOURCES})

@@ -1,27 +1,22 @@
 #include "view/feuille.h"
 
-#include <GL/gl.h>
-
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
 #include <QPainter>
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <cstring>
 #include <exception>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "services/curseurs.h"
 #include "view/camera.h"
 
 namespace {
-
-constexpr GLenum kPackInvertMesa = 0x8758;  // GL_PACK_INVERT_MESA
 
 // The hourglass over the whole screen for the length of a frame, put back however the
 // frame ends.
@@ -89,11 +84,7 @@ TFeuille::TFeuille(quadrel::Scene& s, QMdiArea* zone, QSize fond) : scene(s) {
 
 TFeuille::~TFeuille() {
   FormDestroy();
-  if (makeCurrent()) {
-    tampon_.reset();
-    doneCurrent();
-  }
-  contexte_.reset();
+  rendu_.reset();
 }
 
 // The sheet is the backdrop of the dialogs: clicking it activates its frame, which the
@@ -120,19 +111,15 @@ void TFeuille::formatpardefaut() {
 // Drawn and shown at once, not queued: a handler that changed the scene sees its frame on
 // the screen when FormPaint returns.
 void TFeuille::FormPaint() {
-  if (scene.dessinencours || !makeCurrent()) return;
+  if (scene.dessinencours || !glok()) return;
   dessiner();
-  doneCurrent();
   if (!changees_.isEmpty()) repaint(changees_);
 }
 
 void TFeuille::paintEvent(QPaintEvent*) {
   // A frame of another size is stale (the sheet was laid out again): draw one that fits.
   const QSize pixels = size() * devicePixelRatio();
-  if (image_.size() != pixels && !scene.dessinencours && makeCurrent()) {
-    dessiner();
-    doneCurrent();
-  }
+  if (image_.size() != pixels && !scene.dessinencours && glok()) dessiner();
   QPainter p(this);
   if (image_.isNull())
     p.fillRect(rect(), Qt::white);
@@ -142,17 +129,26 @@ void TFeuille::paintEvent(QPaintEvent*) {
 
 void TFeuille::dessiner() {
   quadrel::GardeDessin garde(scene);
-  if (!garde || !preparertampon()) return;
+  const qreal r = devicePixelRatio();
+  const QSize pixels = size() * r;
+  if (!garde || !glok() || pixels.isEmpty()) return;
   Sablier sablier;
+  // The viewport is the sheet's outer size, as its projection: the drawing area shows its
+  // lower left part.
+  const QSize vue(int(taille_.width() * r), int(taille_.height() * r));
+  std::optional<std::string> titre;
+  const auto construire = [&] {
+    quadrel::Frame f = quadrel::buildFrame(scene, crochets);
+    titre = std::move(f.caption);
+    return std::move(f.commands);
+  };
+  // The new frame goes into the older buffer; the last one stays to compare with.
+  std::swap(image_, precedente_);
+  bool lue = true;
   try {
-    // The viewport is the sheet's outer size, as its projection: the drawing area shows
-    // its lower left part.
-    const qreal r = devicePixelRatio();
-    glViewport(0, 0, int(taille_.width() * r), int(taille_.height() * r));
-    const quadrel::Frame f = quadrel::buildFrame(scene, crochets);
-    quadrel::executer(f.commands, gl_);
-    ++images_;
-    if (f.caption && cadre_) cadre_->setWindowTitle(QString::fromLatin1(f.caption->c_str()));
+    lue = rendu_->rendre(pixels, vue, construire, image_);
+    if (lue) ++images_;
+    if (lue && titre && cadre_) cadre_->setWindowTitle(QString::fromLatin1(titre->c_str()));
   } catch (const std::exception& e) {
     // A failing hook leaves this frame unfinished; the guards still clear the busy flag
     // and the cursor, and the next frame starts afresh.
@@ -160,43 +156,10 @@ void TFeuille::dessiner() {
   } catch (...) {
     signaler(this, "not a standard exception");
   }
-  for (int k = 0; k < 16 && glGetError() != GL_NO_ERROR; ++k) {
+  if (!lue) {
+    std::swap(image_, precedente_);
+    return;
   }
-  lire();
-}
-
-// The framebuffer object matches the drawing area, in device pixels.
-bool TFeuille::preparertampon() {
-  if (!glok_) return false;
-  const QSize pixels = size() * devicePixelRatio();
-  if (pixels.isEmpty()) return false;
-  if (!tampon_ || tampon_->size() != pixels) {
-    tampon_.reset();
-    // With an alpha channel, software GL reads the frame back twice as fast; the screen
-    // ignores that channel and the clipboard copy makes it opaque.
-    tampon_ = std::make_unique<QOpenGLFramebufferObject>(pixels, QOpenGLFramebufferObject::Depth,
-                                                         GL_TEXTURE_2D, GL_RGBA8);
-    if (!tampon_->isValid()) {
-      tampon_.reset();
-      return false;
-    }
-  }
-  return tampon_->bind();
-}
-
-// GL rows run bottom to top; the image's top to bottom. Mesa can hand the rows over top
-// first, which spares a copy of the whole frame.
-void TFeuille::lire() {
-  const QSize t = tampon_->size();
-  std::swap(image_, precedente_);
-  if (image_.size() != t || !image_.isDetached()) image_ = QImage(t, QImage::Format_RGB32);
-  glPixelStorei(GL_PACK_ALIGNMENT, 4);
-  if (lectureinversee_) glPixelStorei(kPackInvertMesa, GL_TRUE);
-  glReadPixels(0, 0, t.width(), t.height(), GL_BGRA, GL_UNSIGNED_BYTE, image_.bits());
-  if (lectureinversee_)
-    glPixelStorei(kPackInvertMesa, GL_FALSE);
-  else
-    image_ = std::move(image_).mirrored();
   changees_ = ligneschangees();
 }
 
@@ -221,9 +184,8 @@ QRect TFeuille::ligneschangees() const {
 }
 
 QImage TFeuille::image() {
-  if (scene.dessinencours || !makeCurrent()) return {};
+  if (scene.dessinencours || !glok()) return {};
   dessiner();
-  doneCurrent();
   // The screen shows this frame too, or the next one would compare with a frame never shown.
   if (!changees_.isEmpty()) update(changees_);
   QImage copie = image_.copy();

@@ -1,46 +1,30 @@
-// The sheet: the child window everything is drawn in with OpenGL. It owns the GL objects
-// of its context (display lists, glyph lists, quadrics) and turns the Scene into pictures:
-// prepare methods compile a builder's DrawList into a list, FormPaint draws a frame.
+// The sheet: the child window everything is drawn in. Its renderer, on a GL context of the
+// sheet's own, holds the lists and draws the frames; the sheet turns the Scene into
+// pictures (prepare methods compile a builder's DrawList into a list, FormPaint draws a
+// frame), shows them and forwards the mouse.
 //
-// The sheet draws into a framebuffer object of its own context and shows the frame as a
-// plain widget. A GL widget would make the toolkit recompose the whole main window on every
-// frame (25 ms at 1280x1024 under software GL), and a native GL window would hide the
-// dialogs placed over the sheet.
+// The frames are images read back from a framebuffer object, shown by a plain widget. A GL
+// widget would make the toolkit recompose the whole main window on every frame (25 ms at
+// 1280x1024 under software GL), and a native GL window would hide the dialogs placed over
+// the sheet.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
-#include <array>
 #include <memory>
 
 #include "sections/memoire_plan.h"
 #include "view/frame.h"
-#include "view/glexec.h"
-#include "view/glyphes.h"
+#include "view/renderer.h"
 #include "view/scene.h"
 
 class QMdiArea;
 class QMdiSubWindow;
-class QOffscreenSurface;
-class QOpenGLContext;
-class QOpenGLFramebufferObject;
 
 class TFeuille : public QWidget {
   Q_OBJECT
  public:
-  // The ten display lists, in the order their ids are handed out.
-  enum class Liste {
-    axes,
-    surface,
-    lignesx,
-    lignesy,
-    lignesz,
-    planx,
-    plany,
-    planz,
-    planxy,
-    pyramide
-  };
+  using Liste = quadrel::Liste;
 
   // Sizes itself from the main window's outer size, shows itself at the top left of `zone`,
   // makes its GL context and draws the first frame. Without OpenGL it says so in an
@@ -52,17 +36,15 @@ class TFeuille : public QWidget {
   // QApplication is made.
   static void formatpardefaut();
 
-  // The sheet's context on its surface, for GL work between frames; false without GL.
+  // The sheet's context, for GL work between frames; false without GL.
   bool makeCurrent();
   void doneCurrent();
-  QOpenGLContext* context() const { return contexte_.get(); }
 
   quadrel::Scene& scene;
   quadrel::FrameHooks crochets;  // section, free point and solid hooks, set by the shell
-  quadrel::Metriques metriquespolice{};
 
-  // Compiles `commandes` into the display list `liste`, replacing its contents. Kept, so
-  // that a new GL context gets the same lists back. Needs no current context.
+  // Compiles `commandes` into the display list `liste`, replacing its contents. Needs no
+  // current context.
   void compiler(Liste liste, quadrel::DrawList commandes);
   void prepareaxe();
   // The surface and its level lines, from the function dialog's formula (defined with the
@@ -86,9 +68,9 @@ class TFeuille : public QWidget {
   QMdiSubWindow* cadre() const { return cadre_; }
   // A fresh frame, for the clipboard copy; null without GL.
   QImage image();
-  bool glok() const { return glok_; }
+  bool glok() const { return rendu_ && rendu_->pret(); }
   // Milliseconds the 256 glyph lists took to build in the current context.
-  double dureeglyphes() const { return dureeglyphes_; }
+  double dureeglyphes() const { return rendu_ ? rendu_->dureeglyphes() : 0; }
   // Frames drawn so far.
   int imagesdessinees() const { return images_; }
 
@@ -107,34 +89,20 @@ class TFeuille : public QWidget {
   void wheelEvent(QWheelEvent* e) override;
 
  private:
-  unsigned& id(Liste l);
-  bool creercontexte();
   void initialiser();
-  void creerobjets();
-  void liberer();
   void echec(const QString& texte);
-  // One frame into the framebuffer object and from there into `image_`; the context is
-  // current.
+  // One frame from the renderer into `image_`.
   void dessiner();
-  bool preparertampon();
-  void lire();
   QRect ligneschangees() const;
 
   QSize taille_;
   QMdiSubWindow* cadre_ = nullptr;
-  std::unique_ptr<QOffscreenSurface> surface_;
-  std::unique_ptr<QOpenGLContext> contexte_;
-  std::unique_ptr<QOpenGLFramebufferObject> tampon_;
-  QImage image_;       // the last frame, shown by paintEvent
-  QImage precedente_;  // the frame before, whose memory the next frame reuses
-  QRect changees_;     // what the last frame changed on the sheet
-  quadrel::ContexteGl gl_;
-  std::array<quadrel::DrawList, 10> gardees_;  // what each list was compiled from
-  quadrel::MemoirePlan memoireplan_;           // what each section list was built from
-  bool glok_ = false;
-  bool lectureinversee_ = false;  // GL_MESA_pack_invert: frames read back top row first
+  std::unique_ptr<quadrel::Renderer> rendu_;
+  QImage image_;                      // the last frame, shown by paintEvent
+  QImage precedente_;                 // the frame before, whose memory the next frame reuses
+  QRect changees_;                    // what the last frame changed on the sheet
+  quadrel::MemoirePlan memoireplan_;  // what each section list was built from
   bool echecmontre_ = false;
   bool abaissement_ = false;  // the frame is being put back under the dialogs
-  double dureeglyphes_ = 0;
   int images_ = 0;
 };

@@ -1,35 +1,25 @@
-// The sheet's GL context and objects: the context is made with the sheet, on an offscreen
-// surface of its own; the objects are released when that context goes.
-#include <GL/gl.h>
-#include <GL/glu.h>
-
-#include <QElapsedTimer>
+// The sheet's GL context: made with the sheet by the toolkit, on an offscreen surface of its
+// own, and handed to the sheet's renderer.
 #include <QMessageBox>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <utility>
 
 #include "surfaces/axes.h"
-#include "view/camera.h"
 #include "view/feuille.h"
-#include "view/glutgarde.h"
 
 namespace {
-constexpr double kProfondeurGlyphes = 0.15;
 
-void ignorererreurs() {
-  for (int k = 0; k < 16 && glGetError() != GL_NO_ERROR; ++k) {
-  }
-}
+class ContexteQt : public quadrel::ContexteRendu {
+ public:
+  bool makeCurrent() override { return contexte.makeCurrent(&surface); }
+  void doneCurrent() override { contexte.doneCurrent(); }
+
+  QOffscreenSurface surface;
+  QOpenGLContext contexte;
+};
+
 }  // namespace
-
-unsigned& TFeuille::id(Liste l) {
-  unsigned quadrel::Scene::*const ids[] = {
-      &quadrel::Scene::listeaxes,    &quadrel::Scene::listesurface, &quadrel::Scene::listelignesx,
-      &quadrel::Scene::listelignesy, &quadrel::Scene::listelignesz, &quadrel::Scene::listeplanx,
-      &quadrel::Scene::listeplany,   &quadrel::Scene::listeplanz,   &quadrel::Scene::listeplanxy,
-      &quadrel::Scene::listepyramide};
-  return scene.*ids[int(l)];
-}
 
 void TFeuille::echec(const QString& texte) {
   if (echecmontre_) return;
@@ -40,101 +30,44 @@ void TFeuille::echec(const QString& texte) {
 
 // Without a GL platform (no GLX, no driver) the context cannot be made: the sheet says
 // so once and stays blank, and the program goes on.
-bool TFeuille::creercontexte() {
-  surface_ = std::make_unique<QOffscreenSurface>();
-  surface_->setFormat(QSurfaceFormat::defaultFormat());
-  surface_->create();
-  contexte_ = std::make_unique<QOpenGLContext>();
-  contexte_->setFormat(QSurfaceFormat::defaultFormat());
-  if (!surface_->isValid() || !contexte_->create() || !contexte_->makeCurrent(surface_.get())) {
-    contexte_.reset();
+void TFeuille::initialiser() {
+  auto c = std::make_unique<ContexteQt>();
+  c->surface.setFormat(QSurfaceFormat::defaultFormat());
+  c->surface.create();
+  c->contexte.setFormat(QSurfaceFormat::defaultFormat());
+  if (!c->surface.isValid() || !c->contexte.create() || !c->contexte.makeCurrent(&c->surface)) {
     echec(QStringLiteral("Impossible de créer un contexte OpenGL pour la feuille."));
-    return false;
+    return;
   }
   // Display lists and the fixed pipeline need a compatibility context.
-  if (contexte_->format().profile() == QSurfaceFormat::CoreProfile) {
-    contexte_->doneCurrent();
-    contexte_.reset();
+  const bool coeur = c->contexte.format().profile() == QSurfaceFormat::CoreProfile;
+  c->contexte.doneCurrent();
+  if (coeur) {
     echec(QStringLiteral("Le contexte OpenGL de la feuille n'offre pas OpenGL 1.1."));
-    return false;
+    return;
   }
-  return true;
-}
-
-void TFeuille::initialiser() {
-  if (!creercontexte()) return;
-  connect(
-      contexte_.get(), &QOpenGLContext::aboutToBeDestroyed, this, [this] { liberer(); },
-      Qt::DirectConnection);
-  quadrel::executer(quadrel::sheetSetup(taille_.width(), taille_.height()), gl_);
-  creerobjets();
-  lectureinversee_ = contexte_->hasExtension(QByteArrayLiteral("GL_MESA_pack_invert"));
-  glok_ = true;
-  for (int l = 1; l < 10; ++l)
-    if (!gardees_[l].empty()) quadrel::compiler(id(Liste(l)), gardees_[l], gl_);
+  rendu_ = std::make_unique<quadrel::Renderer>(std::move(c), scene);
+  if (!rendu_->demarrer(taille_, QFont(QStringLiteral("Comics Sans MS")))) return;
   // The axes name their glyph lists, whose ids belong to this context.
   prepareaxe();
-  ignorererreurs();
-  doneCurrent();
 }
 
 bool TFeuille::makeCurrent() {
-  return contexte_ && contexte_->makeCurrent(surface_.get());
+  return rendu_ && rendu_->makeCurrent();
 }
 
 void TFeuille::doneCurrent() {
-  if (contexte_) contexte_->doneCurrent();
-}
-
-void TFeuille::creerobjets() {
-  QElapsedTimer chrono;
-  chrono.start();
-  scene.basepolice = quadrel::construireglyphes(QFont(QStringLiteral("Comics Sans MS")),
-                                                kProfondeurGlyphes, metriquespolice);
-  dureeglyphes_ = chrono.nsecsElapsed() / 1e6;
-  for (int q : {quadrel::kQuadPoint, quadrel::kQuadCyl, quadrel::kQuadCone})
-    gl_.quadriques[q] = gluNewQuadric();
-  gl_.secours = gluNewQuadric();
-  gl_.glut = quadrel::glutdisponible();
-  for (int l = 0; l < 10; ++l) id(Liste(l)) = glGenLists(1);
+  if (rendu_) rendu_->doneCurrent();
 }
 
 void TFeuille::compiler(Liste l, quadrel::DrawList commandes) {
-  gardees_[int(l)] = std::move(commandes);
-  if (!glok_) return;  // compiled when the context comes
-  // Also called from inside a frame (the section hook), where the context is current.
-  const bool courant = QOpenGLContext::currentContext() == context();
-  if (!courant && !makeCurrent()) return;
-  quadrel::compiler(id(l), gardees_[int(l)], gl_);
-  ignorererreurs();
-  if (!courant) doneCurrent();
+  if (rendu_) rendu_->compiler(l, std::move(commandes));
 }
 
 void TFeuille::prepareaxe() {
   compiler(Liste::axes, quadrel::buildAxes(scene));
 }
 
-void TFeuille::liberer() {
-  if (!glok_) return;
-  const bool courant = QOpenGLContext::currentContext() == context();
-  if (!courant && !makeCurrent()) return;
-  for (Liste l : {Liste::surface, Liste::lignesx, Liste::lignesy, Liste::lignesz, Liste::planx,
-                  Liste::plany, Liste::planxy, Liste::planz, Liste::pyramide, Liste::axes}) {
-    glDeleteLists(id(l), 1);
-    id(l) = 0;
-  }
-  if (scene.basepolice) glDeleteLists(scene.basepolice, 256);
-  scene.basepolice = 0;
-  for (GLUquadric*& q : gl_.quadriques) {
-    if (q) gluDeleteQuadric(q);
-    q = nullptr;
-  }
-  if (gl_.secours) gluDeleteQuadric(gl_.secours);
-  gl_.secours = nullptr;
-  glok_ = false;
-  if (!courant) doneCurrent();
-}
-
 void TFeuille::FormDestroy() {
-  liberer();
+  if (rendu_) rendu_->liberer();
 }

@@ -5,4 +5,5 @@ list(APPEND QUADREL_GEOMETRY_SOURCES
   view/frame.cpp
   view/mat4.cpp
   view/materials.cpp
+  view/shapes.cpp
 )

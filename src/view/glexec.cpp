@@ -1,11 +1,12 @@
 #include "view/glexec.h"
 
-#include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <GL/glu.h>
 
 #include <algorithm>
 #include <vector>
+
+#include "view/shapes.h"
 
 namespace quadrel {
 namespace {
@@ -18,43 +19,27 @@ GLUquadric* quadrique(const ContexteGl& gl, int id) {
   return id >= 0 && id < int(gl.quadriques.size()) ? gl.quadriques[id] : nullptr;
 }
 
-// GLUT's cube without GLUT: six quads, or their edges for the wire form.
-void cube(bool plein, double arete) {
-  static const GLfloat n[6][3] = {{1, 0, 0},  {-1, 0, 0}, {0, 1, 0},
-                                  {0, -1, 0}, {0, 0, 1},  {0, 0, -1}};
-  static const int f[6][4] = {{1, 2, 6, 5}, {0, 4, 7, 3}, {2, 3, 7, 6},
-                              {0, 1, 5, 4}, {4, 5, 6, 7}, {0, 3, 2, 1}};
-  const GLfloat h = GLfloat(arete / 2);
-  const GLfloat v[8][3] = {{-h, -h, -h}, {h, -h, -h}, {h, h, -h}, {-h, h, -h},
-                           {-h, -h, h},  {h, -h, h},  {h, h, h},  {-h, h, h}};
-  for (int k = 0; k < 6; ++k) {
-    glBegin(plein ? GL_QUADS : GL_LINE_LOOP);
-    glNormal3fv(n[k]);
-    for (int s : f[k]) glVertex3fv(v[s]);
-    glEnd();
-  }
-}
-
-void sphereglut(const ContexteGl& gl, const Command& c) {
-  const bool plein = c.i[0] != 0;
-  if (gl.glut) {
-    if (plein)
-      glutSolidSphere(c.d[0], c.i[1], c.i[2]);
+// With the calls GLUT makes for its shapes: client arrays enabled, then disabled again.
+void dessinerforme(const ShapeArrays& forme) {
+  if (forme.draws.empty()) return;
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_NORMAL_ARRAY);
+  glVertexPointer(3, GL_FLOAT, 0, forme.vertices.data());
+  glNormalPointer(GL_FLOAT, 0, forme.normals.data());
+  for (const ShapeArrays::Draw& d : forme.draws) {
+    if (d.indexed)
+      glDrawElements(GLenum(d.mode), d.count, GL_UNSIGNED_SHORT, forme.indices.data() + d.first);
     else
-      glutWireSphere(c.d[0], c.i[1], c.i[2]);
-  } else if (gl.secours) {
-    gluQuadricDrawStyle(gl.secours, plein ? GLU_FILL : GLU_LINE);
-    gluSphere(gl.secours, c.d[0], c.i[1], c.i[2]);
+      glDrawArrays(GLenum(d.mode), d.first, d.count);
   }
+  glDisableClientState(GL_VERTEX_ARRAY);
+  glDisableClientState(GL_NORMAL_ARRAY);
 }
 
-void cubeglut(const ContexteGl& gl, const Command& c) {
+void formeglut(const Command& c) {
   const bool plein = c.i[0] != 0;
-  if (!gl.glut) return cube(plein, c.d[0]);
-  if (plein)
-    glutSolidCube(c.d[0]);
-  else
-    glutWireCube(c.d[0]);
+  dessinerforme(c.op == Op::GlutSphere ? glutSphereArrays(plein, c.d[0], c.i[1], c.i[2])
+                                       : glutCubeArrays(plein, c.d[0]));
 }
 
 void quadriques(const ContexteGl& gl, const Command& c) {
@@ -165,9 +150,8 @@ void un(const DrawList& liste, const Command& c, const ContexteGl& gl) {
     case Op::CallList:
       return glCallList(c.list());
     case Op::GlutSphere:
-      return sphereglut(gl, c);
     case Op::GlutCube:
-      return cubeglut(gl, c);
+      return formeglut(c);
     case Op::Perspective:
       return gluPerspective(d[0], d[1], d[2], d[3]);
     case Op::LookAt:

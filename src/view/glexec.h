@@ -1,4 +1,4 @@
-// The one place that turns recorded DrawList commands into GL, GLU and GLUT calls, either
+// The one place that turns recorded DrawList commands into GL and GLU calls, either
 // immediately (the frame) or inside glNewList/glEndList (the prepare methods).
 #pragma once
 
@@ -13,8 +13,6 @@ namespace quadrel {
 // GL objects of the sheet's context that commands refer to by id.
 struct ContexteGl {
   std::array<GLUquadric*, 4> quadriques{};  // by quadric id (kQuadPoint, kQuadCyl, kQuadCone)
-  GLUquadric* secours = nullptr;            // draws GLUT's shapes when GLUT is not usable
-  bool glut = false;                        // glutInit succeeded
 };
 
 void executer(const DrawList& liste, const ContexteGl& gl);

@@ -2,13 +2,13 @@
 # The targets themselves are made in shell/gui.cmake, the last folder read, once every
 # folder has listed its files.
 find_package(Qt6 REQUIRED COMPONENTS Widgets OpenGL OpenGLWidgets Multimedia)
-find_package(OpenGL REQUIRED COMPONENTS OpenGL)
-find_package(GLUT REQUIRED)
+find_package(OpenGL REQUIRED COMPONENTS OpenGL EGL)
 set(CMAKE_AUTOMOC ON)
 
 list(APPEND QUADREL_VIEW_SOURCES
   view/glexec.cpp
-  view/glutgarde.cpp
+  view/renderer.cpp
+  view/contexte_egl.cpp
   view/glyphes.cpp
   view/feuille.cpp
   view/feuille_gl.cpp

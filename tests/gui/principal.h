@@ -6,13 +6,11 @@
 #include <QTest>
 
 #include "view/feuille.h"
-#include "view/glutgarde.h"
 
 #define QUADREL_GUI_TEST_MAIN(Classe)       \
   int main(int argc, char** argv) {         \
     TFeuille::formatpardefaut();            \
     QApplication app(argc, argv);           \
-    quadrel::initialiserglut();             \
     Classe test;                            \
     return QTest::qExec(&test, argc, argv); \
   }

@@ -9,7 +9,6 @@
 #include "shell/demarrage.h"
 #include "shell/fond.h"
 #include "view/feuille.h"
-#include "view/glutgarde.h"
 
 class TestSansGl : public QObject {
   Q_OBJECT
@@ -53,7 +52,6 @@ int main(int argc, char** argv) {
   qputenv("QT_XCB_GL_INTEGRATION", "none");
   TFeuille::formatpardefaut();
   QApplication app(argc, argv);
-  quadrel::initialiserglut();
   TestSansGl test;
   return QTest::qExec(&test, argc, argv);
 }

@@ -1,0 +1,99 @@
+// The sheet's drawing without the sheet: the GL objects of one context (display lists,
+// glyph lists, quadrics, a framebuffer object) and the frames read back from it. The host
+// hands over the context: the sheet widget one made by the toolkit, a batch run one made
+// with no display at all. Only plain GL is called, so any current context will do.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "view/drawlist.h"
+#include "view/glexec.h"
+#include "view/glyphes.h"
+#include "view/scene.h"
+
+class QFont;
+
+namespace quadrel {
+
+// A GL context on a surface of the host's choice (or none).
+class ContexteRendu {
+ public:
+  virtual ~ContexteRendu() = default;
+  virtual bool makeCurrent() = 0;
+  virtual void doneCurrent() = 0;
+};
+
+// The ten display lists, in the order their ids are handed out.
+enum class Liste {
+  axes,
+  surface,
+  lignesx,
+  lignesy,
+  lignesz,
+  planx,
+  plany,
+  planz,
+  planxy,
+  pyramide
+};
+
+class Renderer {
+ public:
+  // The list ids and the glyph base are written into `scene`, whose frames name them.
+  Renderer(std::unique_ptr<ContexteRendu> contexte, Scene& scene);
+  ~Renderer();
+  Renderer(const Renderer&) = delete;
+  Renderer& operator=(const Renderer&) = delete;
+
+  // Sets the context up for a sheet of outer size `taille` (the projection's aspect),
+  // builds the glyph lists from `police` and the ten display lists; the lists compiled
+  // before come back. False when the context cannot be made current.
+  bool demarrer(QSize taille, const QFont& police);
+  bool pret() const { return pret_; }
+
+  // Compiles `commandes` into `liste`, replacing it. Kept, so that lists compiled before
+  // demarrer are compiled then. Makes the context current if it is not.
+  void compiler(Liste liste, DrawList commandes);
+
+  // One frame of `pixels` device pixels into `image` (RGB32; its memory is reused when it
+  // fits and is not shared). `construire` runs with the context current and may compile
+  // lists; its commands draw with the viewport `vue` from the lower left corner. False when
+  // nothing could be drawn (not ready, empty size, no framebuffer). An exception from
+  // `construire` is passed on once the framebuffer, as it is, was read into `image`.
+  bool rendre(QSize pixels, QSize vue, const std::function<DrawList()>& construire, QImage& image);
+
+  // The context made current around GL work between frames; calls nest.
+  bool makeCurrent();
+  void doneCurrent();
+
+  // Deletes every GL object; the ids in the scene go back to 0.
+  void liberer();
+
+  const Metriques& metriques() const { return metriques_; }
+  // Milliseconds the 256 glyph lists took to build.
+  double dureeglyphes() const { return dureeglyphes_; }
+
+ private:
+  unsigned& id(Liste l);
+  bool preparertampon(QSize pixels);
+  void detruiretampon();
+  void lire(QSize pixels, QImage& image);
+
+  std::unique_ptr<ContexteRendu> contexte_;
+  Scene& scene_;
+  ContexteGl gl_;
+  std::array<DrawList, 10> gardees_;  // what each list was compiled from
+  Metriques metriques_{};
+  unsigned tampon_ = 0, texture_ = 0, profondeur_ = 0;  // the framebuffer object
+  QSize tailletampon_;
+  int courant_ = 0;  // depth of makeCurrent calls
+  bool pret_ = false;
+  bool lectureinversee_ = false;  // GL_MESA_pack_invert: rows read back top row first
+  double dureeglyphes_ = 0;
+};
+
+}  // namespace quadrel

@@ -18,7 +18,6 @@
 #include <utility>
 #include <vector>
 
-#include "matutil.h"
 #include "sections/choixsection.h"
 #include "sections/point_libre.h"
 #include "sections/pointlibre.h"
@@ -226,7 +225,7 @@ void imagesRendu(TFeuille* f, const Prises& vues) {
   quadrel::Scene& s = f->scene;
   vues("defaut");
   s.formule = "sin(x)*cos(y)";
-  s.programme = compileformule(s.formule);
+  s.programme = quadrel::expr::CompiledFormula::compile(s.formule);  // already normalised
   s.precision = 12;
   s.etatformule = quadrel::EtatChamp::accepte;
   s.rendu3d = s.niveauxy = s.niveauz = true;
@@ -427,7 +426,7 @@ int main(int argc, char** argv) {
 
   quadrel::Scene& s = f->scene;
   s.formule = "sin(x)*cos(y)";
-  s.programme = compileformule(s.formule);
+  s.programme = quadrel::expr::CompiledFormula::compile(s.formule);  // already normalised
   s.precision = 12;
   s.etatformule = quadrel::EtatChamp::accepte;
   s.rendu3d = s.niveauxy = s.niveauz = true;

@@ -23,7 +23,7 @@ const char* const kFormules[] = {"x\xB2+y\xB2", "sin(x)*cos(y)"};
 
 Scene scene(benchmark::State& state) {
   Scene s;
-  s.formule = kFormules[state.range(0)];
+  essai::poseFormule(s, kFormules[state.range(0)]);
   s.etatformule = EtatChamp::accepte;
   s.precision = static_cast<int>(state.range(1));
   state.SetLabel(state.range(0) == 0 ? "x^2+y^2" : "sin(x)*cos(y)");

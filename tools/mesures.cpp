@@ -224,6 +224,7 @@ void imagesRendu(TFeuille* f, const Prises& vues) {
   quadrel::Scene& s = f->scene;
   vues("defaut");
   s.formule = "sin(x)*cos(y)";
+  s.programme = quadrel::expr::CompiledFormula::compile(s.formule);  // already normalised
   s.precision = 12;
   s.etatformule = quadrel::EtatChamp::accepte;
   s.rendu3d = s.niveauxy = s.niveauz = true;
@@ -423,6 +424,7 @@ int main(int argc, char** argv) {
 
   quadrel::Scene& s = f->scene;
   s.formule = "sin(x)*cos(y)";
+  s.programme = quadrel::expr::CompiledFormula::compile(s.formule);  // already normalised
   s.precision = 12;
   s.etatformule = quadrel::EtatChamp::accepte;
   s.rendu3d = s.niveauxy = s.niveauz = true;

@@ -436,10 +436,17 @@ class Generator {
   int rootCell_ = -1;
 };
 
+long compilations = 0;
+
 }  // namespace
+
+long compileCount() {
+  return compilations;
+}
 
 std::unique_ptr<Program> compile(std::string_view text, std::string_view variableNames,
                                  std::string_view parameterNames) {
+  ++compilations;
   const std::string_view original = text.substr(0, kMaxFormulaLength);
   std::string compact;
   compact.reserve(original.size());

@@ -3,6 +3,8 @@
 // variable. Arithmetic faults anywhere in a run (overflow, invalid operation, division by
 // zero) are read once at the end from the floating-point flags and make the run an error.
 
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "fpfault.h"
@@ -196,6 +198,42 @@ int foldConstants(Program& program) {
   if (callerFault) fpfault::raise();
   if (folded > 0) bindRoutines(program);
   return folded;
+}
+
+std::unique_ptr<Program> copyProgram(const Program& program) {
+  auto copy = std::make_unique<Program>();
+  copy->text = program.text;
+  copy->cellCount = program.cellCount;
+  const auto count = static_cast<std::size_t>(program.cellCount);
+  copy->cells = std::make_unique<extended[]>(count);
+  std::copy_n(program.cells.get(), count, copy->cells.get());
+  auto moved = [&](extended* cell) {
+    return cell ? copy->cells.get() + (cell - program.cells.get()) : nullptr;
+  };
+  for (int i = 0; i < kMaxVariables; ++i) copy->variables[i] = moved(program.variables[i]);
+  for (int i = 0; i < kMaxParameters; ++i) copy->parameters[i] = moved(program.parameters[i]);
+  copy->instructions = program.instructions;
+  for (Instruction& in : copy->instructions) {
+    in.a = moved(in.a);
+    in.b = moved(in.b);
+    in.r = moved(in.r);
+  }
+  copy->instructionCount = program.instructionCount;
+  bindRoutines(*copy);
+  return copy;
+}
+
+bool readsVariable(const Program& program, int variable) {
+  const extended* cell = program.variables[variable];
+  for (const Instruction& in : program.instructions)
+    if (in.a == cell || in.b == cell) return true;
+  return false;
+}
+
+bool drawsRandom(const Program& program) {
+  for (const Instruction& in : program.instructions)
+    if (operation(in.code).random) return true;
+  return false;
 }
 
 void countRuns(Program& program, long points, int along) {

@@ -5,6 +5,10 @@
 #include "program.h"
 #include "x87math.h"
 
+std::shared_ptr<const quadrel::expr::CompiledFormula> compileformule(std::string_view text) {
+  return quadrel::expr::CompiledFormula::compile(normalise(text));
+}
+
 bool mesurable(extended v) {
   return std::fabs(v) <= kValeurMax;
 }

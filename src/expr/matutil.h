@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,9 @@
 
 std::string remplace(std::string_view text, std::string_view old, std::string_view nouveau);
 std::string normalise(std::string_view text);
+// A formula in the user's notation, normalised and compiled once for whoever evaluates it;
+// null when it does not compile or is too long once normalised.
+std::shared_ptr<const quadrel::expr::CompiledFormula> compileformule(std::string_view text);
 // Above this magnitude a number would overflow where it is drawn (in double or float):
 // a field's number, or a value derived from it, beyond it is refused.
 inline constexpr extended kValeurMax = 1e300L;

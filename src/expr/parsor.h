@@ -16,17 +16,46 @@ inline constexpr extended valeurerreur = 10000001.0L;
 
 namespace quadrel::expr {
 struct Program;
-}
+
+// A formula compiled once, over x, y, z, and never changed after: shared by whoever
+// evaluates it (each TExpress made from it runs a copy of its own, not compiled again).
+// Two are equal when they were compiled from the same text.
+class CompiledFormula {
+ public:
+  // Null when the text (engine notation) does not compile or is longer than the engine
+  // takes: it is never cut into another formula.
+  static std::shared_ptr<const CompiledFormula> compile(std::string_view text);
+  ~CompiledFormula();
+
+  const std::string& text() const { return text_; }
+  bool usesX() const { return usesX_; }
+  bool usesY() const { return usesY_; }
+  bool drawsRandom() const { return drawsRandom_; }  // rn or rm: every run draws again
+  std::vector<int> operationCodes() const;           // codes in execution order
+  const Program& program() const { return *program_; }
+  bool operator==(const CompiledFormula& o) const { return text_ == o.text_; }
+
+ private:
+  CompiledFormula() = default;
+  std::string text_;
+  std::unique_ptr<const Program> program_;
+  bool usesX_ = false, usesY_ = false, drawsRandom_ = false;
+};
+}  // namespace quadrel::expr
 
 class TExpress {
  public:
   TExpress();
+  // Runs a copy of `formula`, made without compiling it again (Native and NativeAfter at
+  // their defaults; to change them, set them first and call setFormula).
+  explicit TExpress(const quadrel::expr::CompiledFormula& formula);
   ~TExpress();
   TExpress(const TExpress&) = delete;
   TExpress& operator=(const TExpress&) = delete;
 
   void setExpression(std::string_view text);  // compiles (text cut to 255), sets CompileError
-  const std::string& Expression() const;      // last text that compiled; "xyz" at creation
+  void setFormula(const quadrel::expr::CompiledFormula& formula);  // as if it compiled its text
+  const std::string& Expression() const;  // last text that compiled; "xyz" at creation
   bool CompileError() const;
   extended Evaluate(extended x, extended y, extended z);
 
@@ -43,6 +72,7 @@ class TExpress {
   void EvaluateAlong(int variable, const extended* points, std::size_t count, extended x,
                      extended y, extended z, extended* values, bool* errors);
   bool RandomDraws() const;                 // the formula uses rn or rm
+  bool usesVariable(int variable) const;    // 0: x, 1: y, 2: z; false with no program
   int instructionCount() const;             // 0 for a single operand or no program
   std::vector<int> operationCodes() const;  // codes in execution order
 
@@ -58,5 +88,7 @@ class TExpress {
  private:
   std::string expression_ = "xyz";
   bool compileError_ = false;
+  void adopt(std::unique_ptr<quadrel::expr::Program> program);
+
   std::unique_ptr<quadrel::expr::Program> program_;  // null: the constant behaviour
 };

@@ -109,6 +109,21 @@ int foldConstants(Program& program);
 std::unique_ptr<Program> compile(std::string_view text, std::string_view variableNames,
                                  std::string_view parameterNames);
 
+// How many times compile has run in this process (the tests check that evaluators made
+// from a compiled formula do not compile it again).
+long compileCount();
+
+// A copy of a program with cells of its own, bound as compile and foldConstants left it:
+// the same runs bit for bit, without compiling again. Row kernels and native code are not
+// copied; the copy builds its own as it runs.
+std::unique_ptr<Program> copyProgram(const Program& program);
+
+// Whether an instruction (or the lone operand) reads variable `variable` (0: x, 1: y, 2: z).
+bool readsVariable(const Program& program, int variable);
+
+// Whether the program draws random numbers.
+bool drawsRandom(const Program& program);
+
 // Runs the program for one point and returns the root's value. Sets erreurcalcul on a
 // domain error, an overflow, an invalid operation or a division by zero.
 extended run(const Program& program, const extended& first, const extended& second,

@@ -1,33 +1,78 @@
 #include <cmath>
 
-#include "opcodes.h"
 #include "parsor.h"
 #include "program.h"
 
+using quadrel::expr::CompiledFormula;
 using quadrel::expr::Program;
 
 namespace {
 // Only the first five parameter values (e, a, b, c, d) are ever given to a program.
 constexpr int kTransferredParameters = 5;
 const extended kParameterValues[kTransferredParameters] = {expl(1.0L), 0, 0, 0, 0};
+
+// Compiled, with the parameters' values and its constants computed ahead: ready to run.
+std::unique_ptr<Program> prepared(std::string_view text, std::string_view variables,
+                                  std::string_view parameters) {
+  auto program = quadrel::expr::compile(text, variables, parameters);
+  if (!program) return program;
+  for (int i = 0; i < kTransferredParameters; ++i) *program->parameters[i] = kParameterValues[i];
+  quadrel::expr::foldConstants(*program);
+  return program;
+}
 }  // namespace
 
+std::shared_ptr<const CompiledFormula> CompiledFormula::compile(std::string_view text) {
+  if (text.size() > quadrel::expr::kMaxFormulaLength) return nullptr;
+  std::unique_ptr<Program> program = prepared(text, "xyz", "eabcd$");
+  if (!program) return nullptr;
+  std::shared_ptr<CompiledFormula> f(new CompiledFormula);
+  f->text_ = std::string(text);
+  f->usesX_ = quadrel::expr::readsVariable(*program, 0);
+  f->usesY_ = quadrel::expr::readsVariable(*program, 1);
+  f->drawsRandom_ = quadrel::expr::drawsRandom(*program);
+  f->program_ = std::move(program);
+  return f;
+}
+
+CompiledFormula::~CompiledFormula() = default;
+
+std::vector<int> CompiledFormula::operationCodes() const {
+  std::vector<int> codes;
+  for (const auto& in : program_->instructions) codes.push_back(in.code);
+  return codes;
+}
+
 TExpress::TExpress() = default;
+TExpress::TExpress(const CompiledFormula& formula) {
+  setFormula(formula);
+}
 TExpress::~TExpress() = default;
 
 void TExpress::setExpression(std::string_view text) {
   const std::string copy(text.substr(0, quadrel::expr::kMaxFormulaLength));
   program_.reset();
-  program_ = quadrel::expr::compile(copy, VariableList, ParameterList);
-  compileError_ = program_ == nullptr;
+  std::unique_ptr<Program> program = prepared(copy, VariableList, ParameterList);
+  compileError_ = program == nullptr;
   if (compileError_) return;
-  for (int i = 0; i < kTransferredParameters; ++i) *program_->parameters[i] = kParameterValues[i];
+  adopt(std::move(program));
+  expression_ = copy;
+}
+
+void TExpress::setFormula(const CompiledFormula& formula) {
+  program_.reset();
+  adopt(quadrel::expr::copyProgram(formula.program()));
+  compileError_ = false;
+  expression_ = formula.text();
+}
+
+// Native code comes once the program has run enough points, as set here.
+void TExpress::adopt(std::unique_ptr<Program> program) {
+  program_ = std::move(program);
   program_->pointsBeforeNative = Native ? NativeAfter : -1;
   program_->rowPointsBeforeNative = Native && NativeAfter >= 0 ? NativeAfter / 4 : -1;
-  quadrel::expr::foldConstants(*program_);
   quadrel::expr::countRuns(*program_, 0);
   quadrel::expr::countRuns(*program_, 0, 0);
-  expression_ = copy;
 }
 
 const std::string& TExpress::Expression() const {
@@ -66,10 +111,12 @@ void TExpress::EvaluateRow(const extended* xs, std::size_t count, extended y, ex
 }
 
 bool TExpress::RandomDraws() const {
-  if (!program_) return false;
-  for (const auto& in : program_->instructions)
-    if (quadrel::expr::operation(in.code).random) return true;
-  return false;
+  return program_ && quadrel::expr::drawsRandom(*program_);
+}
+
+bool TExpress::usesVariable(int variable) const {
+  if (!program_ || variable < 0 || variable >= quadrel::expr::kMaxVariables) return false;
+  return quadrel::expr::readsVariable(*program_, variable);
 }
 
 int TExpress::instructionCount() const {

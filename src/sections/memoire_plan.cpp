@@ -1,27 +1,6 @@
 #include "sections/memoire_plan.h"
 
-#include "matutil.h"
-
 namespace quadrel {
-
-bool formuleAleatoire(std::string_view f) {
-  std::size_t i = 0;
-  while (i < f.size()) {
-    const auto lettre = [&f](std::size_t j) {
-      return (f[j] >= 'a' && f[j] <= 'z') || (f[j] >= 'A' && f[j] <= 'Z');
-    };
-    if (!lettre(i)) {
-      ++i;
-      continue;
-    }
-    std::size_t j = i;
-    while (j < f.size() && lettre(j)) ++j;
-    const std::string_view mot = f.substr(i, j - i);
-    if (mot == "rn" || mot == "rm") return true;
-    i = j;
-  }
-  return false;
-}
 
 bool MemoirePlan::inchange(const Scene& s, int genre, extended k, const std::string& ligne) {
   if (genre < 1 || genre > 4) return false;
@@ -29,7 +8,7 @@ bool MemoirePlan::inchange(const Scene& s, int genre, extended k, const std::str
             s.transplan,
             s.voirplan,
             s.intersections,
-            s.formule,
+            s.programme,
             s.etatformule,
             s.precision,
             s.typequadrique,
@@ -39,7 +18,8 @@ bool MemoirePlan::inchange(const Scene& s, int genre, extended k, const std::str
             k,
             ligne};
   std::optional<Entrees>& d = dernieres_[genre - 1];
-  const bool aleatoire = formuleAleatoire(normalise(s.formule)) || formuleAleatoire(ligne);
+  // The trace line is numbers only (texteLigne): only the surface's formula may draw.
+  const bool aleatoire = s.programme && s.programme->drawsRandom();
   if (!aleatoire && d && *d == e) return true;
   d = std::move(e);
   return false;

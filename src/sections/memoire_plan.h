@@ -4,17 +4,14 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "parsor.h"
 #include "view/scene.h"
 
 namespace quadrel {
-
-// Whether a normalised formula draws random numbers (rn, rm): its list differs every time.
-bool formuleAleatoire(std::string_view formule);
 
 class MemoirePlan {
  public:
@@ -29,7 +26,7 @@ class MemoirePlan {
   struct Entrees {
     std::array<extended, 9> repere{};
     bool transplan, voirplan, intersections;
-    std::string formule;
+    std::shared_ptr<const expr::CompiledFormula> programme;  // the same one, not an equal one
     EtatChamp etat;
     int precision;
     int typequadrique;

@@ -40,11 +40,11 @@ class Echantillons {
   std::unique_ptr<bool[]> erreurs_;
 };
 
-// The surface compiled for a curve, when there is one to draw.
+// The surface's program for a curve, when there is one to draw.
 bool compileSurface(const Scene& s, TExpress& e) {
-  if (!fonctionvalide(s) || !s.intersections) return false;
-  e.setExpression(normalise(s.formule));
-  return !e.CompileError();
+  if (!fonctionvalide(s) || !s.intersections || !s.programme) return false;
+  e.setFormula(*s.programme);
+  return true;
 }
 
 // The plane x = k (or y = k with `enY`): a rectangle over the frame, its two axes with

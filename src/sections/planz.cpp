@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <vector>
 
 #include "matutil.h"
 #include "opcodes.h"
@@ -48,14 +49,13 @@ void planEtRepere(const Scene& s, DrawList& d, double z) {
 // Units of one sample of a row, its two evaluations: the elementary functions cost most
 // (sinl, expl, powl: hundreds of ns each, the arithmetic a few ns).
 long coutEchantillon(const Scene& s) {
-  TExpress e;
-  e.setExpression(normalise(s.formule));
   using expr::Op;
   static constexpr Op kCheres[] = {Op::Power, Op::Cos,    Op::Sin,   Op::Exp,  Op::Ln,
                                    Op::Sqrt,  Op::Arctan, Op::Sinh,  Op::Cosh, Op::Tan,
                                    Op::Tanh,  Op::Arcsin, Op::Arccos};
   long fonctions = 0;
-  for (const int code : e.operationCodes())
+  const std::vector<int> codes = s.programme ? s.programme->operationCodes() : std::vector<int>{};
+  for (const int code : codes)
     fonctions += std::count(std::begin(kCheres), std::end(kCheres), static_cast<Op>(code));
   return 2 * (1 + 8 * fonctions);
 }
@@ -99,11 +99,11 @@ DrawList buildPlanZ(Scene& s, extended k) {
   d.color(0, 0, 0);
   s.pasx = s.pasy = pasCourbeZ(s.precision);
   if (fonctionvalide(s) && s.intersections) {
-    TExpress e;
-    e.setExpression(normalise(s.formule));
-    if (!e.CompileError())
+    if (s.programme) {
+      TExpress e(*s.programme);
       appendLevelSegments(d, collectLevelPoints(e, sectionZSearch(s, k)).points, s.gradx, s.grady,
                           s.gradz);
+    }
   }
   sectionSolide(s, d, Axe::z, k);
   finPlan(d, gl::CLIP_PLANE2);

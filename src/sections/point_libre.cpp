@@ -46,10 +46,8 @@ void positionDepart(Scene& s) {
   s.pointy = static_cast<double>(s.ymin);
   s.pointz = 0;
   s.rayonpoint = 0.2;
-  if (!fonctionvalide(s)) return;
-  TExpress e;
-  e.setExpression(normalise(s.formule));
-  if (e.CompileError()) return;
+  if (!fonctionvalide(s) || !s.programme) return;
+  TExpress e(*s.programme);
   if (dedans(s, e.Evaluate(s.xmin, s.ymin, 0), false)) return;
   balayage(s, e);
 }
@@ -91,10 +89,8 @@ void deplacePoint(Scene& s, Deplacement sens, bool graduations) {
 }
 
 void hauteurpoint(Scene& s) {
-  if (!fonctionvalide(s)) return;
-  TExpress e;
-  e.setExpression(normalise(s.formule));
-  if (e.CompileError()) return;
+  if (!fonctionvalide(s) || !s.programme) return;
+  TExpress e(*s.programme);
   const extended h = e.Evaluate(s.pointx, s.pointy, 0);
   // The error value is no height: M is not drawn there and its caption says so.
   if (erreurcalcul || !std::isfinite(h)) {

@@ -131,11 +131,10 @@ extended stepLignesY(const Scene& s) {
 }
 
 std::optional<LevelLines> buildLevelLines(Scene& s, SearchMethod m) {
-  TExpress e;
-  e.setExpression(normalise(s.formule));
   s.pasx = stepLignesY(s);
   s.pasy = stepLignesX(s);
-  if (e.CompileError() || !fonctionvalide(s)) return std::nullopt;
+  if (!s.programme || !fonctionvalide(s)) return std::nullopt;
+  TExpress e(*s.programme);
   LevelLines out;
   Traces(s, e, true, out.x).run();
   Traces(s, e, false, out.y).run();

@@ -18,27 +18,6 @@ namespace quadrel {
 
 namespace {
 
-bool lettre(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-// Whether a word of the formula names one of the random functions: their values may not be
-// kept for later, each evaluation draws again.
-bool aleatoire(std::string_view f) {
-  for (std::size_t i = 0; i < f.size();) {
-    if (!lettre(f[i])) {
-      ++i;
-      continue;
-    }
-    std::size_t j = i;
-    while (j < f.size() && lettre(f[j])) ++j;
-    const std::string_view mot = f.substr(i, j - i);
-    if (mot == "rn" || mot == "rm") return true;
-    i = j;
-  }
-  return false;
-}
-
 // The number as a formula text would hold it: 15 significant digits, read back.
 extended commeTexte(extended v) {
   return expr::parseNumberLiteral(texteNombre(v)).value_or(v);
@@ -178,22 +157,19 @@ class Resultats {
 class Collecte {
  public:
   Collecte(TExpress& e, const LevelSearch& p, SearchMethod m)
-      : e_(e),
-        p_(p),
-        cache_(m == SearchMethod::cached && !aleatoire(e.Expression())),
-        budget_{p.budget} {}
+      : e_(e), p_(p), cache_(m == SearchMethod::cached && !e.RandomDraws()), budget_{p.budget} {}
 
   LevelPoints run() {
-    const Gabarit g(e_.Expression());
+    const bool x = e_.usesVariable(0), y = e_.usesVariable(1);
     bool etale = false;
-    if (g.usesX() && g.usesY()) {
+    if (x && y) {
       deuxVariables(true);
       deuxVariables(false);
       etale = budget_.spent() && p_.budgetEtale > 0 && p_.levels.size() == 1;
       if (etale) etaler();
-    } else if (g.usesY()) {
+    } else if (y) {
       uneVariable(false);
-    } else if (g.usesX()) {
+    } else if (x) {
       uneVariable(true);
     }
     return {t_.prend(), !budget_.spent() && !etale, p_.budget - budget_.left + depenseEtale_,
@@ -405,37 +381,6 @@ void appendLevelSegments(DrawList& d, const std::vector<PointNiveau>& p, extende
                static_cast<double>(q.z / gz));
   }
   d.end();
-}
-
-Gabarit::Gabarit(std::string_view formule) {
-  morceaux_.emplace_back();
-  std::size_t i = 0;
-  while (i < formule.size()) {
-    if (!lettre(formule[i])) {
-      morceaux_.back() += formule[i++];
-      continue;
-    }
-    std::size_t j = i;
-    while (j < formule.size() && lettre(formule[j])) ++j;
-    const std::string_view mot = formule.substr(i, j - i);
-    if (mot == "x" || mot == "y") {
-      variables_.push_back(mot[0]);
-      morceaux_.emplace_back();
-      (mot[0] == 'x' ? usesX_ : usesY_) = true;
-    } else {
-      morceaux_.back() += mot;
-    }
-    i = j;
-  }
-}
-
-std::string Gabarit::avec(std::string_view pourX, std::string_view pourY) const {
-  std::string out = morceaux_[0];
-  for (std::size_t i = 0; i < variables_.size(); ++i) {
-    out += variables_[i] == 'x' ? pourX : pourY;
-    out += morceaux_[i + 1];
-  }
-  return out;
 }
 
 }  // namespace quadrel

@@ -3,7 +3,7 @@
 // each with its own parameters.
 //
 // Use:
-//   TExpress e;  e.setExpression(normalise(formula));   // compiled once, by the caller
+//   TExpress e(*scene.programme);                        // compiled once, on acceptance
 //   LevelSearch p = levelLinesSearch(scene);             // or fill the fields yourself
 //   LevelPoints r = collectLevelPoints(e, p);
 //   appendLevelSegments(d, r.points, gx, gy, gz);        // joined, as GL_LINES
@@ -20,8 +20,6 @@
 // domain), with the arithmetic of chercheracines.
 #pragma once
 
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "parsor.h"
@@ -85,7 +83,7 @@ struct LevelPoints {
 // every value afresh (kept for the tests and the benchmark).
 enum class SearchMethod { cached, reference };
 
-// The search for the compiled formula `e` (its Expression tells which variables it uses).
+// The search for the compiled formula `e` (its program tells which variables it uses).
 // Two variables: pass 1 then pass 2, each over all levels; a point already in the table
 // (same x, y, z) is not added again. One variable: the roots' lines, points repeated when a
 // level comes twice. No variable: nothing.
@@ -101,21 +99,5 @@ LevelSearch levelLinesSearch(const Scene& s);
 // pair is joined.
 void appendLevelSegments(DrawList& d, const std::vector<PointNiveau>& points, extended gx,
                          extended gy, extended gz);
-
-// A normalised formula cut at its variables x and y (only the variables: the x of exp is
-// not one).
-class Gabarit {
- public:
-  explicit Gabarit(std::string_view formule);
-  bool usesX() const { return usesX_; }
-  bool usesY() const { return usesY_; }
-  // The formula with each x replaced by `pourX` and each y by `pourY`.
-  std::string avec(std::string_view pourX, std::string_view pourY) const;
-
- private:
-  std::vector<std::string> morceaux_;  // text between variables; one more than variables_
-  std::vector<char> variables_;
-  bool usesX_ = false, usesY_ = false;
-};
 
 }  // namespace quadrel

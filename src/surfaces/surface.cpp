@@ -178,9 +178,7 @@ extended meshStep(const Scene& s) {
 }
 
 std::optional<DrawList> buildSurface(Scene& s, SurfaceEvaluation mode) {
-  TExpress e;
-  e.setExpression(normalise(s.formule));
-  if (e.CompileError()) return std::nullopt;
+  if (!s.programme) return std::nullopt;
   const extended h = meshStep(s);
   s.pasx = h;
   DrawList d;
@@ -192,6 +190,7 @@ std::optional<DrawList> buildSurface(Scene& s, SurfaceEvaluation mode) {
     // face is deeper or nearer by its slope, hence twice the slope.
     d.enable(gl::POLYGON_OFFSET_FILL);
     d.polygonOffset(2, 1);
+    TExpress e(*s.programme);
     PackedMesh m = Maillage(s, e, h, mode == SurfaceEvaluation::rows).run();
     if (m.vertexCount() > 0) d.mesh(std::move(m));
     d.disable(gl::POLYGON_OFFSET_FILL);

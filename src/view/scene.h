@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -125,6 +126,9 @@ struct Scene {
   std::string formule;
   EtatChamp etatformule = EtatChamp::attente;
   int precision = 3;
+  // The formula as last accepted, compiled once then (null: none, or it does not compile):
+  // what the builders evaluate, and ask whether it uses x, y or random draws.
+  std::shared_ptr<const expr::CompiledFormula> programme;
 
   // Set while a frame is being drawn; a nested frame returns at once.
   bool dessinencours = false;

@@ -47,7 +47,7 @@ TEST(SectionMemory, KeyHoldsEveryInputTheBuildersRead) {
       {"voirplan", [](Scene& s) { s.voirplan = false; }},
       {"transplan", [](Scene& s) { s.transplan = true; }},
       {"intersections", [](Scene& s) { s.intersections = false; }},
-      {"formule", [](Scene& s) { s.formule = "x\xB2-y\xB2"; }},
+      {"formule", [](Scene& s) { essai::poseFormule(s, "x\xB2-y\xB2"); }},
       {"precision", [](Scene& s) { s.precision = 5; }},
       {"soltaille", [](Scene& s) { s.soltaille = 1.5L; }},
       {"typequadrique", [](Scene& s) { s.typequadrique = 3; }},

@@ -8,11 +8,15 @@
 #include <utility>
 
 #include "matutil.h"
+#include "program.h"
 #include "sections/appel_plan.h"
 #include "sections/memoire_plan.h"
 #include "sections/plan_commun.h"
 #include "sections/planz.h"
+#include "sections/point_libre.h"
 #include "surfaces/aides.h"
+#include "surfaces/lignes.h"
+#include "surfaces/surface.h"
 #include "view/glconst.h"
 
 namespace quadrel {
@@ -325,16 +329,48 @@ TEST(SectionMemory, UnchangedInputsOnly) {
       {"x\xB2+y\xB2", [](Scene& s) { s.precision = 4; }, 3, 1, false},
       {"x\xB2+y\xB2", [](Scene& s) { s.soltaille = 2; }, 3, 1, false},
       {"x\xB2+y\xB2", [](Scene& s) { s.inclinaison = 30; }, 3, 1, true},
-      {"x+rn(1,2)", [](Scene&) {}, 3, 1, false},
   };
-  EXPECT_TRUE(formuleAleatoire("x*rm(2)"));
-  EXPECT_FALSE(formuleAleatoire("arn+rnd"));
   for (const auto& c : cas) {
     Scene s = sceneAvec(c.formule);
     MemoirePlan m;
     EXPECT_FALSE(m.inchange(s, 3, 1));
     c.change(s);
     EXPECT_EQ(m.inchange(s, c.genre, c.k), c.garde) << c.formule;
+  }
+  Scene s = essai::sceneMoteur("x+rn(1,2)");
+  MemoirePlan m;
+  EXPECT_FALSE(m.inchange(s, 3, 1));
+  EXPECT_FALSE(m.inchange(s, 3, 1));
+}
+
+// Every builder evaluates the program compiled when the formula was accepted: none compiles
+// it again (the general plane compiles its own trace line, once).
+TEST(Builders, EvaluateTheAcceptedProgramWithoutCompilingIt) {
+  const struct {
+    const char* quoi;
+    void (*construit)(Scene&);
+    long compilations;
+  } cas[] = {
+      {"surface", [](Scene& s) { buildSurface(s); }, 0},
+      {"level lines", [](Scene& s) { buildLevelLines(s); }, 0},
+      {"x = k", [](Scene& s) { buildPlanX(s, 1); }, 0},
+      {"y = k", [](Scene& s) { buildPlanY(s, 1); }, 0},
+      {"z = k", [](Scene& s) { buildPlanZ(s, 0.5L); }, 0},
+      {"general plane", [](Scene& s) { buildPlanXY(s, texteLigne(1, 2, 0), 0.5L); }, 1},
+      {"free point",
+       [](Scene& s) {
+         positionDepart(s);
+         hauteurpoint(s);
+       },
+       0},
+      {"section memory", [](Scene& s) { MemoirePlan().inchange(s, 3, 1); }, 0},
+  };
+  for (const auto& c : cas) {
+    Scene s = essai::sceneMoteur("sin(x)*cos(y)+rn(1,2)/100");
+    ASSERT_TRUE(s.programme);
+    const long avant = expr::compileCount();
+    c.construit(s);
+    EXPECT_EQ(expr::compileCount() - avant, c.compilations) << c.quoi;
   }
 }
 

@@ -5,17 +5,32 @@
 #include <string>
 #include <vector>
 
+#include "matutil.h"
 #include "surfaces/jonction.h"
 #include "view/scene.h"
 
 namespace quadrel::essai {
 
+// The function field set to `formule`, compiled as the dialog compiles it on acceptance.
+inline void poseFormule(Scene& s, const std::string& formule) {
+  s.formule = formule;
+  s.programme = compileformule(formule);
+}
+
 // A scene whose function field holds `formule`, accepted.
 inline Scene sceneAvec(const std::string& formule, int precision = 3) {
   Scene s;
-  s.formule = formule;
+  poseFormule(s, formule);
   s.etatformule = EtatChamp::accepte;
   s.precision = precision;
+  return s;
+}
+
+// The same with a formula in the engine's notation, which the user's cannot always write
+// (rn, rm: it reads a comma as the decimal point).
+inline Scene sceneMoteur(const std::string& formule, int precision = 3) {
+  Scene s = sceneAvec(formule, precision);
+  s.programme = expr::CompiledFormula::compile(formule);
   return s;
 }
 

@@ -156,7 +156,7 @@ TEST(LevelLines, LevelAtTheFirstGraduationPastZmaxIsSolved) {
 TEST(LevelLines, NotCompilingOrNotAcceptedGivesNothing) {
   Scene s = sceneAvec("x*+");
   EXPECT_FALSE(buildLevelLines(s));
-  s.formule = "x\xB2";
+  essai::poseFormule(s, "x\xB2");
   for (const EtatChamp e : {EtatChamp::attente, EtatChamp::refuse}) {
     s.etatformule = e;
     EXPECT_FALSE(buildLevelLines(s));
@@ -195,7 +195,7 @@ TEST(LevelLines, RangeLeavingZeroOutStillGetsItsTraces) {
   std::set<double> traces;
   for (const Vec3& v : sommets(l->x)) traces.insert(v.x);
   EXPECT_EQ(traces, (std::set<double>{1, 2, 3, 4, 5}));
-  s.formule = "y";  // stays inside the z range out there
+  essai::poseFormule(s, "y");  // stays inside the z range out there
   s.xmin = -1e6L - 2, s.xmax = -1e6L;
   const auto loin = buildLevelLines(s);
   ASSERT_TRUE(loin);
@@ -235,28 +235,6 @@ TEST(LevelSequence, UpToTheFirstPastZmaxThenDownInside) {
     EXPECT_EQ(n, c.niveaux) << static_cast<double>(c.zmin) << " " << static_cast<double>(c.zmax);
   }
   EXPECT_LE(levelSequence(-1e9L, 1e9L, 1).size(), 2u * kMaxNiveaux + 1);
-}
-
-struct Substitution {
-  const char* formule;
-  bool x, y;
-  const char* avec;  // x -> "(1)", y -> "(2)"
-};
-
-TEST(Gabarit, OnlyTheVariablesAreReplaced) {
-  const Substitution cas[] = {
-      {"x^2+y^2", true, true, "(1)^2+(2)^2"},
-      {"exp(y)", false, true, "exp((2))"},
-      {"x*exp(-x^2)", true, false, "(1)*exp(-(1)^2)"},
-      {"2*pi", false, false, "2*pi"},
-      {"sqrt(x*y)-ln(y)", true, true, "sqrt((1)*(2))-ln((2))"},
-  };
-  for (const Substitution& c : cas) {
-    const Gabarit g(c.formule);
-    EXPECT_EQ(g.usesX(), c.x) << c.formule;
-    EXPECT_EQ(g.usesY(), c.y) << c.formule;
-    EXPECT_EQ(g.avec("(1)", "(2)"), c.avec);
-  }
 }
 
 TEST(TexteNombre, GeneralFormat15DigitsThatTheEngineReadsBack) {

@@ -176,10 +176,10 @@ TEST(Surface, VerticesAreInDrawingUnits) {
 TEST(Surface, NotCompilingGivesNothingAndNotAcceptedGivesAnEmptyList) {
   Scene s = sceneAvec("x*+");
   EXPECT_FALSE(buildSurface(s));
-  s.formule = "";
+  essai::poseFormule(s, "");
   EXPECT_FALSE(buildSurface(s));
   for (const EtatChamp e : {EtatChamp::attente, EtatChamp::refuse}) {
-    s.formule = "x\xB2+y\xB2";
+    essai::poseFormule(s, "x\xB2+y\xB2");
     s.etatformule = e;
     const auto d = buildSurface(s);
     ASSERT_TRUE(d);

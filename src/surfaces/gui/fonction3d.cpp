@@ -2,6 +2,7 @@
 
 #include <QStyle>
 #include <algorithm>
+#include <utility>
 
 #include "matutil.h"
 #include "parsor.h"
@@ -93,6 +94,7 @@ QString Tfonction3d::texteaide(const QObject* o) const {
 }
 
 void Tfonction3d::setetat(EtatChamp etat) {
+  if (etat == EtatChamp::accepte) retenir();
   scene.etatformule = etat;
   champ::colorer(Edit1, etat == EtatChamp::accepte  ? champ::noir
                         : etat == EtatChamp::refuse ? champ::rouge
@@ -133,12 +135,20 @@ bool Tfonction3d::tient(QChar c) const {
 // long for the engine (an erasure can lengthen the normalised form) is refused, never cut
 // into another formula.
 void Tfonction3d::compiler() {
-  const std::string texte = normalise(champ::latin1(Edit1->text()));
-  TExpress e;
-  if (texte.size() <= kLongueurMax) e.setExpression(texte);
-  if (texte.size() > kLongueurMax || e.CompileError()) return setetat(EtatChamp::refuse);
+  auto programme = compileformule(champ::latin1(Edit1->text()));
+  if (!programme) return setetat(EtatChamp::refuse);
+  scene.programme = std::move(programme);
   setetat(EtatChamp::accepte);
   go->setFocus();
+}
+
+// The formula the field holds, compiled for the builders unless the scene has it already
+// (the close may bring back an earlier formula). Null when it does not compile: the
+// builders then leave their lists as they are.
+void Tfonction3d::retenir() {
+  const std::string texte = normalise(champ::latin1(Edit1->text()));
+  if (!scene.programme || scene.programme->text() != texte)
+    scene.programme = quadrel::expr::CompiledFormula::compile(texte);
 }
 
 void Tfonction3d::goClick() {

@@ -52,6 +52,7 @@ class Tfonction3d : public DialogBase {
 
  private:
   void compiler();
+  void retenir();
   bool tient(QChar c) const;
 
   quadrel::EtatChamp etatsauve_ = quadrel::EtatChamp::attente;

@@ -1,30 +1,31 @@
-// Zeros of F(t) = f(t) - k on one grid line, with the arithmetic of chercheracines: a
-// regular sampling of the interval, then bisection on sign changes of F, on sign changes of
-// its derivative where F also vanishes, and at the borders of F's domain. The values come
-// from a Source, so the same steps run on values computed afresh or taken from a cache.
+// The root scan of chercheracines, which the level-line search runs too: a regular
+// sampling of the interval, then three walks over it, each bisecting where an interval
+// may hold a zero of F: sign changes of F, sign changes of its derivative where F also
+// vanishes, and the borders of F's domain. The values come from a Source, so the same
+// steps run on values computed afresh or taken from a cache.
 //
 // A Source provides:
-//   void beginBisection(Scan, long i)   a bisection of that scan starts on interval i
-//   extended F(extended t)         f(t) - k, or valeurerreur where undefined
+//   long intervalCount(), extended samplePoint(long i)   the sampling (see sampleSequence):
+//                                  interval i is [samplePoint(i), samplePoint(i + 1)]
+//   bool cutShort()                the sampling stopped short of the upper bound
+//   extended F(extended t)         F, or valeurerreur where undefined
 //   extended D(extended t)         derivee's slope of F at t
 //   extended gridF(long i), gridD(long i)   F and D at the i-th sample point
-//   void memorise(bool on)         whether values are worth keeping for later levels
-//   long intervalCount(), extended samplePoint(long i)   the sampling (see sampleSequence)
 //   long nextCandidate(Scan, long i)   the first interval from i on that may find a root in
 //                                  that scan (i itself when unsure)
+//   void beginBisection(Scan, long i)   a bisection of that scan starts on interval i
 #pragma once
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "bisection.h"
 #include "matutil.h"
 #include "parsor.h"
 
 namespace quadrel {
 
-// Spent by every search of one collection; see kBudgetRecherche.
+// Spent by every search of one collection of level lines; chercheracines has no limit.
 struct WorkBudget {
   long left;
   bool spent() const { return left <= 0; }
@@ -33,8 +34,7 @@ struct WorkBudget {
 
 enum class Scan { signChange, tangentZero, domainBorder };
 
-inline constexpr extended kPasDerivee = 1e-9L;  // derivee's step
-inline constexpr long kCoutBissection = 48;     // work units of one bisection step
+inline constexpr long kCoutBissection = 48;  // work units of one bisection step
 
 // The sample points of an interval: from lower by step while below upper, at most
 // maxIntervals of them (the last one may reach past upper).
@@ -43,45 +43,61 @@ struct Sampling {
   long maxIntervals;
 };
 
-// The sampling step for `wanted` on [lower, upper]: coarser when the interval would hold
-// more than kMaxIntervalles samples.
-inline extended samplingStep(extended lower, extended upper, extended wanted, long maxIntervals) {
-  const extended least = (upper - lower) / maxIntervals;
-  return wanted < least ? least : wanted;
-}
-
-// The sample points as the scan of chercheracines visits them, plus the end of the last
-// interval: interval i is [w[i], w[i] + step], and w[i] + step is w[i + 1].
-inline std::vector<extended> sampleSequence(const Sampling& s) {
+// The sample points plus the end of the last interval: interval i is [w[i], w[i] + step],
+// and w[i] + step is w[i + 1]. `cut`, when given, tells whether the walk stopped short: on a
+// step lost in the rounding, or at maxIntervals.
+inline std::vector<extended> sampleSequence(const Sampling& s, bool* cut = nullptr) {
   std::vector<extended> w;
+  const extended estimate = (s.upper - s.lower) / s.step;
+  if (estimate >= 0 && estimate < s.maxIntervals) w.reserve(static_cast<std::size_t>(estimate) + 2);
   extended t = s.lower;
   for (long i = 1;; ++i) {
     w.push_back(t);
     const extended next = t + s.step;
     if (next == t || i >= s.maxIntervals || !(next < s.upper)) {
       w.push_back(next);
+      if (cut) *cut = next == t || i >= s.maxIntervals;
       return w;
     }
     t = next;
   }
 }
 
-template <class Source>
-class LineRootSearch {
- public:
-  LineRootSearch(Source& src, const Sampling& s, WorkBudget& budget, racines& r)
-      : src_(src), s_(s), budget_(budget), r_(r) {}
+// One step on the values L, M, K of F at p, q and their midpoint: keeps the half where F
+// changes sign, or closes the interval (p = q) when neither half does.
+inline void bisectionStep(extended& p, extended& q, extended L, extended M, extended K) {
+  const extended mid = (p + q) / 2;
+  if (L * K <= 0) {
+    q = mid;
+  } else if (M * K <= 0) {
+    p = mid;
+  }
+  if (L * K > 0 && M * K > 0) p = q;
+}
 
-  void run() {
+template <class Source>
+class RootScan {
+ public:
+  RootScan(Source& src, WorkBudget& budget, racines& r) : src_(src), budget_(budget), r_(r) {}
+
+  // The roots in increasing order; false when a walk reached the end of a sampling cut
+  // short (the roots are then incomplete).
+  bool run() {
     r_.count = 0;
-    src_.memorise(false);
-    scan(Scan::signChange, [this](long i, extended w) { signChange(i, w, w + s_.step); });
-    src_.memorise(true);  // the derivative's bisection follows the same path at each level
-    scan(Scan::tangentZero, [this](long i, extended w) { tangentZero(i, w, w + s_.step); });
-    scan(Scan::domainBorder, [this](long i, extended w) { domainBorder(i, w, w + s_.step); });
+    const bool whole = scan(Scan::signChange,
+                            [this](long i) {
+                              bisect(i, {false, 10, 1e-9, 1e-5, 400});
+                            }) &&
+                       scan(Scan::tangentZero,
+                            [this](long i) {
+                              bisect(i, {true, 15, 1e-8, 1e-4, 399});
+                            }) &&
+                       scan(Scan::domainBorder, [this](long i) { domainBorder(i); });
+    // This very sort: 0 and -0 keep the order it gives them.
     for (int i = 0; i + 1 < r_.count; ++i)
       for (int j = i + 1; j < r_.count; ++j)
         if (r_.value[i] > r_.value[j]) std::swap(r_.value[i], r_.value[j]);
+    return whole;
   }
 
  private:
@@ -99,30 +115,34 @@ class LineRootSearch {
     if (r_.count < static_cast<int>(r_.value.size())) r_.value[r_.count++] = roundedTo4Decimals(t);
   }
 
-  // The intervals in order, as chercheracines walks them: one work unit each, an interval
-  // examined while fewer than 100 roots are known, the walk ended at 101 roots or when the
-  // budget is spent. Intervals the source knows to be idle for this scan are only counted.
+  // The intervals in order: one work unit each, an interval examined while fewer than 100
+  // roots are known, the walk ended at 101 roots or when the budget is spent. Intervals the
+  // source knows to be idle for this scan are only counted.
   template <class Examine>
-  void scan(Scan kind, Examine examine) {
+  bool scan(Scan kind, Examine examine) {
     const long n = src_.intervalCount();
     for (long i = 0; i < n;) {
       const long idle = std::min(src_.nextCandidate(kind, i), n) - i;
       if (idle > 0) {
-        if (budget_.spent()) return;
+        if (budget_.spent()) return true;
         const long walked = std::min(idle, budget_.left);
         budget_.charge(walked);
-        if (walked < idle) return;
+        if (walked < idle) return true;
         i += idle;
         continue;
       }
-      if (budget_.spent()) return;
+      if (budget_.spent()) return true;
       budget_.charge(1);
-      if (r_.count < 100) examine(i, src_.samplePoint(i));
-      if (r_.count >= 101) return;
+      if (r_.count < 100) examine(i);
+      if (i + 1 == n && src_.cutShort()) return false;
+      if (r_.count >= 101) return true;
       ++i;
     }
+    return !src_.cutShort();
   }
 
+  // Scans 1 and 2 bisect on the values of F, or of its derivative, by the same rule; they
+  // differ in what brackets an interval, in when to stop and in how close to 0 F must be.
   struct Bisection {
     bool onDerivative;
     extended bound;     // |value| below this at both ends to bracket
@@ -132,14 +152,17 @@ class LineRootSearch {
   };
 
   extended value(const Bisection& b, extended t) { return b.onDerivative ? src_.D(t) : src_.F(t); }
+  extended sampled(const Bisection& b, long i) {
+    return b.onDerivative ? src_.gridD(i) : src_.gridF(i);
+  }
 
-  void bisect(long i, extended p, extended q, const Bisection& b) {
-    const extended v1 = b.onDerivative ? src_.gridD(i) : src_.gridF(i);
-    const extended v2 = b.onDerivative ? src_.gridD(i + 1) : src_.gridF(i + 1);
+  void bisect(long i, const Bisection& b) {
+    const extended v1 = sampled(b, i), v2 = sampled(b, i + 1);
     if (v1 == S || v2 == S || !(v1 * v2 <= 0) || !(std::fabs(v1) < b.bound) ||
         !(std::fabs(v2) < b.bound))
       return;
     src_.beginBisection(b.onDerivative ? Scan::tangentZero : Scan::signChange, i);
+    extended p = src_.samplePoint(i), q = src_.samplePoint(i + 1);
     int iterations = 0;
     extended mid, fm;
     for (;;) {
@@ -157,12 +180,12 @@ class LineRootSearch {
     if (roundsToZero(fm, b.recordUnit)) record(mid);
   }
 
-  void signChange(long i, extended p, extended q) { bisect(i, p, q, {false, 10, 1e-9, 1e-5, 400}); }
-  void tangentZero(long i, extended p, extended q) { bisect(i, p, q, {true, 15, 1e-8, 1e-4, 399}); }
-
-  void domainBorder(long i, extended p, extended q) {
-    if ((src_.gridF(i) == S) == (src_.gridF(i + 1) == S)) return;
+  // F defined at one end only: bisect on whether F keeps its value at the first end.
+  void domainBorder(long i) {
+    const bool firstUndefined = src_.gridF(i) == S;
+    if (firstUndefined == (src_.gridF(i + 1) == S)) return;
     src_.beginBisection(Scan::domainBorder, i);
+    extended p = src_.samplePoint(i), q = src_.samplePoint(i + 1);
     for (int iterations = 1;; ++iterations) {
       budget_.charge(kCoutBissection);
       const extended L = src_.F(p), M = src_.F(q), K = src_.F((p + q) / 2);
@@ -180,7 +203,6 @@ class LineRootSearch {
   }
 
   Source& src_;
-  const Sampling s_;
   WorkBudget& budget_;
   racines& r_;
 };

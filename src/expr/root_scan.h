@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "matutil.h"
@@ -77,6 +78,19 @@ inline void bisectionStep(extended& p, extended& q, extended L, extended M, exte
 
 template <class Source>
 class RootScan {
+ private:
+  // Scans 1 and 2 bisect on the values of F, or of its derivative, by the same rule; they
+  // differ in what brackets an interval, in when to stop and in how close to 0 F must be.
+  struct Bisection {
+    bool onDerivative;
+    extended bound;     // |value| below this at both ends to bracket
+    double stopUnit;    // F(mid) rounding to 0 at this unit ends the search
+    double recordUnit;  // ... and at this one records mid
+    int maxIterations;
+  };
+  static constexpr Bisection kSignChange{false, 10, 1e-9, 1e-5, 400};
+  static constexpr Bisection kTangentZero{true, 15, 1e-8, 1e-4, 399};
+
  public:
   RootScan(Source& src, WorkBudget& budget, racines& r) : src_(src), budget_(budget), r_(r) {}
 
@@ -84,14 +98,8 @@ class RootScan {
   // short (the roots are then incomplete).
   bool run() {
     r_.count = 0;
-    const bool whole = scan(Scan::signChange,
-                            [this](long i) {
-                              bisect(i, {false, 10, 1e-9, 1e-5, 400});
-                            }) &&
-                       scan(Scan::tangentZero,
-                            [this](long i) {
-                              bisect(i, {true, 15, 1e-8, 1e-4, 399});
-                            }) &&
+    const bool whole = scan(Scan::signChange, [this](long i) { bisect(i, kSignChange); }) &&
+                       scan(Scan::tangentZero, [this](long i) { bisect(i, kTangentZero); }) &&
                        scan(Scan::domainBorder, [this](long i) { domainBorder(i); });
     // This very sort: 0 and -0 keep the order it gives them.
     for (int i = 0; i + 1 < r_.count; ++i)
@@ -140,16 +148,6 @@ class RootScan {
     }
     return !src_.cutShort();
   }
-
-  // Scans 1 and 2 bisect on the values of F, or of its derivative, by the same rule; they
-  // differ in what brackets an interval, in when to stop and in how close to 0 F must be.
-  struct Bisection {
-    bool onDerivative;
-    extended bound;     // |value| below this at both ends to bracket
-    double stopUnit;    // F(mid) rounding to 0 at this unit ends the search
-    double recordUnit;  // ... and at this one records mid
-    int maxIterations;
-  };
 
   extended value(const Bisection& b, extended t) { return b.onDerivative ? src_.D(t) : src_.F(t); }
   extended sampled(const Bisection& b, long i) {

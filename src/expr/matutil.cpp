@@ -29,15 +29,6 @@ extended valeurformule(std::string_view text, bool& erreur, bool* horslimite) {
   return value;
 }
 
-extended slopeOf(extended f0, extended f1, bool f1Failed) {
-  constexpr extended failed = 1e8L;
-  if (f1Failed) return failed;
-  // An overflow of the quotient shows as an infinity; no need to read the fault flags.
-  const extended slope = (f1 - f0) / kDerivativeStep;
-  if (!std::isfinite(slope)) return failed;
-  return slope;
-}
-
 extended derivee(TExpress& e, extended x) {
   const extended f0 = e.Evaluate(x, 0, 0);
   const extended f1 = e.Evaluate(x + kDerivativeStep, 0, 0);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -32,9 +33,17 @@ struct racines {
 bool chercheracines(std::string_view text, extended lower, extended upper, extended step,
                     racines& r);
 extended derivee(TExpress& e, extended x);
-// derivee's step, and its result from F(x), F(x + step) and whether the latter failed.
+// derivee's step, and its result from F(x), F(x + step) and whether the latter failed
+// (inline: the level lines take it for every sample point).
 inline constexpr extended kDerivativeStep = 1e-9L;
-extended slopeOf(extended f0, extended f1, bool f1Failed);
+inline extended slopeOf(extended f0, extended f1, bool f1Failed) {
+  constexpr extended failed = 1e8L;
+  if (f1Failed) return failed;
+  // An overflow of the quotient shows as an infinity; no need to read the fault flags.
+  const extended slope = (f1 - f0) / kDerivativeStep;
+  if (!std::isfinite(slope)) return failed;
+  return slope;
+}
 struct vecteur {
   extended x = 0, y = 0, z = 0;
 };

@@ -4,7 +4,6 @@ list(APPEND QUADREL_GEOMETRY_SOURCES
   surfaces/jonction.cpp
   surfaces/lignes.cpp
   surfaces/niveaux.cpp
-  surfaces/racines_ligne.h
   surfaces/valeurs_ligne.cpp
   surfaces/valeurs_ligne.h
   surfaces/surface.cpp

@@ -9,7 +9,6 @@
 
 #include "matutil.h"
 #include "number_literal.h"
-#include "surfaces/racines_ligne.h"
 #include "surfaces/texte_nombre.h"
 #include "surfaces/valeurs_ligne.h"
 #include "view/glconst.h"
@@ -76,10 +75,10 @@ racines chercher(TExpress& e, const Fonction& f, const Sampling& s, extended k, 
   racines r;
   if (ligne) {
     ValeursEnCache v(*ligne, k);
-    LineRootSearch<ValeursEnCache>(v, s, budget, r).run();
+    RootScan<ValeursEnCache>(v, budget, r).run();
   } else {
     ValeursDirectes v(e, f, s, k);
-    LineRootSearch<ValeursDirectes>(v, s, budget, r).run();
+    RootScan<ValeursDirectes>(v, budget, r).run();
   }
   return r;
 }

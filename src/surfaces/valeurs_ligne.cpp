@@ -31,7 +31,7 @@ void LigneEnCache::remplir() {
   // random numbers, so the order of the evaluations does not matter).
   std::vector<extended> apres(n), v(2 * n);
   const auto erreurs = std::make_unique<bool[]>(2 * n);
-  for (std::size_t j = 0; j < n; ++j) apres[j] = w_[j] + kPasDerivee;
+  for (std::size_t j = 0; j < n; ++j) apres[j] = w_[j] + kDerivativeStep;
   evaluerLigne(e_, f_, w_.data(), n, v.data(), erreurs.get());
   evaluerLigne(e_, f_, apres.data(), n, v.data() + n, erreurs.get() + n);
   for (std::size_t j = 0; j < n; ++j) {
@@ -40,7 +40,7 @@ void LigneEnCache::remplir() {
     p.fh = {v[n + j], erreurs[n + j]};
     p.avecH = true;
     const bool erreur = p.f.erreur || p.fh.erreur;
-    const extended d = erreur ? 0 : (p.fh.v - p.f.v) / kPasDerivee;
+    const extended d = erreur ? 0 : (p.fh.v - p.f.v) / kDerivativeStep;
     apercu_[j] = {static_cast<double>(p.f.v), static_cast<double>(p.fh.v), static_cast<double>(d),
                   erreur, p.f.erreur};
   }

@@ -10,10 +10,18 @@
 #include <unordered_map>
 #include <vector>
 
+#include "matutil.h"
 #include "parsor.h"
-#include "surfaces/racines_ligne.h"
+#include "root_scan.h"
 
 namespace quadrel {
+
+// The sampling step for `wanted` on [lower, upper]: coarser when the interval would hold
+// more than maxIntervals samples.
+inline extended samplingStep(extended lower, extended upper, extended wanted, long maxIntervals) {
+  const extended least = (upper - lower) / maxIntervals;
+  return wanted < least ? least : wanted;
+}
 
 // The formula along one line: t is x (enX) or y, the other variable fixed.
 struct Fonction {
@@ -49,11 +57,7 @@ inline Brut moinsNiveau(const Brut& b, extended k) {
 
 // derivee's slope from F at t and at t + its step.
 inline extended pente(const Brut& f0, const Brut& f1) {
-  constexpr extended echec = 1e8L;
-  if (f1.erreur) return echec;
-  const extended slope = (f1.v - f0.v) / kPasDerivee;
-  if (!std::isfinite(slope)) return echec;
-  return slope;
+  return slopeOf(f0.v, f1.v, f1.erreur);
 }
 
 class ValeursDirectes {
@@ -63,11 +67,11 @@ class ValeursDirectes {
 
   long intervalCount() const { return static_cast<long>(w_.size()) - 1; }
   extended samplePoint(long i) const { return w_[static_cast<std::size_t>(i)]; }
+  bool cutShort() const { return false; }  // the line takes the sampling as far as it goes
   long nextCandidate(Scan, long i) const { return i; }
   void beginBisection(Scan, long) {}
-  void memorise(bool) {}
   extended F(extended t) { return brutF(t).v; }
-  extended D(extended t) { return pente(brutF(t), brutF(t + kPasDerivee)); }
+  extended D(extended t) { return pente(brutF(t), brutF(t + kDerivativeStep)); }
   extended gridF(long i) { return F(w_[i]); }
   extended gridD(long i) { return D(w_[i]); }
 
@@ -129,7 +133,7 @@ class LigneEnCache {
   void remplir();
   void completer(Point& p, extended t, bool avecH) {
     if (avecH && !p.avecH) {
-      p.fh = evaluer(e_, f_, t + kPasDerivee);
+      p.fh = evaluer(e_, f_, t + kDerivativeStep);
       p.avecH = true;
     }
   }
@@ -197,6 +201,7 @@ class ValeursEnCache {
 
   long intervalCount() const { return l_.intervalCount(); }
   extended samplePoint(long i) const { return l_.samplePoint(i); }
+  bool cutShort() const { return false; }
   long nextCandidate(Scan scan, long i) {
     auto& c = candidats_[static_cast<int>(scan)];
     if (!c.pret) {
@@ -207,8 +212,9 @@ class ValeursEnCache {
     while (c.curseur < c.liste.size() && c.liste[c.curseur] < i) ++c.curseur;
     return c.curseur < c.liste.size() ? c.liste[c.curseur] : intervalCount();
   }
-  void beginBisection(Scan scan, long i) { l_.debutBissection(scan, i, memoire_); }
-  void memorise(bool on) { memoire_ = on; }
+  // The paths of the sign changes' bisections are not kept: they move with the level, while
+  // the derivative's bisection follows the same path at each level.
+  void beginBisection(Scan scan, long i) { l_.debutBissection(scan, i, scan != Scan::signChange); }
   extended F(extended t) { return moinsNiveau(l_.point(t, false).f, k_).v; }
   extended D(extended t) {
     const LigneEnCache::Point& p = l_.point(t, true);
@@ -228,7 +234,6 @@ class ValeursEnCache {
   };
   LigneEnCache& l_;
   const extended k_;
-  bool memoire_ = false;
   Candidats candidats_[3];
 };
 

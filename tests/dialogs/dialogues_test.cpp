@@ -39,11 +39,8 @@ class TestDialogues : public QObject {
 
  private slots:
   void initTestCase() {
-    app_ = demarrer(QStringLiteral(QUADREL_RESOURCES));
-    QVERIFY(QTest::qWaitForWindowExposed(app_->fond.get()));
-    // Keys and focus go to the active window, as the user's desktop makes it.
-    app_->fond->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(app_->fond.get()));
+    app_ = demarreractif();
+    QVERIFY(app_);
   }
   void cleanupTestCase() { app_.reset(); }
 

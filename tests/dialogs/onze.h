@@ -8,6 +8,16 @@
 #include "sections/gui/pointlibre.h"
 #include "solides.h"
 
+// The program started, its main window shown and active: keys and focus go to the active
+// window, as the user's desktop makes it.
+inline std::unique_ptr<Application> demarreractif() {
+  auto a = demarrer(QStringLiteral(QUADREL_RESOURCES));
+  if (!QTest::qWaitForWindowExposed(a->fond.get())) return nullptr;
+  a->fond->activateWindow();
+  if (!QTest::qWaitForWindowActive(a->fond.get())) return nullptr;
+  return a;
+}
+
 // Palette button, then chooser button (-1: none), and the dialog they open.
 struct Ouverture {
   int bouton, solide;

@@ -18,9 +18,9 @@
 #include <utility>
 #include <vector>
 
+#include "sections/free_point.h"
 #include "sections/gui/choixsection.h"
 #include "sections/gui/pointlibre.h"
-#include "sections/point_libre.h"
 #include "shell/demarrage.h"
 #include "shell/fond.h"
 #include "shell/hote.h"

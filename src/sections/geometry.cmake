@@ -3,7 +3,7 @@ list(APPEND QUADREL_GEOMETRY_SOURCES
   sections/plan_commun.cpp
   sections/plans.cpp
   sections/planz.cpp
-  sections/appel_plan.cpp
+  sections/section_rules.cpp
   sections/memoire_plan.cpp
-  sections/point_libre.cpp
+  sections/free_point.cpp
 )

@@ -3,16 +3,16 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "sections/free_point.h"
 #include "sections/gui/choixsection.h"
 #include "sections/gui/pointlibre.h"
-#include "sections/point_libre.h"
 #include "services/aiderapide.h"
 #include "shell/apropos.h"
 #include "shell/fond.h"
 #include "shell/hote.h"
 #include "shell/outils.h"
 #include "solids/gui/choixquadrics.h"
-#include "solids/gui/quadriques.h"
+#include "solids/gui/solid_windows.h"
 #include "solids/solide.h"
 #include "surfaces/gui/fonction3d.h"
 #include "surfaces/gui/optionrepere.h"

@@ -5,7 +5,7 @@
 #include <QString>
 #include <memory>
 
-#include "solids/gui/quadriques.h"
+#include "solids/gui/solid_windows.h"
 #include "view/scene.h"
 
 class Tfond;

@@ -7,6 +7,6 @@ list(APPEND QUADREL_DIALOG_SOURCES
   solids/gui/caracpyr.cpp
   solids/gui/caracsphere.cpp
   solids/gui/choixquadrics.cpp
-  solids/gui/quadriques.cpp
+  solids/gui/solid_windows.cpp
   solids/gui/solid_dialog.cpp
 )

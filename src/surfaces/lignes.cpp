@@ -122,17 +122,17 @@ DrawList lignesZ(const Scene& s, const std::vector<PointNiveau>& p) {
 
 }  // namespace
 
-extended stepLignesX(const Scene& s) {
+extended walkStepY(const Scene& s) {
   return pasMarche(s.ymin, s.ymax, s.precision, s.grady);
 }
 
-extended stepLignesY(const Scene& s) {
+extended walkStepX(const Scene& s) {
   return pasMarche(s.xmin, s.xmax, s.precision, s.gradx);
 }
 
 std::optional<LevelLines> buildLevelLines(Scene& s, SearchMethod m) {
-  s.pasx = stepLignesY(s);
-  s.pasy = stepLignesX(s);
+  s.pasx = walkStepX(s);
+  s.pasy = walkStepY(s);
   if (!s.programme || !fonctionvalide(s)) return std::nullopt;
   TExpress e(*s.programme);
   LevelLines out;

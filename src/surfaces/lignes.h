@@ -19,8 +19,8 @@ struct LevelLines {
 
 // Walk step of the x lines (along y) and of the y lines (along x), in drawing units: the
 // range over ten times the precision, at least 0.05, at most the graduation.
-extended stepLignesX(const Scene& s);  // pasy
-extended stepLignesY(const Scene& s);  // pasx
+extended walkStepY(const Scene& s);  // pasy: the x lines walk along y
+extended walkStepX(const Scene& s);  // pasx: the y lines walk along x
 
 // Most steps the x lines (and, apart, the y lines) may walk in all. Tiny graduations would
 // otherwise ask for tens of millions of segments.

@@ -9,7 +9,7 @@
 #include "solids/gui/caracpyr.h"
 #include "solids/gui/caracsphere.h"
 #include "solids/gui/choixquadrics.h"
-#include "solids/gui/quadriques.h"
+#include "solids/gui/solid_windows.h"
 #include "solids/solide.h"
 
 // Replaces the text of a field by typing, then presses Enter.

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "sections/appel_plan.h"
 #include "sections/plans.h"
 #include "sections/planz.h"
+#include "sections/section_rules.h"
 #include "surfaces/aides.h"
 
 namespace quadrel {

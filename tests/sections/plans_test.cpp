@@ -9,11 +9,11 @@
 
 #include "matutil.h"
 #include "program.h"
-#include "sections/appel_plan.h"
+#include "sections/free_point.h"
 #include "sections/memoire_plan.h"
 #include "sections/plan_commun.h"
 #include "sections/planz.h"
-#include "sections/point_libre.h"
+#include "sections/section_rules.h"
 #include "surfaces/aides.h"
 #include "surfaces/lignes.h"
 #include "surfaces/surface.h"

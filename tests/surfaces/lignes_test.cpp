@@ -179,7 +179,7 @@ TEST(LevelLines, ListsCarryTheLineState) {
 TEST(LevelLines, GraduationTwoOnYWalksEvery0533UserUnits) {
   Scene s = sceneAvec("x+y");
   s.grady = 2;
-  EXPECT_NEAR(static_cast<double>(stepLignesX(s)), 0.2667, 1e-4);
+  EXPECT_NEAR(static_cast<double>(walkStepY(s)), 0.2667, 1e-4);
   const auto l = buildLevelLines(s);
   ASSERT_TRUE(l);
   const auto x = sommets(l->x);

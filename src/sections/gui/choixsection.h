@@ -11,7 +11,7 @@
 #include <QSlider>
 #include <array>
 
-#include "sections/appel_plan.h"
+#include "sections/section_rules.h"
 #include "services/dialog_base.h"
 
 class Tchoixsection : public DialogBase {

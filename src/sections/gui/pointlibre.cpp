@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QShowEvent>
 
-#include "sections/point_libre.h"
+#include "sections/free_point.h"
 #include "services/curseurs.h"
 #include "services/sons.h"
 

@@ -1,4 +1,4 @@
-#include "sections/point_libre.h"
+#include "sections/free_point.h"
 
 #include <cmath>
 #include <limits>

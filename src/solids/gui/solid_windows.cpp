@@ -1,4 +1,4 @@
-#include "solids/gui/quadriques.h"
+#include "solids/gui/solid_windows.h"
 
 #include "solids/gui/caraccone.h"
 #include "solids/gui/caraccube.h"

@@ -1,4 +1,4 @@
-#include "sections/appel_plan.h"
+#include "sections/section_rules.h"
 
 #include <cmath>
 

@@ -45,7 +45,6 @@ void positionDepart(Scene& s) {
   s.pointx = static_cast<double>(s.xmin);
   s.pointy = static_cast<double>(s.ymin);
   s.pointz = 0;
-  s.rayonpoint = 0.2;
   if (!fonctionvalide(s) || !s.programme) return;
   TExpress e(*s.programme);
   if (dedans(s, e.Evaluate(s.xmin, s.ymin, 0), false)) return;
@@ -53,8 +52,7 @@ void positionDepart(Scene& s) {
 }
 
 void deplacePoint(Scene& s, Deplacement sens, bool graduations) {
-  s.pasx = s.gradx / 10;
-  const extended petit = s.pasx;
+  const extended petit = s.gradx / 10;
   const extended h = hauteurDefinie(s) ? s.pointz * s.gradz : 0;
   const bool sansFormule = s.formule.empty();
   // The bound is checked before the move: M may end up one step beyond it.

@@ -9,7 +9,7 @@ namespace quadrel {
 // The six move buttons, by tab order.
 enum class Deplacement { xplus = 0, xmoins, yplus, ymoins, zplus, zmoins };
 
-// M at (xmin, ymin, 0), radius 0.2; with an accepted formula that compiles, the first grid
+// M at (xmin, ymin, 0); with an accepted formula that compiles, the first grid
 // point of the graduations whose height lies inside the frame (or the last one tried).
 void positionDepart(Scene& s);
 
@@ -19,9 +19,8 @@ inline constexpr long kMaxBalayage = 1000;
 
 // One move of M: one graduation of the axis (`graduations`) or a tenth of gradx on every
 // axis, when M is still below (above) its bound before the move. The height buttons act
-// only while the formula field is empty. Writes pasx, the small step, in every case, and
-// the height where M lands (see hauteurpoint). An undefined height counts as 0 for the
-// height buttons.
+// only while the formula field is empty. Writes the height where M lands (see hauteurpoint). An
+// undefined height counts as 0 for the height buttons.
 void deplacePoint(Scene& s, Deplacement sens, bool graduations);
 
 // pointz from the accepted formula at (pointx, pointy), bounded to twice the frame's

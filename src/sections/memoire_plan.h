@@ -1,15 +1,14 @@
-// The inputs each section list was last built from. The section is rebuilt on every frame
-// while its dialog is shown, mostly with nothing changed (turning the view): the sheet then
-// keeps the list it has.
+// The inputs each section list was last built from. The section is asked for on every
+// frame while its dialog is shown, mostly with nothing changed (turning the view): the
+// sheet then keeps the list it has.
 #pragma once
 
 #include <array>
-#include <memory>
-#include <optional>
 #include <string>
 
 #include "parsor.h"
-#include "view/scene.h"
+#include "sections/entrees_plan.h"
+#include "view/cache_liste.h"
 
 namespace quadrel {
 
@@ -18,26 +17,20 @@ class MemoirePlan {
   // True when the list of kind `genre` (1 x, 2 y, 3 z, 4 general) was last built from these
   // very inputs and its formula draws no random numbers; otherwise records them and returns
   // false, and the caller rebuilds.
-  bool inchange(const Scene& s, int genre, extended k, const std::string& ligne = {});
+  bool inchange(const EntreesPlan& e, int genre, extended k, const std::string& ligne = {});
   // Forgets everything (a new GL context, for instance).
-  void oublie() { dernieres_ = {}; }
+  void oublie() {
+    for (auto& c : caches_) c.oublie();
+  }
 
  private:
-  struct Entrees {
-    std::array<extended, 9> repere{};
-    bool transplan, voirplan, intersections;
-    std::shared_ptr<const expr::CompiledFormula> programme;  // the same one, not an equal one
-    EtatChamp etat;
-    int precision;
-    int typequadrique;
-    bool quadriqueok;
-    std::array<Variant, 4> solide;
-    int quadcyl;
+  struct Cle {
+    EntreesPlan plan;
     extended k;
     std::string ligne;
-    bool operator==(const Entrees&) const = default;
+    bool operator==(const Cle&) const = default;
   };
-  std::array<std::optional<Entrees>, 4> dernieres_;
+  std::array<CacheListe<Cle>, 4> caches_;
 };
 
 }  // namespace quadrel

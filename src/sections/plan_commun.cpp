@@ -23,15 +23,15 @@ extended valeurAxe(Axe a, extended vx, extended vy, extended vz) {
   return a == Axe::x ? vx : a == Axe::y ? vy : vz;
 }
 
-void sectionSphere(const Scene& s, DrawList& d, Axe axe, extended k, extended g) {
+void sectionSphere(const EntreesPlan& s, DrawList& d, Axe axe, extended k, extended g) {
   const extended cx = valeur(s.solx), cy = valeur(s.soly), cz = valeur(s.solz);
   const extended R = valeur(s.soltaille);
   const extended ecart = k - valeurAxe(axe, cx, cy, cz);
   if (!(std::fabs(ecart) <= R)) return;
   const double r = dessin(std::sqrt(R * R - ecart * ecart), g);
   d.pushMatrix();
-  d.quadricNormals(s.quadcyl, glu::FLAT);
-  d.quadricDrawStyle(s.quadcyl, glu::FILL);
+  d.quadricNormals(kQuadCyl, glu::FLAT);
+  d.quadricDrawStyle(kQuadCyl, glu::FILL);
   switch (axe) {
     case Axe::x:
       d.translate(dessin(k, g), dessin(cy, g), dessin(cz, g));
@@ -46,12 +46,12 @@ void sectionSphere(const Scene& s, DrawList& d, Axe axe, extended k, extended g)
       break;
   }
   // Equal radii: the circle when polygons are lines, nothing when they are filled.
-  d.disk(s.quadcyl, r, r, 200, 200);
+  d.disk(kQuadCyl, r, r, 200, 200);
   d.popMatrix();
 }
 
 // The square lies in the plane x = k; a turn carries it into y = k or z = k.
-void sectionCube(const Scene& s, DrawList& d, Axe axe, extended k, extended g) {
+void sectionCube(const EntreesPlan& s, DrawList& d, Axe axe, extended k, extended g) {
   const extended S = valeur(s.soltaille);
   if (!(std::fabs(k) <= S / 2)) return;
   // The whole square in drawing units, like the cube itself (edge S / g).
@@ -84,7 +84,7 @@ extended pasCourbeZ(int precision) {
   return std::max(1.0L / p, 0.25L);
 }
 
-void debutPlan(const Scene& s, DrawList& d, int clip, const Vec3& normale) {
+void debutPlan(const EntreesPlan& s, DrawList& d, int clip, const Vec3& normale) {
   d.pushMatrix();
   d.disable(clip);
   d.normal(normale.x, normale.y, normale.z);
@@ -116,7 +116,7 @@ std::vector<double> graduationsPlan(extended lo, extended hi, extended g, int se
   return out;
 }
 
-void sectionSolide(const Scene& s, DrawList& d, Axe axe, extended k) {
+void sectionSolide(const EntreesPlan& s, DrawList& d, Axe axe, extended k) {
   if (!s.quadriqueok || !s.intersections) return;
   if (!(s.gradx == s.grady && s.grady == s.gradz)) return;
   const extended lo = valeurAxe(axe, s.xmin, s.ymin, s.zmin);

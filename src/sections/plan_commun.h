@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "parsor.h"
+#include "sections/entrees_plan.h"
 #include "view/drawlist.h"
-#include "view/scene.h"
 
 namespace quadrel {
 
@@ -22,7 +22,7 @@ extended pasCourbeZ(int precision);
 // Push, the builder's own clip plane off, then the plane's material, filled polygons, its
 // green (translucent with transplan) and its own normal (drawing units, unit length), so
 // that its shade does not depend on what was drawn before it.
-void debutPlan(const Scene& s, DrawList& d, int clip, const Vec3& normale);
+void debutPlan(const EntreesPlan& s, DrawList& d, int clip, const Vec3& normale);
 // The clip plane on again and the matrix popped.
 void finPlan(DrawList& d, int clip);
 
@@ -37,7 +37,7 @@ std::vector<double> graduationsPlan(extended lo, extended hi, extended g, int se
 // The circle of the sphere or the square of the cube cut by the plane `axe` = k, drawn when
 // a solid is present, k lies in the frame on that axis, intersections is checked and the
 // three graduations are equal.
-void sectionSolide(const Scene& s, DrawList& d, Axe axe, extended k);
+void sectionSolide(const EntreesPlan& s, DrawList& d, Axe axe, extended k);
 
 // The value of a user coordinate in drawing units.
 inline double dessin(extended v, extended g) {

@@ -41,7 +41,7 @@ class Echantillons {
 };
 
 // The surface's program for a curve, when there is one to draw.
-bool compileSurface(const Scene& s, TExpress& e) {
+bool compileSurface(const EntreesPlan& s, TExpress& e) {
   if (!fonctionvalide(s) || !s.intersections || !s.programme) return false;
   e.setFormula(*s.programme);
   return true;
@@ -51,7 +51,7 @@ bool compileSurface(const Scene& s, TExpress& e) {
 // arrowheads and ticks. `u` is the plane's coordinate, `a` the other horizontal one.
 class PlanVertical {
  public:
-  PlanVertical(const Scene& s, DrawList& d, bool enY) : s_(s), d_(d), enY_(enY) {}
+  PlanVertical(const EntreesPlan& s, DrawList& d, bool enY) : s_(s), d_(d), enY_(enY) {}
 
   // (a, z) in drawing units at the plane's u.
   void point(double u, double a, double z) {
@@ -99,13 +99,13 @@ class PlanVertical {
   double amin() const { return enY_ ? dessin(s_.xmin, s_.gradx) : dessin(s_.ymin, s_.grady); }
   double amax() const { return enY_ ? dessin(s_.xmax, s_.gradx) : dessin(s_.ymax, s_.grady); }
 
-  const Scene& s_;
+  const EntreesPlan& s_;
   DrawList& d_;
   const bool enY_;
 };
 
 // Plane, then (with voirplan) the outline in lines, unlit, with the small frame.
-void planEtRepere(const Scene& s, DrawList& d, bool enY, extended k) {
+void planEtRepere(const EntreesPlan& s, DrawList& d, bool enY, extended k) {
   PlanVertical p(s, d, enY);
   const double u = enY ? dessin(k, s.grady) : dessin(k, s.gradx);
   if (!s.voirplan) return;
@@ -117,14 +117,14 @@ void planEtRepere(const Scene& s, DrawList& d, bool enY, extended k) {
   p.axes(u);
 }
 
-bool dansTolerance(extended z, const Scene& s, extended dessous, extended dessus) {
+bool dansTolerance(extended z, const EntreesPlan& s, extended dessous, extended dessus) {
   return s.zmin - dessous <= z && z <= s.zmax + dessus;
 }
 
 // The trace of the surface in the plane x = k: one sample per step from ymin, the last one
 // up to a step beyond ymax.
-void courbeX(const Scene& s, TExpress& e, DrawList& d, extended k) {
-  const extended pas = s.pasy;
+void courbeX(const EntreesPlan& s, TExpress& e, DrawList& d, extended k) {
+  const extended pas = pasCourbe(s.ymin, s.ymax, s.precision);
   const double u = dessin(k, s.gradx);
   std::vector<extended> ys{s.ymin};
   extended y = s.ymin;
@@ -145,8 +145,8 @@ void courbeX(const Scene& s, TExpress& e, DrawList& d, extended k) {
 }
 
 // The trace in the plane y = k: the last step is shortened to end on xmax.
-void courbeY(const Scene& s, TExpress& e, DrawList& d, extended k) {
-  const extended pas = s.pasx;
+void courbeY(const EntreesPlan& s, TExpress& e, DrawList& d, extended k) {
+  const extended pas = pasCourbe(s.xmin, s.xmax, s.precision);
   const double u = dessin(k, s.grady);
   std::vector<extended> xs{s.xmin};
   extended x = s.xmin;
@@ -166,7 +166,7 @@ void courbeY(const Scene& s, TExpress& e, DrawList& d, extended k) {
   if (ouvert) d.end();
 }
 
-DrawList planVertical(Scene& s, bool enY, extended k) {
+DrawList planVertical(const EntreesPlan& s, bool enY, extended k) {
   DrawList d;
   TExpress e;
   const int clip = enY ? gl::CLIP_PLANE4 : gl::CLIP_PLANE5;
@@ -175,10 +175,6 @@ DrawList planVertical(Scene& s, bool enY, extended k) {
   d.lineWidth(3);
   d.color(0, 0, 0);
   const extended lo = enY ? s.ymin : s.xmin, hi = enY ? s.ymax : s.xmax;
-  if (enY)
-    s.pasx = pasCourbe(s.xmin, s.xmax, s.precision);
-  else
-    s.pasy = pasCourbe(s.ymin, s.ymax, s.precision);
   if (lo <= k && k <= hi && compileSurface(s, e)) {
     if (enY)
       courbeY(s, e, d, k);
@@ -195,7 +191,7 @@ struct PointLigne {
 };
 
 // The general plane's curve over the samples of its trace line.
-void courbeXY(const Scene& s, TExpress& e, DrawList& d, const std::vector<PointLigne>& pts) {
+void courbeXY(const EntreesPlan& s, TExpress& e, DrawList& d, const std::vector<PointLigne>& pts) {
   if (pts.empty()) return;
   auto dedans = [&s](const Echantillon& z, extended y) {
     return !z.erreur && s.zmin - 5 <= z.v && z.v <= s.zmax + 5 && s.ymin - 5 <= y &&
@@ -225,15 +221,15 @@ Vec3 normaleTrace(double dx, double dy) {
 
 }  // namespace
 
-DrawList buildPlanX(Scene& s, extended k) {
+DrawList buildPlanX(const EntreesPlan& s, extended k) {
   return planVertical(s, false, k);
 }
 
-DrawList buildPlanY(Scene& s, extended k) {
+DrawList buildPlanY(const EntreesPlan& s, extended k) {
   return planVertical(s, true, k);
 }
 
-std::optional<DrawList> buildPlanXY(Scene& s, const std::string& texte, extended k) {
+std::optional<DrawList> buildPlanXY(const EntreesPlan& s, const std::string& texte, extended k) {
   TExpress ligne;
   ligne.setExpression(texte);  // written by the dialog in engine notation already
   const bool compile = !ligne.CompileError();
@@ -261,11 +257,11 @@ std::optional<DrawList> buildPlanXY(Scene& s, const std::string& texte, extended
   }
   // No colour of its own: the curve takes the outline's, or the plane's without it.
   d.lineWidth(3);
-  s.pasx = pasCourbe(s.xmin, s.xmax, s.precision);
+  const extended pas = pasCourbe(s.xmin, s.xmax, s.precision);
   std::vector<PointLigne> pts;
   if (compile) {
     for (int j = 0; j < kMaxEchantillonsXY; ++j) {
-      const extended x = s.xmin + j * s.pasx;
+      const extended x = s.xmin + j * pas;
       if (!(x < s.xmax)) break;
       pts.push_back({x, ligne.Evaluate(x, 0, k)});
     }

@@ -6,19 +6,19 @@
 #include <string>
 
 #include "parsor.h"
+#include "sections/entrees_plan.h"
 #include "view/drawlist.h"
-#include "view/scene.h"
 
 namespace quadrel {
 
-// Contents of listeplanx for the plane x = k (user units). Sets pasy to the curve's step.
-DrawList buildPlanX(Scene& s, extended k);
-// Contents of listeplany for the plane y = k. Sets pasx.
-DrawList buildPlanY(Scene& s, extended k);
+// Contents of listeplanx for the plane x = k (user units).
+DrawList buildPlanX(const EntreesPlan& s, extended k);
+// Contents of listeplany for the plane y = k.
+DrawList buildPlanY(const EntreesPlan& s, extended k);
 // Contents of listeplanxy for the plane y = ligne(x), the line a formula in x in engine
 // notation, evaluated with z = k. nullopt when the line cannot be evaluated at xmin or
-// xmax: the list keeps what it held. Sets pasx.
-std::optional<DrawList> buildPlanXY(Scene& s, const std::string& ligne, extended k);
+// xmax: the list keeps what it held.
+std::optional<DrawList> buildPlanXY(const EntreesPlan& s, const std::string& ligne, extended k);
 
 // Most samples the general plane's curve takes.
 inline constexpr int kMaxEchantillonsXY = 4998;

@@ -19,7 +19,7 @@ constexpr double kFleche = 0.2;  // arrowheads and ticks, drawing units
 
 // The plane's rectangle, its x and y axes with arrowheads, and the ticks (y then x, upwards
 // then downwards), in black.
-void planEtRepere(const Scene& s, DrawList& d, double z) {
+void planEtRepere(const EntreesPlan& s, DrawList& d, double z) {
   const double x0 = dessin(s.xmin, s.gradx), x1 = dessin(s.xmax, s.gradx);
   const double y0 = dessin(s.ymin, s.grady), y1 = dessin(s.ymax, s.grady);
   d.begin(gl::QUADS);
@@ -48,7 +48,7 @@ void planEtRepere(const Scene& s, DrawList& d, double z) {
 
 // Units of one sample of a row, its two evaluations: the elementary functions cost most
 // (sinl, expl, powl: hundreds of ns each, the arithmetic a few ns).
-long coutEchantillon(const Scene& s) {
+long coutEchantillon(const EntreesPlan& s) {
   using expr::Op;
   static constexpr Op kCheres[] = {Op::Power, Op::Cos,    Op::Sin,   Op::Exp,  Op::Ln,
                                    Op::Sqrt,  Op::Arctan, Op::Sinh,  Op::Cosh, Op::Tan,
@@ -62,7 +62,7 @@ long coutEchantillon(const Scene& s) {
 
 }  // namespace
 
-LevelSearch sectionZSearch(const Scene& s, extended k) {
+LevelSearch sectionZSearch(const EntreesPlan& s, extended k) {
   LevelSearch p;
   p.xmin = s.xmin, p.xmax = s.xmax, p.ymin = s.ymin, p.ymax = s.ymax;
   // A frame of +-100 keeps its grid and sampling; a wider one gets as many rows, columns
@@ -88,7 +88,7 @@ LevelSearch sectionZSearch(const Scene& s, extended k) {
   return p;
 }
 
-DrawList buildPlanZ(Scene& s, extended k) {
+DrawList buildPlanZ(const EntreesPlan& s, extended k) {
   DrawList d;
   debutPlan(s, d, gl::CLIP_PLANE2, {0, 0, 1});
   const double z = dessin(k, s.gradz);
@@ -97,7 +97,6 @@ DrawList buildPlanZ(Scene& s, extended k) {
   d.polygonMode(gl::FRONT_AND_BACK, gl::LINE);
   d.lineWidth(3);
   d.color(0, 0, 0);
-  s.pasx = s.pasy = pasCourbeZ(s.precision);
   if (fonctionvalide(s) && s.intersections) {
     if (s.programme) {
       TExpress e(*s.programme);

@@ -3,15 +3,14 @@
 #pragma once
 
 #include "parsor.h"
+#include "sections/entrees_plan.h"
 #include "surfaces/niveaux.h"
 #include "view/drawlist.h"
-#include "view/scene.h"
 
 namespace quadrel {
 
-// Contents of listeplanz for the plane z = k (user units). Sets pasx and pasy to the grid
-// step of the curve.
-DrawList buildPlanZ(Scene& s, extended k);
+// Contents of listeplanz for the plane z = k (user units).
+DrawList buildPlanZ(const EntreesPlan& s, extended k);
 
 // Work units of one search of the section's curve (about 100 ms here for the costliest
 // ordinary frames); past them, a second search of a third as many spreads its rows over
@@ -27,6 +26,6 @@ inline constexpr long kIntervallesSectionZ = 400;
 // The level-line search for the single level k: a grid of step max(1 / p, 0.25) and scan
 // steps of 0.5 or 0.25 (both coarser on a frame wider than +-100), and a work budget, as
 // the curve is rebuilt whenever k moves.
-LevelSearch sectionZSearch(const Scene& s, extended k);
+LevelSearch sectionZSearch(const EntreesPlan& s, extended k);
 
 }  // namespace quadrel

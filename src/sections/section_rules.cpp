@@ -24,8 +24,14 @@ Borne lireBorne(const std::string& t) {
 
 // The general plane, a·x + b·y + c = 0. a and b must be non-zero; each field is coloured as
 // it is checked and the first refused one ends the attempt.
-bool planGeneral(Scene& s, const LectureSection& l, FeuilleSections& f, extended k,
-                 ResultatAppel& r) {
+struct Coefficients {
+  std::array<std::optional<EtatChamp>, 3> couleurs;
+  bool ok = false;
+  extended a = 0, b = 0, c = 0;
+};
+
+Coefficients coefficients(const LectureSection& l, extended k) {
+  Coefficients r;
   extended coef[3];
   for (int i = 0; i < 3; ++i) {
     const std::optional<extended> v = valeurPlan(l.formules[3 + i], k);
@@ -33,13 +39,29 @@ bool planGeneral(Scene& s, const LectureSection& l, FeuilleSections& f, extended
     if (ok && i == 1) ok = mesurable(coef[0] / *v);  // the line's slope -a/b
     if (ok && i == 2) ok = mesurable(*v / coef[1]);  // and its intercept -c/b
     if (!ok) {
-      r.coefficients[i] = EtatChamp::refuse;
-      return false;
+      r.couleurs[i] = EtatChamp::refuse;
+      return r;
     }
-    r.coefficients[i] = EtatChamp::accepte;
+    r.couleurs[i] = EtatChamp::accepte;
     coef[i] = *v;
   }
-  const extended a = coef[0], b = coef[1], c = coef[2];
+  r.ok = true;
+  r.a = coef[0], r.b = coef[1], r.c = coef[2];
+  return r;
+}
+
+// k as the section uses it: the model's own while both bounds can be read (the track bar
+// or the animation put it there), else what the track bar reads of the bounds.
+extended kSection(const LectureSection& l) {
+  const ValeurK vk = valeurK(l);
+  return vk.erreurMin || vk.erreurMax ? vk.k : l.k;
+}
+
+bool planGeneral(Scene& s, FeuilleSections& f, extended k, ResultatAppel& r) {
+  const Coefficients co = coefficients(s, k);
+  r.coefficients = co.couleurs;
+  if (!co.ok) return false;
+  const extended a = co.a, b = co.b, c = co.c;
   const std::string ligne = texteLigne(a, b, c);
   f.prepareplanxy(ligne, k);
   s.typesection = 4;
@@ -47,7 +69,7 @@ bool planGeneral(Scene& s, const LectureSection& l, FeuilleSections& f, extended
   e.setExpression(ligne);
   const extended y = e.Evaluate(s.pointx, 0, k);
   if (!e.CompileError() && !erreurcalcul && mesurable(y)) s.pointy = static_cast<double>(y);
-  if (s.coupeplan && l.visible)
+  if (s.coupeplan && s.choixsectionVisible)
     s.clipxmin = {static_cast<double>(a * s.gradx), static_cast<double>(b * s.grady), 0,
                   static_cast<double>(c)};
   return true;
@@ -84,12 +106,18 @@ std::string texteK(extended k) {
   return "k=" + texte3(static_cast<double>(k));
 }
 
-ResultatAppel appelplan(Scene& s, const LectureSection& l, FeuilleSections& f) {
+std::array<std::optional<EtatChamp>, 3> couleursCoefficients(const Section& l) {
+  if (!l.actives[3]) return {};
+  return coefficients(l, kSection(l)).couleurs;
+}
+
+ResultatAppel appelplan(Scene& s, FeuilleSections& f) {
   ResultatAppel r;
+  const LectureSection& l = s;
   const ValeurK vk = valeurK(l);
-  const extended k = vk.k;
+  const extended k = kSection(l);
   const bool bornes = !vk.erreurMin && !vk.erreurMax;
-  const bool couper = s.coupeplan && l.visible;
+  const bool couper = s.coupeplan && s.choixsectionVisible;
   const int avant = s.typesection;
   const std::array<ClipPlane, 3> coupes{s.clipxmin, s.clipymin, s.clipzmin};
   s.typesection = 0;
@@ -97,7 +125,7 @@ ResultatAppel appelplan(Scene& s, const LectureSection& l, FeuilleSections& f) {
   for (int i = 0; i < 4 && s.typesection == 0; ++i) {
     if (!l.actives[i]) continue;
     if (i == 3) {
-      planGeneral(s, l, f, k, r);
+      planGeneral(s, f, k, r);
       break;
     }
     const std::optional<extended> pos = bornes ? valeurPlan(l.formules[i], k) : std::nullopt;
@@ -119,9 +147,8 @@ ResultatAppel appelplan(Scene& s, const LectureSection& l, FeuilleSections& f) {
   // No section: no cut at a plane that is no longer shown.
   if (s.typesection == 0) computeClipPlanes(s);
   // What is shown changed (to nothing too): the sheet must not keep the old picture.
-  const bool change = s.typesection != avant ||
-                      coupes != std::array<ClipPlane, 3>{s.clipxmin, s.clipymin, s.clipzmin};
-  if (s.typesection != 0 || change) f.FormPaint();
+  r.change = s.typesection != avant ||
+             coupes != std::array<ClipPlane, 3>{s.clipxmin, s.clipymin, s.clipzmin};
   return r;
 }
 

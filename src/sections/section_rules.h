@@ -11,16 +11,10 @@
 
 namespace quadrel {
 
-// The dialog's controls as appelplan reads them (texts in Latin-1).
-struct LectureSection {
-  std::array<std::string, 6> formules;  // Edit1 .. Edit6: x, y, z, then a, b, c
-  std::array<bool, 6> actives{true, false, false, false, false, false};
-  std::string kmin = "-4", kmax = "4";
-  int position = 0, maximum = 40;  // the track bar valk
-  bool visible = false;            // the dialog is shown
-};
+// The dialog's controls as the section follows them: the model's section group.
+using LectureSection = Section;
 
-// What appelplan may ask of the sheet: its four section builders and a frame.
+// What appelplan asks of the sheet: its four section builders.
 class FeuilleSections {
  public:
   virtual ~FeuilleSections() = default;
@@ -28,10 +22,10 @@ class FeuilleSections {
   virtual void prepareplany(extended k) = 0;
   virtual void prepareplanz(extended k) = 0;
   virtual void prepareplanxy(const std::string& ligne, extended k) = 0;
-  virtual void FormPaint() = 0;
 };
 
-// k = kmin + |kmax - kmin| * position / maximum; a bound that cannot be read counts as 0.
+// k = kmin + |kmax - kmin| * position / maximum (k on the track bar's positions); a bound
+// that cannot be read counts as 0.
 struct ValeurK {
   extended k = 0;
   bool erreurMin = false, erreurMax = false;
@@ -48,16 +42,19 @@ std::string texteLigne(extended a, extended b, extended c);
 // "k=" and k rounded to three decimals.
 std::string texteK(extended k);
 
-// The colours the general plane gives its three fields (nullopt: left as it is).
+// The section of the model's section group at its k: rebuilds the shown kind's list, moves
+// the free point and (with coupeplan on a shown dialog) the cut, and sets typesection. A
+// kind whose formula or bounds cannot be read, or whose formula is undefined at k, shows
+// nothing, moves no point and leaves the frame box uncut. The sheet runs it before each
+// frame while the section dialog is shown; it returns whether what is shown changed.
 struct ResultatAppel {
   std::array<std::optional<EtatChamp>, 3> coefficients;
+  bool change = false;
 };
+ResultatAppel appelplan(Scene& s, FeuilleSections& f);
 
-// Reads the controls, rebuilds the shown kind's list, moves the free point and (with
-// coupeplan on a visible dialog) the cut, sets typesection, and paints when a section was
-// found or what is shown changed. A kind whose formula or bounds cannot be read, or whose
-// formula is undefined at k, shows nothing, moves no point and leaves the frame box uncut.
-ResultatAppel appelplan(Scene& s, const LectureSection& l, FeuilleSections& f);
+// The colours the general plane gives its three fields at the model's k.
+std::array<std::optional<EtatChamp>, 3> couleursCoefficients(const Section& l);
 
 // Enter in kmin or kmax: whether each bound is accepted (readable and kmin < kmax), whether
 // the track bar may move, and the k label when both bounds can be read.

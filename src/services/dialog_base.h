@@ -24,7 +24,8 @@
 //     Tmondialogue(quadrel::Scene& s, DialogHost& h, QWidget* parent)
 //         : DialogBase(s, h, parent, QStringLiteral("mondialogue"), QStringLiteral("Titre")) {}
 //     void FormShow() override { centrer(); }
-//     void FormClose() override { hote.prepareaxe(); hote.FormPaint(); ranger(); }
+//     void FormClose() override { hote.reconstruire(quadrel::Liste::axes); hote.FormPaint();
+//     ranger(); }
 //   };
 #pragma once
 

@@ -1,14 +1,14 @@
-// Everything a dialog may act on outside itself, handed to it at construction: the sheet's
-// display lists it may ask to rebuild, the frame, the sheet's caption, and the main window
-// that shows and hides it. The start-up code gives every dialog the same host; tests give
-// a recording fake, so a dialog's rules run without the program.
+// Everything a dialog may act on outside itself, handed to it at construction: the moments
+// at which the sheet brings a display list up to the model, the frame, the sheet's caption,
+// and the main window that shows and hides it. The start-up code gives every dialog the same host;
+// tests give a recording fake, so a dialog's rules run without the program.
 #pragma once
 
 #include <QRect>
 #include <QString>
 #include <string>
 
-#include "parsor.h"  // extended
+#include "view/drawlist.h"  // Liste
 
 class QWidget;
 
@@ -16,18 +16,11 @@ class DialogHost {
  public:
   virtual ~DialogHost() = default;
 
-  // Rebuild one display list of the sheet from the scene as it stands.
-  virtual void prepareaxe() = 0;
-  virtual void preparesurface() = 0;
-  virtual void preparelignes() = 0;
-  // The section lists, at k in user units; the general plane by its trace y = ligne(x).
-  virtual void prepareplanx(extended k) = 0;
-  virtual void prepareplany(extended k) = 0;
-  virtual void prepareplanz(extended k) = 0;
-  virtual void prepareplanxy(const std::string& ligne, extended k) = 0;
-  virtual void preparepyr() = 0;
-  // The section dialog re-reads itself and rebuilds the current section (the frame's hook).
-  virtual void appelplan() = 0;
+  // Brings one display list up to the model as it stands: the sheet rebuilds it when what
+  // it is built from changed since its last build (Liste::lignesx stands for the three
+  // level-line lists; the axes also put the frame box's clip planes back). The section
+  // lists need no asking: the sheet follows the section dialog on every frame.
+  virtual void reconstruire(quadrel::Liste liste) = 0;
   // Draws a frame now.
   virtual void FormPaint() = 0;
 

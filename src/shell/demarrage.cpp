@@ -72,9 +72,6 @@ std::unique_ptr<Application> demarrer(const QString& dossier) {
 
   a->Feuille = new TFeuille(a->scene, a->fond->zone, a->fond->size());
   a->hote->setfeuille(a->Feuille);
-  Tchoixsection* section = a->choixsection;
-  a->Feuille->crochets.appelplan = [section](quadrel::Scene&) { section->appelplan(); };
-  a->Feuille->crochets.hauteurpoint = quadrel::hauteurpoint;
   a->Feuille->crochets.dessinesolide = quadrel::dessinesolide;
   // A GL widget makes Qt remake the main window's native window, which then covers the
   // about box where no window manager keeps it on top.

@@ -13,35 +13,8 @@ void HoteFenetres::setaide(TAiderapide* a) {
   aide_ = a;
 }
 
-void HoteFenetres::prepareaxe() {
-  if (feuille_) feuille_->prepareaxe();
-}
-void HoteFenetres::preparesurface() {
-  if (feuille_) feuille_->preparesurface();
-}
-void HoteFenetres::preparelignes() {
-  if (feuille_) feuille_->preparelignes();
-}
-
-void HoteFenetres::prepareplanx(extended k) {
-  if (feuille_) feuille_->prepareplanx(k);
-}
-void HoteFenetres::prepareplany(extended k) {
-  if (feuille_) feuille_->prepareplany(k);
-}
-void HoteFenetres::prepareplanz(extended k) {
-  if (feuille_) feuille_->prepareplanz(k);
-}
-void HoteFenetres::prepareplanxy(const std::string& ligne, extended k) {
-  if (feuille_) feuille_->prepareplanxy(ligne, k);
-}
-
-void HoteFenetres::preparepyr() {
-  if (feuille_) feuille_->preparepyr();
-}
-
-void HoteFenetres::appelplan() {
-  if (feuille_ && feuille_->crochets.appelplan) feuille_->crochets.appelplan(feuille_->scene);
+void HoteFenetres::reconstruire(quadrel::Liste liste) {
+  if (feuille_) feuille_->reconstruire(liste);
 }
 
 void HoteFenetres::FormPaint() {

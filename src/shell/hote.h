@@ -18,15 +18,7 @@ class HoteFenetres : public DialogHost {
   void setfeuille(TFeuille* f);
   void setaide(TAiderapide* a);
 
-  void prepareaxe() override;
-  void preparesurface() override;
-  void preparelignes() override;
-  void prepareplanx(extended k) override;
-  void prepareplany(extended k) override;
-  void prepareplanz(extended k) override;
-  void prepareplanxy(const std::string& ligne, extended k) override;
-  void preparepyr() override;
-  void appelplan() override;
+  void reconstruire(quadrel::Liste liste) override;
   void FormPaint() override;
 
   void setlegende(const QString& texte) override;

@@ -25,7 +25,7 @@ Vec3 normale(const Vec3& a, const Vec3& b, const Vec3& c) {
 }  // namespace
 
 // Stands on z = 0, centred on the z axis; the base in x graduations, the apex in z ones.
-DrawList buildPyramid(const Scene& s) {
+DrawList buildPyramid(const EntreesSolide& s) {
   DrawList d;
   const extended cotes = std::trunc(valeur(s.solx));
   // The side count may be a stale value of another solid: only a real pyramid is built.

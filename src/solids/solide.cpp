@@ -28,7 +28,7 @@ Axe axe(int type) {
 }
 
 // The frame's extent along the axis, in drawing units.
-double etendue(const Scene& s, Axe a, double g) {
+double etendue(const EntreesSolide& s, Axe a, double g) {
   const extended e = a == Axe::z   ? s.zmax - s.zmin
                      : a == Axe::y ? s.ymax - s.ymin
                                    : s.xmax - s.xmin;
@@ -47,13 +47,13 @@ Vec3 direction(Axe a) {
 
 // Flat normals, lines only for the opaque wire. Returns the slices (and stacks): finer in
 // the transparent pass.
-int preparer(const Scene& s, DrawList& d, int quadrique, bool transparent) {
+int preparer(const EntreesSolide& s, DrawList& d, int quadrique, bool transparent) {
   d.quadricNormals(quadrique, glu::FLAT);
   d.quadricDrawStyle(quadrique, s.plein || transparent ? glu::FILL : glu::LINE);
   return transparent ? 40 : 20;
 }
 
-void sphere(const Scene& s, DrawList& d, const Valeurs& v) {
+void sphere(const EntreesSolide& s, DrawList& d, const Valeurs& v) {
   d.translate(v.x, v.y, v.z);
   if (s.plein)
     d.glutSphere(true, v.taille, 30, 30);
@@ -62,7 +62,7 @@ void sphere(const Scene& s, DrawList& d, const Valeurs& v) {
 }
 
 // Black edges over the faces, whatever the mode.
-void cube(const Scene& s, DrawList& d, const Valeurs& v) {
+void cube(const EntreesSolide& s, DrawList& d, const Valeurs& v) {
   if (s.plein) d.glutCube(true, v.taille);
   d.disable(gl::LIGHTING);
   d.color(0, 0, 0);
@@ -70,19 +70,19 @@ void cube(const Scene& s, DrawList& d, const Valeurs& v) {
 }
 
 // Runs L below to L above the stored point along its axis.
-void cylindre(const Scene& s, DrawList& d, const Valeurs& v, bool transparent) {
+void cylindre(const EntreesSolide& s, DrawList& d, const Valeurs& v, bool transparent) {
   const Axe a = axe(s.typequadrique);
   const double l = etendue(s, a, v.g);
   const Vec3 u = direction(a);
-  const int n = preparer(s, d, s.quadcyl, transparent);
+  const int n = preparer(s, d, kQuadCyl, transparent);
   d.translate(v.x - l * u.x, v.y - l * u.y, v.z - l * u.z);
   tourner(d, a);
-  d.cylinder(s.quadcyl, v.taille, v.taille, 2 * l, n, n);
+  d.cylinder(kQuadCyl, v.taille, v.taille, 2 * l, n, n);
 }
 
 // (x-a)²+(y-b)² = c(z-d)²: radius √c·t at distance t from the apex, on both sides. With
 // c = 0 the cone is its axis, drawn across the whole frame.
-void cone(const Scene& s, DrawList& d, const Valeurs& v, bool transparent) {
+void cone(const EntreesSolide& s, DrawList& d, const Valeurs& v, bool transparent) {
   const Axe a = axe(s.typequadrique);
   const double l = etendue(s, a, v.g);
   const double c = v.taille;
@@ -106,25 +106,25 @@ void cone(const Scene& s, DrawList& d, const Valeurs& v, bool transparent) {
       2 * (etendue(s, Axe::x, v.g) + etendue(s, Axe::y, v.g) + etendue(s, Axe::z, v.g));
   const double longueur = std::min(2 * l, portee / std::sqrt(c));
   const double rayon = std::sqrt(c) * longueur;
-  int n = preparer(s, d, s.quadcyl, transparent);
-  d.cylinder(s.quadcyl, 0, rayon, longueur, n, n);
+  int n = preparer(s, d, kQuadCyl, transparent);
+  d.cylinder(kQuadCyl, 0, rayon, longueur, n, n);
   d.rotate(180, 0, 1, 0);
-  n = preparer(s, d, s.quadcone, transparent);
-  d.cylinder(s.quadcone, 0, rayon, longueur, n, n);
+  n = preparer(s, d, kQuadCone, transparent);
+  d.cylinder(kQuadCone, 0, rayon, longueur, n, n);
 }
 
 // Once in the current mode, then again as black edges.
-void pyramide(const Scene& s, DrawList& d) {
-  d.callList(s.listepyramide);
+void pyramide(DrawList& d) {
+  d.callList(Liste::pyramide);
   d.polygonMode(gl::FRONT_AND_BACK, gl::LINE);
   d.color(0, 0, 0);
   d.disable(gl::LIGHTING);
-  d.callList(s.listepyramide);
+  d.callList(Liste::pyramide);
 }
 
 }  // namespace
 
-void dessinesolide(const Scene& s, DrawList& d, bool transparent) {
+void dessinesolide(const EntreesSolide& s, DrawList& d, bool transparent) {
   if (!(s.gradx == s.grady && s.grady == s.gradz)) return;
   const double g = static_cast<double>(s.gradx);
   const Valeurs v{static_cast<double>(valeur(s.solx)) / g, static_cast<double>(valeur(s.soly)) / g,
@@ -149,7 +149,7 @@ void dessinesolide(const Scene& s, DrawList& d, bool transparent) {
       return cone(s, d, c, transparent);
     }
     case 9:
-      return pyramide(s, d);
+      return pyramide(d);
     default:
       return;
   }

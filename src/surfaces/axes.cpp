@@ -16,7 +16,7 @@ constexpr double kEchelle = 1.25;    // label scale
 // The frame in drawing units.
 struct Boite {
   double x0, x1, y0, y1, z0, z1;
-  explicit Boite(const Scene& s)
+  explicit Boite(const Repere& s)
       : x0(static_cast<double>(s.xmin / s.gradx)),
         x1(static_cast<double>(s.xmax / s.gradx)),
         y0(static_cast<double>(s.ymin / s.grady)),
@@ -50,7 +50,7 @@ void tick(DrawList& d, const Vec3& a, const Vec3& b) {
 }
 
 // One tick per graduation, none at the origin; the loop runs until every axis is covered.
-void ticks(const Scene& s, DrawList& d) {
+void ticks(const Repere& s, DrawList& d) {
   for (int dir : {1, -1}) {
     extended q = 0;
     for (long n = 0; n < kMaxPas; ++n) {
@@ -77,43 +77,43 @@ void arrows(DrawList& d, const Boite& b) {
 
 // Text along +y, up +z, facing +x, its origin at p. The translation comes after the two
 // turns, so it is p taken back into the turned axes and out of the label scale.
-void labelAlongY(const Scene& s, DrawList& d, std::string_view text, const Vec3& p) {
+void labelAlongY(DrawList& d, std::string_view text, const Vec3& p) {
   d.pushMatrix();
   d.scale(kEchelle, kEchelle, kEchelle);
   d.rotate(90, 1, 0, 0);
   d.rotate(90, 0, 1, 0);
   d.translate(p.y / kEchelle, p.z / kEchelle, p.x / kEchelle);
   d.scale(0.5, 0.5, 0.5);
-  d.glyphs(s.basepolice, text);
+  d.glyphs(kBaseGlyphes, text);
   d.popMatrix();
 }
 
 // Text along +x, up +z, facing -y, its origin at p.
-void labelAlongX(const Scene& s, DrawList& d, std::string_view text, const Vec3& p) {
+void labelAlongX(DrawList& d, std::string_view text, const Vec3& p) {
   d.pushMatrix();
   d.scale(kEchelle, kEchelle, kEchelle);
   d.rotate(90, 1, 0, 0);
   d.translate(p.x / kEchelle, p.z / kEchelle, -p.y / kEchelle);
   d.scale(0.5, 0.5, 0.5);
-  d.glyphs(s.basepolice, text);
+  d.glyphs(kBaseGlyphes, text);
   d.popMatrix();
 }
 
-void labels(const Scene& s, DrawList& d, const Boite& b) {
+void labels(const Repere& s, DrawList& d, const Boite& b) {
   d.color(0, 0.6, 1);
   applyMaterial(d, gl::FRONT_AND_BACK, kEtiquette);
   d.polygonMode(gl::FRONT_AND_BACK, gl::FILL);
   if (s.typerepere == TypeRepere::axes) {
-    labelAlongY(s, d, "y", {0, b.y1 + 2, 0});
-    labelAlongY(s, d, "y'", {0, b.y0 - 2, 0});
-    labelAlongY(s, d, "z", {0, 0, b.z1 + 2});
-    labelAlongY(s, d, "z'", {0, 0, b.z0 - 2});
-    labelAlongY(s, d, "x", {b.x1 + 2, 0, 0});
-    labelAlongY(s, d, "x'", {b.x0 - 2, 0, 0});
+    labelAlongY(d, "y", {0, b.y1 + 2, 0});
+    labelAlongY(d, "y'", {0, b.y0 - 2, 0});
+    labelAlongY(d, "z", {0, 0, b.z1 + 2});
+    labelAlongY(d, "z'", {0, 0, b.z0 - 2});
+    labelAlongY(d, "x", {b.x1 + 2, 0, 0});
+    labelAlongY(d, "x'", {b.x0 - 2, 0, 0});
   } else {
     // The graduation itself is the start of the text, as a drawing coordinate.
-    labelAlongX(s, d, "- x +", {-static_cast<double>(s.gradx), b.y0 - 1, 0});
-    labelAlongY(s, d, "- y +", {b.x1 + 1, -static_cast<double>(s.grady), 0});
+    labelAlongX(d, "- x +", {-static_cast<double>(s.gradx), b.y0 - 1, 0});
+    labelAlongY(d, "- y +", {b.x1 + 1, -static_cast<double>(s.grady), 0});
   }
 }
 
@@ -127,7 +127,7 @@ void family(extended lo, extended hi, extended grad, Draw draw) {
   }
 }
 
-void grid(const Scene& s, DrawList& d, const Boite& b) {
+void grid(const Repere& s, DrawList& d, const Boite& b) {
   d.lineWidth(0.5);
   d.color(0, 0, 0);
   d.polygonMode(gl::FRONT_AND_BACK, gl::LINE);
@@ -177,8 +177,7 @@ void computeClipPlanes(Scene& s) {
   s.clipxmax = upper(1, 0, 0, s.xmax, s.gradx);
 }
 
-DrawList buildAxes(Scene& s) {
-  computeClipPlanes(s);
+DrawList buildAxes(const Repere& s) {
   const Boite b(s);
   DrawList d;
   d.pushMatrix();

@@ -10,8 +10,8 @@ namespace quadrel {
 // Restores the six clip planes to the frame box (widened by 0.001 user units each side).
 void computeClipPlanes(Scene& s);
 
-// Recomputes the clip planes, then records the contents of listeaxes for the frame style.
-DrawList buildAxes(Scene& s);
+// The contents of listeaxes for the frame style.
+DrawList buildAxes(const Repere& s);
 
 // Longest run of ticks or grid lines per direction. A graduation tiny against its range
 // would otherwise ask for millions of segments.

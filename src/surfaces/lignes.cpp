@@ -35,8 +35,14 @@ void debutTraits(DrawList& d) {
 // The traces of the planes u = q along the other axis v. `enX`: u is x (the x lines).
 class Traces {
  public:
-  Traces(const Scene& s, TExpress& e, bool enX, DrawList& d)
-      : s_(s), e_(e), enX_(enX), d_(d), bas_(s.zmin - 10), haut_(s.zmax + 10) {}
+  Traces(const EntreesFonction& s, TExpress& e, bool enX, DrawList& d)
+      : s_(s),
+        e_(e),
+        enX_(enX),
+        d_(d),
+        bas_(s.zmin - 10),
+        haut_(s.zmax + 10),
+        pas_(enX ? walkStepY(s) : walkStepX(s)) {}
 
   void run() {
     const extended umin = enX_ ? s_.xmin : s_.ymin, umax = enX_ ? s_.xmax : s_.ymax;
@@ -67,7 +73,7 @@ class Traces {
   void trace(extended q) {
     const extended gu = enX_ ? s_.gradx : s_.grady, gv = enX_ ? s_.grady : s_.gradx;
     const extended vmin = enX_ ? s_.ymin : s_.xmin, vmax = enX_ ? s_.ymax : s_.xmax;
-    const extended pas = enX_ ? s_.pasy : s_.pasx;
+    const extended pas = pas_;
     extended v = vmin / gv;
     vs_.assign(1, v);
     do {
@@ -99,11 +105,12 @@ class Traces {
     }
   }
 
-  const Scene& s_;
+  const EntreesFonction& s_;
   TExpress& e_;
   const bool enX_;
   DrawList& d_;
   const extended bas_, haut_;
+  const extended pas_;  // the walk step along v
   long budget_ = kMaxPasMarche;
   bool ouvert_ = false;
   // Scratch for one trace: positions in steps, in user units, values and error flags.
@@ -112,7 +119,7 @@ class Traces {
   std::size_t taille_ = 0;
 };
 
-DrawList lignesZ(const Scene& s, const std::vector<PointNiveau>& p) {
+DrawList lignesZ(const EntreesFonction& s, const std::vector<PointNiveau>& p) {
   DrawList d;
   debutTraits(d);
   appendLevelSegments(d, p, s.gradx, s.grady, s.gradz);
@@ -122,25 +129,21 @@ DrawList lignesZ(const Scene& s, const std::vector<PointNiveau>& p) {
 
 }  // namespace
 
-extended walkStepY(const Scene& s) {
+extended walkStepY(const EntreesFonction& s) {
   return pasMarche(s.ymin, s.ymax, s.precision, s.grady);
 }
 
-extended walkStepX(const Scene& s) {
+extended walkStepX(const EntreesFonction& s) {
   return pasMarche(s.xmin, s.xmax, s.precision, s.gradx);
 }
 
-std::optional<LevelLines> buildLevelLines(Scene& s, SearchMethod m) {
-  s.pasx = walkStepX(s);
-  s.pasy = walkStepY(s);
+std::optional<LevelLines> buildLevelLines(const EntreesFonction& s, SearchMethod m) {
   if (!s.programme || !fonctionvalide(s)) return std::nullopt;
   TExpress e(*s.programme);
   LevelLines out;
   Traces(s, e, true, out.x).run();
   Traces(s, e, false, out.y).run();
   const LevelSearch recherche = levelLinesSearch(s);
-  s.pasx = recherche.pasx;
-  s.pasy = recherche.pasy;
   out.z = lignesZ(s, collectLevelPoints(e, recherche, m).points);
   return out;
 }

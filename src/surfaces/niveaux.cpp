@@ -70,7 +70,7 @@ Sampling echantillons(extended bas, extended haut, extended pas, long intervalle
 }
 
 // The roots on one line at one level. `ligne` is the line's cache, null for the reference.
-racines chercher(TExpress& e, const Fonction& f, const Sampling& s, extended k, LigneEnCache* ligne,
+racines chercher(TExpress& e, const Droite& f, const Sampling& s, extended k, LigneEnCache* ligne,
                  WorkBudget& budget) {
   racines r;
   if (ligne) {
@@ -193,7 +193,7 @@ class Collecte {
       for (std::size_t n = 0; v < fin && n < p_.maxLignes && !t_.pleine(); ++n, v += pas) {
         if (budget_.spent()) return;
         if (j == 0) budget_.charge(coutLigne);
-        const Fonction f{enX, commeTexte(v)};
+        const Droite f{enX, commeTexte(v)};
         LigneEnCache* ligne = nullptr;
         if (cache_) {
           if (n == lignes.size())
@@ -258,7 +258,7 @@ class Collecte {
           if (i >= lignes[passe].size() || faites[passe][i]) continue;
           if (budget.spent() || points >= kMaxPoints) return remplir(lignes, trouvees, k, budget);
           budget.charge(p_.coutEchantillon * static_cast<long>(sampleSequence(s[passe]).size()));
-          const Fonction f{passe == 0, commeTexte(lignes[passe][i])};
+          const Droite f{passe == 0, commeTexte(lignes[passe][i])};
           std::unique_ptr<LigneEnCache> ligne;
           if (cache_) ligne = std::make_unique<LigneEnCache>(e_, f, s[passe], places_);
           const racines r = chercher(e_, f, s[passe], niveau, ligne.get(), budget);
@@ -294,7 +294,7 @@ class Collecte {
                            : echantillons(p_.ymin, p_.ymax, p_.scanStepYOnly, kMaxIntervalles);
     const extended debut = enX ? p_.ymin : p_.xmin, fin = enX ? p_.ymax : p_.xmax;
     const extended pas = enX ? p_.pasy / p_.divisionXOnly : p_.pasx / p_.divisionYOnly;
-    const Fonction f{enX, 0};
+    const Droite f{enX, 0};
     std::unique_ptr<LigneEnCache> ligne;
     if (cache_) ligne = std::make_unique<LigneEnCache>(e_, f, s, places_);
     // A level met again would add each point a second time, and joining pairs a point
@@ -357,7 +357,7 @@ LevelPoints collectLevelPoints(TExpress& e, const LevelSearch& p, SearchMethod m
   return Collecte(e, p, m).run();
 }
 
-LevelSearch levelLinesSearch(const Scene& s) {
+LevelSearch levelLinesSearch(const EntreesFonction& s) {
   const int p = std::clamp(s.precision, 3, 12);
   LevelSearch r;
   r.xmin = s.xmin, r.xmax = s.xmax, r.ymin = s.ymin, r.ymax = s.ymax;

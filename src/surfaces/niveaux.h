@@ -23,9 +23,9 @@
 #include <vector>
 
 #include "parsor.h"
+#include "surfaces/entrees_fonction.h"
 #include "surfaces/jonction.h"
 #include "view/drawlist.h"
-#include "view/scene.h"
 
 namespace quadrel {
 
@@ -92,7 +92,7 @@ LevelPoints collectLevelPoints(TExpress& e, const LevelSearch& p,
 
 // The parameters of the surface's z lines: steps range / (10 p), every level of the z
 // graduation, the usual scan steps.
-LevelSearch levelLinesSearch(const Scene& s);
+LevelSearch levelLinesSearch(const EntreesFonction& s);
 
 // The points joined to their nearest neighbours of the same level (reach: a third of the
 // graduations' diagonal), drawn as one GL_LINES batch in drawing units. Nothing when no

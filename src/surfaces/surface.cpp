@@ -36,7 +36,7 @@ long cellules(extended lo, extended hi, extended h, long most) {
 
 class Maillage {
  public:
-  Maillage(const Scene& s, TExpress& e, extended h, bool parRangees)
+  Maillage(const EntreesFonction& s, TExpress& e, extended h, bool parRangees)
       : s_(s), e_(e), h_(h), bas_(s.zmin - 10), haut_(s.zmax + 10), parRangees_(parRangees) {}
 
   PackedMesh run() {
@@ -144,7 +144,7 @@ class Maillage {
                                          static_cast<float>(n.z / l)});
   }
 
-  const Scene& s_;
+  const EntreesFonction& s_;
   TExpress& e_;
   const extended h_;
   const extended bas_, haut_;
@@ -158,13 +158,13 @@ class Maillage {
 
 }  // namespace
 
-extended surfaceStep(const Scene& s) {
+extended surfaceStep(const EntreesFonction& s) {
   const int p = std::clamp(s.precision, 3, 12);
   const extended h = std::fabs(s.ymax - s.ymin) / (10 * p);
   return h < 0.05L ? 0.05L : h;
 }
 
-extended meshStep(const Scene& s) {
+extended meshStep(const EntreesFonction& s) {
   extended h = surfaceStep(s);
   const extended largeur = std::fabs(s.xmax - s.xmin), hauteur = std::fabs(s.ymax - s.ymin);
   const extended estime = std::ceil(largeur / h) * std::ceil(hauteur / h);
@@ -177,10 +177,9 @@ extended meshStep(const Scene& s) {
   return h;
 }
 
-std::optional<DrawList> buildSurface(Scene& s, SurfaceEvaluation mode) {
+std::optional<DrawList> buildSurface(const EntreesFonction& s, SurfaceEvaluation mode) {
   if (!s.programme) return std::nullopt;
   const extended h = meshStep(s);
-  s.pasx = h;
   DrawList d;
   d.pushMatrix();
   if (fonctionvalide(s)) {

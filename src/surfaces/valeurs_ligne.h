@@ -24,7 +24,7 @@ inline extended samplingStep(extended lower, extended upper, extended wanted, lo
 }
 
 // The formula along one line: t is x (enX) or y, the other variable fixed.
-struct Fonction {
+struct Droite {
   bool enX;
   extended fixe;
 };
@@ -35,13 +35,13 @@ struct Brut {
   bool erreur = false;
 };
 
-inline Brut evaluer(TExpress& e, const Fonction& f, extended t) {
+inline Brut evaluer(TExpress& e, const Droite& f, extended t) {
   const extended v = f.enX ? e.Evaluate(t, f.fixe, 0) : e.Evaluate(f.fixe, t, 0);
   return {v, erreurcalcul};
 }
 
 // f at n points t of the line, in one call to the engine (the same values and flags).
-inline void evaluerLigne(TExpress& e, const Fonction& f, const extended* t, std::size_t n,
+inline void evaluerLigne(TExpress& e, const Droite& f, const extended* t, std::size_t n,
                          extended* v, bool* erreurs) {
   e.EvaluateAlong(f.enX ? 0 : 1, t, n, f.fixe, f.fixe, 0, v, erreurs);
 }
@@ -62,7 +62,7 @@ inline extended pente(const Brut& f0, const Brut& f1) {
 
 class ValeursDirectes {
  public:
-  ValeursDirectes(TExpress& e, const Fonction& f, const Sampling& s, extended k)
+  ValeursDirectes(TExpress& e, const Droite& f, const Sampling& s, extended k)
       : e_(e), f_(f), k_(k), w_(sampleSequence(s)) {}
 
   long intervalCount() const { return static_cast<long>(w_.size()) - 1; }
@@ -79,7 +79,7 @@ class ValeursDirectes {
   Brut brutF(extended t) { return moinsNiveau(evaluer(e_, f_, t), k_); }
 
   TExpress& e_;
-  const Fonction f_;
+  const Droite f_;
   const extended k_;
   const std::vector<extended> w_;
 };
@@ -96,7 +96,7 @@ class LigneEnCache {
   };
 
   // `places`: path points all the lines of a collection may still keep (shared).
-  LigneEnCache(TExpress& e, const Fonction& f, const Sampling& s, long& places)
+  LigneEnCache(TExpress& e, const Droite& f, const Sampling& s, long& places)
       : e_(e), f_(f), w_(sampleSequence(s)), places_(places) {}
 
   long intervalCount() const { return static_cast<long>(w_.size()) - 1; }
@@ -152,7 +152,7 @@ class LigneEnCache {
   };
 
   TExpress& e_;
-  const Fonction f_;
+  const Droite f_;
   const std::vector<extended> w_;
   std::vector<Point> grille_;
   std::vector<Apercu> apercu_;

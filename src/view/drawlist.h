@@ -103,6 +103,29 @@ struct Primitive {
   std::size_t at = 0;  // index of the Begin command
 };
 
+// Ids by which DrawList commands name the sheet's three GLU quadrics.
+inline constexpr int kQuadPoint = 1;
+inline constexpr int kQuadCyl = 2;
+inline constexpr int kQuadCone = 3;
+
+// The sheet's display lists, as frames and builders name them; the GL executor turns a
+// name into the id its context handed out.
+enum class Liste {
+  axes,
+  surface,
+  lignesx,
+  lignesy,
+  lignesz,
+  planx,
+  plany,
+  planz,
+  planxy,
+  pyramide
+};
+inline constexpr int kNombreListes = 10;
+// The 3D glyph of byte c is the list named kBaseGlyphes + c.
+inline constexpr unsigned kBaseGlyphes = 1024;
+
 class DrawList {
  public:
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
@@ -141,6 +164,7 @@ class DrawList {
   void multMatrix(const std::array<double, 16>& m);
   void clipPlane(int plane, const std::array<double, 4>& eq);
   void callList(unsigned list);
+  void callList(Liste list) { callList(static_cast<unsigned>(list)); }
   // One list call per byte of text, list base + byte (the 3D glyph lists).
   void glyphs(unsigned base, std::string_view text);
   void quadricNormals(int quadric, int normals);
@@ -185,6 +209,9 @@ class DrawList {
   std::vector<Command> filter(Op op) const;
   // Index of the call of this list, npos when the list is never called.
   std::size_t findList(unsigned list, std::size_t from = 0) const;
+  std::size_t findList(Liste list, std::size_t from = 0) const {
+    return findList(static_cast<unsigned>(list), from);
+  }
   // Begin/end batches and packed meshes alike.
   std::vector<Primitive> primitives() const;
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <utility>
 
+#include "sections/free_point.h"
 #include "services/curseurs.h"
 #include "view/camera.h"
 
@@ -138,6 +139,7 @@ void TFeuille::dessiner() {
   const QSize vue(int(taille_.width() * r), int(taille_.height() * r));
   std::optional<std::string> titre;
   const auto construire = [&] {
+    suivremodele();
     quadrel::Frame f = quadrel::buildFrame(scene, crochets);
     titre = std::move(f.caption);
     return std::move(f.commands);
@@ -161,6 +163,11 @@ void TFeuille::dessiner() {
     return;
   }
   changees_ = ligneschangees();
+}
+
+void TFeuille::suivremodele() {
+  if (scene.choixsectionVisible) quadrel::appelplan(scene, *this);
+  if (scene.pointlibreVisible && quadrel::fonctionvalide(scene)) quadrel::hauteurpoint(scene);
 }
 
 // The band of rows that differ from the previous frame, in the sheet's coordinates: while

@@ -1,7 +1,8 @@
 // The sheet: the child window everything is drawn in. Its renderer, on a GL context of the
 // sheet's own, holds the lists and draws the frames; the sheet turns the Scene into
-// pictures (prepare methods compile a builder's DrawList into a list, FormPaint draws a
-// frame), shows them and forwards the mouse.
+// pictures (a prepare method records a builder's DrawList into its list; reconstruire does
+// so only when the list's inputs changed; FormPaint draws a frame), shows them and
+// forwards the mouse.
 //
 // The frames are images read back from a framebuffer object, shown by a plain widget. A GL
 // widget would make the toolkit recompose the whole main window on every frame (25 ms at
@@ -14,6 +15,10 @@
 #include <memory>
 
 #include "sections/memoire_plan.h"
+#include "sections/section_rules.h"
+#include "solids/solide.h"
+#include "surfaces/entrees_fonction.h"
+#include "view/cache_liste.h"
 #include "view/frame.h"
 #include "view/renderer.h"
 #include "view/scene.h"
@@ -21,7 +26,7 @@
 class QMdiArea;
 class QMdiSubWindow;
 
-class TFeuille : public QWidget {
+class TFeuille : public QWidget, public quadrel::FeuilleSections {
   Q_OBJECT
  public:
   using Liste = quadrel::Liste;
@@ -41,11 +46,15 @@ class TFeuille : public QWidget {
   void doneCurrent();
 
   quadrel::Scene& scene;
-  quadrel::FrameHooks crochets;  // section, free point and solid hooks, set by the shell
+  quadrel::FrameHooks crochets;  // the solid hook, set by the shell
 
   // Compiles `commandes` into the display list `liste`, replacing its contents. Needs no
   // current context.
   void compiler(Liste liste, quadrel::DrawList commandes);
+  // Brings `liste` up to the model: rebuilds it when its inputs differ from those of its
+  // last build (lignesx: the three level-line lists; axes: the clip planes too).
+  void reconstruire(Liste liste);
+  // Each rebuilds its list now, whatever it was built from.
   void prepareaxe();
   // The surface and its level lines, from the function dialog's formula (defined with the
   // surface dialogs).
@@ -53,10 +62,10 @@ class TFeuille : public QWidget {
   void preparelignes();
   // The section lists for x = k, y = k, z = k and the vertical plane y = ligne(x) (defined
   // with the sections); none paints.
-  void prepareplanx(extended k);
-  void prepareplany(extended k);
-  void prepareplanz(extended k);
-  void prepareplanxy(const std::string& ligne, extended k);
+  void prepareplanx(extended k) override;
+  void prepareplany(extended k) override;
+  void prepareplanz(extended k) override;
+  void prepareplanxy(const std::string& ligne, extended k) override;
   // The pyramid of the solid values (defined with the solids).
   void preparepyr();
 
@@ -73,6 +82,8 @@ class TFeuille : public QWidget {
   double dureeglyphes() const { return rendu_ ? rendu_->dureeglyphes() : 0; }
   // Frames drawn so far.
   int imagesdessinees() const { return images_; }
+  // Display lists recorded so far (what a rebuild costs shows here).
+  int listesenregistrees() const { return enregistrees_; }
 
   void FormMouseDown(Qt::MouseButton bouton, int x, int y);
   void FormMouseMove(int x, int y);
@@ -93,6 +104,8 @@ class TFeuille : public QWidget {
   void echec(const QString& texte);
   // One frame from the renderer into `image_`.
   void dessiner();
+  // The section and the free point's height brought up to the model, before a frame.
+  void suivremodele();
   QRect ligneschangees() const;
 
   QSize taille_;
@@ -102,7 +115,11 @@ class TFeuille : public QWidget {
   QImage precedente_;                 // the frame before, whose memory the next frame reuses
   QRect changees_;                    // what the last frame changed on the sheet
   quadrel::MemoirePlan memoireplan_;  // what each section list was built from
+  quadrel::CacheListe<quadrel::Repere> axes_;
+  quadrel::CacheListe<quadrel::EntreesFonction> surface_, lignes_;
+  quadrel::CacheListe<quadrel::EntreesSolide> pyramide_;
   bool echecmontre_ = false;
   bool abaissement_ = false;  // the frame is being put back under the dialogs
   int images_ = 0;
+  int enregistrees_ = 0;
 };

@@ -46,7 +46,7 @@ void TFeuille::initialiser() {
     echec(QStringLiteral("Le contexte OpenGL de la feuille n'offre pas OpenGL 1.1."));
     return;
   }
-  rendu_ = std::make_unique<quadrel::Renderer>(std::move(c), scene);
+  rendu_ = std::make_unique<quadrel::Renderer>(std::move(c));
   if (!rendu_->demarrer(taille_, QFont(QStringLiteral("Comics Sans MS")))) return;
   // The axes name their glyph lists, whose ids belong to this context.
   prepareaxe();
@@ -61,11 +61,36 @@ void TFeuille::doneCurrent() {
 }
 
 void TFeuille::compiler(Liste l, quadrel::DrawList commandes) {
+  ++enregistrees_;
   if (rendu_) rendu_->compiler(l, std::move(commandes));
 }
 
 void TFeuille::prepareaxe() {
+  quadrel::computeClipPlanes(scene);
   compiler(Liste::axes, quadrel::buildAxes(scene));
+}
+
+void TFeuille::reconstruire(Liste liste) {
+  const bool aleatoire = scene.programme && scene.programme->drawsRandom();
+  switch (liste) {
+    case Liste::axes:
+      quadrel::computeClipPlanes(scene);
+      if (!axes_.aJour(scene)) compiler(Liste::axes, quadrel::buildAxes(scene));
+      return;
+    case Liste::surface:
+      if (!surface_.aJour(scene, aleatoire)) preparesurface();
+      return;
+    case Liste::lignesx:
+    case Liste::lignesy:
+    case Liste::lignesz:
+      if (!lignes_.aJour(scene, aleatoire)) preparelignes();
+      return;
+    case Liste::pyramide:
+      if (!pyramide_.aJour(scene)) preparepyr();
+      return;
+    default:
+      return;  // the sections follow the model on every frame
+  }
 }
 
 void TFeuille::FormDestroy() {

@@ -104,9 +104,9 @@ void clipPlanes(const Scene& s, DrawList& d) {
 
 // An opaque surface blends to its own colour (source times 1 plus destination times 0):
 // blending it only costs software GL a read of every pixel it covers.
-void surfaceList(const Scene& s, DrawList& d, double alpha) {
+void surfaceList(DrawList& d, double alpha) {
   if (alpha == 1.0) d.disable(gl::BLEND);
-  d.callList(s.listesurface);
+  d.callList(Liste::surface);
   if (alpha == 1.0) d.enable(gl::BLEND);
 }
 
@@ -114,42 +114,42 @@ void surfacePass(const Scene& s, DrawList& d, double alpha) {
   if (s.rendu3d) {
     applyMaterial(d, gl::FRONT, kBleu);
     d.color(0, 0, 1, alpha);
-    surfaceList(s, d, alpha);
+    surfaceList(d, alpha);
   } else if (s.foncblanc) {
     applyMaterial(d, gl::FRONT, kBlanc);
     d.color(1, 1, 1, alpha);
-    surfaceList(s, d, alpha);
+    surfaceList(d, alpha);
   }
   // Level lines show even when the surface itself does not.
   if (s.niveauxy) {
-    d.callList(s.listelignesx);
-    d.callList(s.listelignesy);
+    d.callList(Liste::lignesx);
+    d.callList(Liste::lignesy);
   }
-  if (s.niveauz) d.callList(s.listelignesz);
+  if (s.niveauz) d.callList(Liste::lignesz);
 }
 
-void sectionPass(Scene& s, DrawList& d, const FrameHooks& h) {
-  if (h.appelplan) h.appelplan(s);
+void sectionPass(const Scene& s, DrawList& d) {
   switch (s.typesection) {
     case 1:
-      d.callList(s.listeplanx);
+      d.callList(Liste::planx);
       break;
     case 2:
-      d.callList(s.listeplany);
+      d.callList(Liste::plany);
       break;
     case 3:
-      d.callList(s.listeplanz);
+      d.callList(Liste::planz);
       break;
     case 4:
-      d.callList(s.listeplanxy);
+      d.callList(Liste::planxy);
       break;
     default:
       break;
   }
 }
 
-void solidPass(Scene& s, DrawList& d, const FrameHooks& h, bool transparent) {
+void solidPass(const Scene& s, DrawList& d, const FrameHooks& h, bool transparent) {
   const double alpha = transparent ? kTransparent : 1.0;
+  bool plein = false;
   if (s.rendu3d || s.foncblanc) {
     applyMaterial(d, gl::FRONT, s.rendu3d ? kJaune : kBlanc);
     d.polygonMode(gl::FRONT_AND_BACK, gl::FILL);
@@ -157,12 +157,12 @@ void solidPass(Scene& s, DrawList& d, const FrameHooks& h, bool transparent) {
       d.color(1, 1, 0, alpha);
     else
       d.color(kGrisSolide, kGrisSolide, kGrisSolide, alpha);
-    s.plein = true;
+    plein = true;
   } else {
     d.color(0, 0, 0);  // opaque black wire, also in the transparent pass
     d.disable(gl::LIGHTING);
     d.polygonMode(gl::FRONT_AND_BACK, gl::LINE);
-    s.plein = false;
+    plein = false;
   }
   d.pushMatrix();
   d.lineWidth(2);
@@ -171,7 +171,7 @@ void solidPass(Scene& s, DrawList& d, const FrameHooks& h, bool transparent) {
   const bool gris = !s.rendu3d && s.foncblanc;
   if (gris) d.enable(gl::NORMALIZE);
   if (orthonormal && s.typequadrique >= 1 && s.typequadrique <= 9 && h.dessinesolide)
-    h.dessinesolide(s, d, transparent);
+    h.dessinesolide(EntreesSolide(s, plein), d, transparent);
   if (gris) d.disable(gl::NORMALIZE);
   d.popMatrix();
 }
@@ -194,8 +194,7 @@ void pointProjections(const Scene& s, DrawList& d, const Vec3& p) {
   d.end();
 }
 
-void pointPass(Scene& s, DrawList& d, const FrameHooks& h) {
-  if (fonctionvalide(s) && h.hauteurpoint) h.hauteurpoint(s);
+void pointPass(const Scene& s, DrawList& d) {
   if (std::isnan(s.pointz)) return;  // the surface is undefined under M: nothing to draw
   const Vec3 p{s.pointx / static_cast<double>(s.gradx), s.pointy / static_cast<double>(s.grady),
                s.pointz};
@@ -205,35 +204,35 @@ void pointPass(Scene& s, DrawList& d, const FrameHooks& h) {
   d.color(1, 0, 0);
   d.lineWidth(3);
   d.translate(p.x, p.y, p.z);
-  d.quadricNormals(s.quadpoint, glu::FLAT);
-  d.quadricDrawStyle(s.quadpoint, glu::FILL);
-  d.sphere(s.quadpoint, s.rayonpoint, 5, 5);
+  d.quadricNormals(kQuadPoint, glu::FLAT);
+  d.quadricDrawStyle(kQuadPoint, glu::FILL);
+  d.sphere(kQuadPoint, kRayonPoint, 5, 5);
   d.popMatrix();
   pointProjections(s, d, p);
 }
 
 }  // namespace
 
-Frame buildFrame(Scene& s, const FrameHooks& h) {
+Frame buildFrame(const Scene& s, const FrameHooks& h) {
   Frame f;
   DrawList& d = f.commands;
   frameState(s, d);
   cameraAndLight(s, d);
   sceneTransform(s, d);
-  d.callList(s.listeaxes);  // never clipped
+  d.callList(Liste::axes);  // never clipped
   clipPlanes(s, d);
 
   const bool fonction = fonctionvalide(s);
   if (!s.transquad && s.quadriqueok) solidPass(s, d, h, false);
   if (fonction && !s.transpsurf) surfacePass(s, d, 1.0);
-  if (s.choixsectionVisible && !s.transplan) sectionPass(s, d, h);
+  if (s.choixsectionVisible && !s.transplan) sectionPass(s, d);
   if (s.pointlibreVisible) {
-    pointPass(s, d, h);
+    pointPass(s, d);
     f.caption = captionPoint(s);
   }
   // Transparent objects last, so the opaque ones show through them.
   if (fonction && s.transpsurf) surfacePass(s, d, kTransparent);
-  if (s.choixsectionVisible && s.transplan) sectionPass(s, d, h);
+  if (s.choixsectionVisible && s.transplan) sectionPass(s, d);
   if (s.transquad && s.quadriqueok) solidPass(s, d, h, true);
 
   for (int k = 0; k < 6; ++k) d.disable(gl::CLIP_PLANE0 + k);

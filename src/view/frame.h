@@ -7,33 +7,31 @@
 #include <string>
 
 #include "view/drawlist.h"
+#include "view/entrees_solide.h"
 #include "view/scene.h"
 
 namespace quadrel {
 
-// What the frame calls out to; the shell sets them so that the view depends on no dialog.
+// What the frame calls out to; the shell sets them so that the view depends on no solid.
 // An unset hook does nothing.
 struct FrameHooks {
-  // The section dialog re-reads itself, rebuilds the current section list (compiling it
-  // at once), sets typesection and moves the free point onto the plane.
-  std::function<void(Scene&)> appelplan;
-  // Recomputes pointz from the accepted formula at (pointx, pointy); NaN where it is
-  // undefined, and M is then not drawn.
-  std::function<void(Scene&)> hauteurpoint;
   // Draws the solid of typequadrique for this pass; called only with equal graduations and
-  // typequadrique in 1..9, after the frame set colour, material, polygon mode and plein.
-  std::function<void(const Scene&, DrawList&, bool transparent)> dessinesolide;
+  // typequadrique in 1..9, after the frame set colour, material and polygon mode.
+  std::function<void(const EntreesSolide&, DrawList&, bool transparent)> dessinesolide;
 };
+
+// The free point's ball, in drawing units.
+inline constexpr double kRayonPoint = 0.2;
 
 struct Frame {
   DrawList commands;
   std::optional<std::string> caption;  // the sheet's new caption, when the point is shown
 };
 
-// Builds the frame. Writes plein, pointz (through the hook) and, through appelplan,
-// whatever the section dialog writes. The caller holds `dessinencours` (GardeDessin) and
-// swaps the buffers; the frame itself does not test the flag.
-Frame buildFrame(Scene& s, const FrameHooks& hooks = {});
+// Builds the frame from the scene as it stands: the section (typesection, its cut) and the
+// free point's height are brought up to the model before, by the sheet. The caller holds
+// `dessinencours` (GardeDessin); the frame itself does not test the flag.
+Frame buildFrame(const Scene& s, const FrameHooks& hooks = {});
 
 // v rounded to three decimals (halves to even), shortest form, "." as separator.
 std::string texte3(double v);

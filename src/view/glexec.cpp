@@ -19,6 +19,13 @@ GLUquadric* quadrique(const ContexteGl& gl, int id) {
   return id >= 0 && id < int(gl.quadriques.size()) ? gl.quadriques[id] : nullptr;
 }
 
+// The GL id of a list named in a DrawList (a Liste, or a glyph from kBaseGlyphes on).
+GLuint idliste(const ContexteGl& gl, unsigned nom) {
+  if (nom < gl.listes.size()) return gl.listes[nom];
+  if (nom >= kBaseGlyphes && nom < kBaseGlyphes + 256) return gl.basepolice + (nom - kBaseGlyphes);
+  return 0;
+}
+
 // With the calls GLUT makes for its shapes: client arrays enabled, then disabled again.
 void dessinerforme(const ShapeArrays& forme) {
   if (forme.draws.empty()) return;
@@ -148,7 +155,7 @@ void un(const DrawList& liste, const Command& c, const ContexteGl& gl) {
     case Op::ClipPlane:
       return glClipPlane(e(0), d.data());
     case Op::CallList:
-      return glCallList(c.list());
+      return glCallList(idliste(gl, c.list()));
     case Op::GlutSphere:
     case Op::GlutCube:
       return formeglut(c);

@@ -12,7 +12,9 @@ namespace quadrel {
 
 // GL objects of the sheet's context that commands refer to by id.
 struct ContexteGl {
-  std::array<GLUquadric*, 4> quadriques{};  // by quadric id (kQuadPoint, kQuadCyl, kQuadCone)
+  std::array<GLUquadric*, 4> quadriques{};       // by quadric id (kQuadPoint, kQuadCyl, kQuadCone)
+  std::array<unsigned, kNombreListes> listes{};  // by Liste
+  unsigned basepolice = 0;                       // glyph of byte c is list basepolice + c
 };
 
 void executer(const DrawList& liste, const ContexteGl& gl);

@@ -52,20 +52,11 @@ class Courant {
 
 }  // namespace
 
-Renderer::Renderer(std::unique_ptr<ContexteRendu> contexte, Scene& scene)
-    : contexte_(std::move(contexte)), scene_(scene) {}
+Renderer::Renderer(std::unique_ptr<ContexteRendu> contexte) : contexte_(std::move(contexte)) {}
 
 Renderer::~Renderer() {
   liberer();
   if (Courant c{*this}) detruiretampon();
-}
-
-unsigned& Renderer::id(Liste l) {
-  unsigned Scene::*const ids[] = {&Scene::listeaxes,    &Scene::listesurface, &Scene::listelignesx,
-                                  &Scene::listelignesy, &Scene::listelignesz, &Scene::listeplanx,
-                                  &Scene::listeplany,   &Scene::listeplanz,   &Scene::listeplanxy,
-                                  &Scene::listepyramide};
-  return scene_.*ids[int(l)];
 }
 
 bool Renderer::makeCurrent() {
@@ -85,7 +76,7 @@ bool Renderer::demarrer(QSize taille, const QFont& police) {
   executer(sheetSetup(taille.width(), taille.height()), gl_);
   QElapsedTimer chrono;
   chrono.start();
-  scene_.basepolice = construireglyphes(police, kProfondeurGlyphes, metriques_);
+  gl_.basepolice = construireglyphes(police, kProfondeurGlyphes, metriques_);
   dureeglyphes_ = double(chrono.nsecsElapsed()) / 1e6;
   for (int q : {kQuadPoint, kQuadCyl, kQuadCone}) gl_.quadriques[std::size_t(q)] = gluNewQuadric();
   for (int l = 0; l < 10; ++l) id(Liste(l)) = glGenLists(1);
@@ -115,8 +106,8 @@ void Renderer::liberer() {
     glDeleteLists(id(Liste(l)), 1);
     id(Liste(l)) = 0;
   }
-  if (scene_.basepolice) glDeleteLists(scene_.basepolice, 256);
-  scene_.basepolice = 0;
+  if (gl_.basepolice) glDeleteLists(gl_.basepolice, 256);
+  gl_.basepolice = 0;
   for (GLUquadric*& q : gl_.quadriques) {
     if (q) gluDeleteQuadric(q);
     q = nullptr;

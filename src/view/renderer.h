@@ -13,7 +13,6 @@
 #include "view/drawlist.h"
 #include "view/glexec.h"
 #include "view/glyphes.h"
-#include "view/scene.h"
 
 class QFont;
 
@@ -27,24 +26,9 @@ class ContexteRendu {
   virtual void doneCurrent() = 0;
 };
 
-// The ten display lists, in the order their ids are handed out.
-enum class Liste {
-  axes,
-  surface,
-  lignesx,
-  lignesy,
-  lignesz,
-  planx,
-  plany,
-  planz,
-  planxy,
-  pyramide
-};
-
 class Renderer {
  public:
-  // The list ids and the glyph base are written into `scene`, whose frames name them.
-  Renderer(std::unique_ptr<ContexteRendu> contexte, Scene& scene);
+  explicit Renderer(std::unique_ptr<ContexteRendu> contexte);
   ~Renderer();
   Renderer(const Renderer&) = delete;
   Renderer& operator=(const Renderer&) = delete;
@@ -70,7 +54,7 @@ class Renderer {
   bool makeCurrent();
   void doneCurrent();
 
-  // Deletes every GL object; the ids in the scene go back to 0.
+  // Deletes every GL object.
   void liberer();
 
   const Metriques& metriques() const { return metriques_; }
@@ -78,13 +62,12 @@ class Renderer {
   double dureeglyphes() const { return dureeglyphes_; }
 
  private:
-  unsigned& id(Liste l);
+  unsigned& id(Liste l) { return gl_.listes[std::size_t(l)]; }
   bool preparertampon(QSize pixels);
   void detruiretampon();
   void lire(QSize pixels, QImage& image);
 
   std::unique_ptr<ContexteRendu> contexte_;
-  Scene& scene_;
   ContexteGl gl_;
   std::array<DrawList, 10> gardees_;  // what each list was compiled from
   Metriques metriques_{};

@@ -32,6 +32,7 @@ class TestChoixsection : public QObject {
  private slots:
   void init() {
     scene_ = quadrel::Scene{};
+    hote_.scene = &scene_;
     d_ = std::make_unique<Tchoixsection>(scene_, hote_, nullptr);
     d_->show();
     QVERIFY(QTest::qWaitForWindowExposed(d_.get()));
@@ -57,7 +58,7 @@ class TestChoixsection : public QObject {
   void entreeEtFocus() {
     taper(d_->edits[0], QStringLiteral("k-"));
     QCOMPARE(champ::couleur(d_->edits[0]), kRouge);
-    QVERIFY(hote_.prendre().isEmpty());
+    QCOMPARE(hote_.prendre(), QStringList{"FormPaint"});  // nothing to show
     taper(d_->edits[0], QStringLiteral("k"));
     QCOMPARE(champ::couleur(d_->edits[0]), kNoir);
     QCOMPARE(d_->focusWidget(), d_->kmin);
@@ -141,7 +142,7 @@ class TestChoixsection : public QObject {
     i->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     QVERIFY(d_->p3->isChecked());
     QVERIFY(d_->edits[2]->isEnabled() && !d_->edits[0]->isEnabled());
-    QCOMPARE(hote_.prendre(), QStringList{"prepareaxe"});
+    QCOMPARE(hote_.prendre(), (QStringList{"prepareaxe", "FormPaint"}));
     const QStringList noms{"x=", "y=", "z=", "ax+by+c=0"};
     const QRadioButton* genres[] = {d_->p1, d_->p2, d_->p3, d_->p4};
     for (int k = 0; k < 4; ++k)

@@ -17,6 +17,7 @@ class TestFonction3d : public QObject {
   Q_OBJECT
   std::unique_ptr<Application> app_;
   Tfonction3d* d_ = nullptr;
+  int listes_ = 0;
   quadrel::Scene& scene() { return app_->scene; }
 
   // The dialog shown afresh over `formule` (accepted unless empty) at precision 3.
@@ -27,7 +28,7 @@ class TestFonction3d : public QObject {
     d_->precision->setValue(3);
     ouvrir(*app_, 2);
     QVERIFY(d_->isVisible());
-    scene().pasx = -1;  // the builders leave their step here: shows whether they ran
+    listes_ = app_->Feuille->listesenregistrees();  // shows whether the builders ran
     sons::viderjournal();
   }
 
@@ -116,7 +117,7 @@ class TestFonction3d : public QObject {
     QWidget* focus = etat == int(EtatChamp::accepte) ? static_cast<QWidget*>(d_->go) : d_->Edit1;
     QCOMPARE(d_->focusWidget(), focus);
     QVERIFY(!d_->Edit1->text().contains(QChar(13)));
-    QCOMPARE(double(scene().pasx), -1.);  // nothing is built before the close
+    QCOMPARE(app_->Feuille->listesenregistrees(), listes_);  // nothing is built before the close
     // Any key the filter admits makes the text pending again.
     QTest::keyClick(d_->Edit1, Qt::Key_Backspace);
     QCOMPARE(d_->etat(), EtatChamp::attente);
@@ -132,7 +133,7 @@ class TestFonction3d : public QObject {
     QCOMPARE(d_->etat(), EtatChamp::attente);
     QCOMPARE(sons::journal(), QStringList{QStringLiteral("click.wav")});
     QCOMPARE(app_->Feuille->imagesdessinees(), images + 1);
-    QCOMPARE(double(scene().pasx), -1.);  // hidden by its state, not rebuilt
+    QCOMPARE(app_->Feuille->listesenregistrees(), listes_);  // hidden by its state, not rebuilt
     d_->close();
   }
 

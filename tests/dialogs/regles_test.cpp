@@ -219,7 +219,7 @@ class TestRegles : public QObject {
                                           << QStringList{"brouillard"} << reconstruit({"axe"});
     QTest::addRow("coupe: les axes puis la section")
         << QStringList{} << "coupeplan" << true << QStringList{"coupeplan"}
-        << QStringList{P + "axe", QStringLiteral("appelplan"), F};
+        << QStringList{P + "axe", F};
   }
   void rendu() {
     QFETCH(QStringList, avant);

@@ -66,8 +66,6 @@ class TestFeuille : public QObject {
     QCOMPARE(feuille()->taille(), app_->fond->size() - QSize(180, 100));
     QCOMPARE(feuille()->cadre()->size(), feuille()->taille());
     QCOMPARE(feuille()->cadre()->windowTitle(), QStringLiteral("Feuille"));
-    QVERIFY(feuille()->scene.listeaxes != 0);
-    QVERIFY(feuille()->scene.basepolice != 0);
   }
 
   void premiereImage() { verifierrepere(); }
@@ -165,15 +163,17 @@ class TestFeuille : public QObject {
   void imageQuiEchoue() {
     quadrel::Scene& s = feuille()->scene;
     int appels = 0;
-    feuille()->crochets.appelplan = [&](quadrel::Scene&) {
+    const auto solide = feuille()->crochets.dessinesolide;
+    feuille()->crochets.dessinesolide = [&](const quadrel::EntreesSolide&, quadrel::DrawList&,
+                                            bool) {
       ++appels;
       feuille()->FormPaint();  // dropped: a frame is being drawn
-      if (appels == 1) throw std::runtime_error("section");
+      if (appels == 1) throw std::runtime_error("solide");
       throw 42;
     };
-    s.choixsectionVisible = true;
+    s.quadriqueok = true, s.typequadrique = 1;
     const int avant = feuille()->imagesdessinees();
-    QTest::ignoreMessage(QtWarningMsg, "quadrel: a frame was cut short: section");
+    QTest::ignoreMessage(QtWarningMsg, "quadrel: a frame was cut short: solide");
     QTest::ignoreMessage(QtWarningMsg, "quadrel: a frame was cut short: not a standard exception");
     for (int k = 1; k <= 2; ++k) {
       feuille()->FormPaint();
@@ -189,8 +189,8 @@ class TestFeuille : public QObject {
     QCOMPARE(boites.size(), 1);
     QCOMPARE(boites[0]->windowTitle(), QStringLiteral("Feuille"));
     boites[0]->accept();
-    s.choixsectionVisible = false;
-    feuille()->crochets.appelplan = nullptr;
+    s.quadriqueok = false, s.typequadrique = 0;
+    feuille()->crochets.dessinesolide = solide;
     feuille()->FormPaint();
     QCOMPARE(feuille()->imagesdessinees(), avant + 1);
   }
@@ -207,7 +207,6 @@ class TestFeuille : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&autre));
     feuille()->FormPaint();
     QVERIFY(feuille()->glok());
-    QVERIFY(feuille()->scene.listeaxes != 0);
     verifierrepere();
     delete feuille();
   }

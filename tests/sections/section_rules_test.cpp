@@ -17,7 +17,6 @@ struct Enregistreur : FeuilleSections {
   void prepareplanxy(const std::string& l, extended k) override {
     appels.push_back("xy " + l + " " + texteK(k));
   }
-  void FormPaint() override { appels.push_back("paint"); }
 };
 
 LectureSection lecture(int genre, std::vector<std::string> textes, int position) {
@@ -30,8 +29,17 @@ LectureSection lecture(int genre, std::vector<std::string> textes, int position)
     for (int i = 0; i < 3; ++i) l.actives[3 + i] = true, l.formules[3 + i] = textes[i];
   }
   l.position = position;
-  l.visible = true;
+  l.choixsectionVisible = true;
   return l;
+}
+
+// The controls put into the model (k on the track bar), then the section they give.
+ResultatAppel appelplan(Scene& s, const LectureSection& l, FeuilleSections& f) {
+  const int avant = s.typesection;
+  static_cast<Section&>(s) = l;
+  s.typesection = avant;
+  s.k = valeurK(l).k;
+  return quadrel::appelplan(s, f);
 }
 
 TEST(Appelplan, KindsPositionsPointAndCut) {
@@ -44,12 +52,12 @@ TEST(Appelplan, KindsPositionsPointAndCut) {
     ClipPlane clip;  // the cut of this kind (x: clipxmin, y: clipymin, z: clipzmin)
   } cas[] = {
       {lecture(0, {""}, 0), 0, {}, 9, 9, boite},
-      {lecture(0, {"k"}, 0), 1, {"x k=-4", "paint"}, -4, 9, {1, 0, 0, 4.01}},
-      {lecture(0, {"k"}, 20), 1, {"x k=0", "paint"}, 0, 9, {1, 0, 0, 0.01}},
-      {lecture(0, {"k/2"}, 30), 1, {"x k=1", "paint"}, 1, 9, {1, 0, 0, -0.99}},
-      {lecture(1, {"k"}, 30), 2, {"y k=2", "paint"}, 9, 2, {0, 1, 0, -1.99}},
-      {lecture(2, {"k"}, 30), 3, {"z k=2", "paint"}, 9, 9, {0, 0, 1, -2}},
-      {lecture(3, {"1", "2", "-3"}, 0), 4, {"xy -0.5*x+(1.5) k=-4", "paint"}, 9, -3, {1, 2, 0, -3}},
+      {lecture(0, {"k"}, 0), 1, {"x k=-4"}, -4, 9, {1, 0, 0, 4.01}},
+      {lecture(0, {"k"}, 20), 1, {"x k=0"}, 0, 9, {1, 0, 0, 0.01}},
+      {lecture(0, {"k/2"}, 30), 1, {"x k=1"}, 1, 9, {1, 0, 0, -0.99}},
+      {lecture(1, {"k"}, 30), 2, {"y k=2"}, 9, 2, {0, 1, 0, -1.99}},
+      {lecture(2, {"k"}, 30), 3, {"z k=2"}, 9, 9, {0, 0, 1, -2}},
+      {lecture(3, {"1", "2", "-3"}, 0), 4, {"xy -0.5*x+(1.5) k=-4"}, 9, -3, {1, 2, 0, -3}},
       {lecture(3, {"0", "2", "-3"}, 0), 0, {}, 9, 9, boite},
       {lecture(3, {"1", "0", "-3"}, 0), 0, {}, 9, 9, boite},
   };
@@ -134,8 +142,8 @@ TEST(Bounds, TooLargeToDraw) {
 }
 
 // A section that cannot be shown (formula or bound unreadable, formula undefined at k)
-// leaves the sheet: no list, no point moved, no cut; the sheet is repainted when that
-// changes what it shows, and only then.
+// leaves the sheet: no list, no point moved, no cut; a change is reported when that
+// changes what the sheet shows, and only then.
 TEST(Appelplan, ASectionThatCannotBeShownLeavesTheSheet) {
   const struct {
     int genre;
@@ -163,11 +171,11 @@ TEST(Appelplan, ASectionThatCannotBeShownLeavesTheSheet) {
         s.clipxmin[3] = s.clipymin[3] = s.clipzmin[3] = -1;
       }
       Enregistreur f;
-      appelplan(s, l, f);
+      const ResultatAppel r = appelplan(s, l, f);
       const std::string cas = c.textes.back() + (montree ? " shown" : " hidden");
       EXPECT_EQ(s.typesection, 0) << cas;
-      EXPECT_EQ(f.appels, montree ? std::vector<std::string>{"paint"} : std::vector<std::string>{})
-          << cas;
+      EXPECT_TRUE(f.appels.empty()) << cas;
+      EXPECT_EQ(r.change, montree) << cas;
       EXPECT_EQ(s.clipxmin, boite.clipxmin) << cas;
       EXPECT_EQ(s.clipymin, boite.clipymin) << cas;
       EXPECT_EQ(s.clipzmin, boite.clipzmin) << cas;
@@ -183,7 +191,7 @@ TEST(Appelplan, CutOnlyWithTheOptionOnAVisibleDialog) {
       Scene s;
       s.coupeplan = option;
       LectureSection l = lecture(0, {"1"}, 0);
-      l.visible = visible;
+      l.choixsectionVisible = visible;
       Enregistreur f;
       appelplan(s, l, f);
       EXPECT_EQ(s.clipxmin[3] < 0, option && visible);

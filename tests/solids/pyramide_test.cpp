@@ -5,6 +5,7 @@
 
 #include "solids/solide.h"
 #include "view/glconst.h"
+#include "view/scene.h"
 
 namespace quadrel {
 namespace {

@@ -8,6 +8,7 @@
 #include "view/frame.h"
 #include "view/glconst.h"
 #include "view/mat4.h"
+#include "view/scene.h"
 
 namespace quadrel {
 namespace {
@@ -18,14 +19,12 @@ Scene solide(int type, Variant x, Variant y, Variant z, Variant taille, extended
   s.quadriqueok = true;
   s.solx = x, s.soly = y, s.solz = z, s.soltaille = taille;
   s.gradx = s.grady = s.gradz = g;
-  s.listepyramide = 10;
   return s;
 }
 
-DrawList dessin(Scene s, bool plein, bool transparent = false) {
-  s.plein = plein;
+DrawList dessin(const Scene& s, bool plein, bool transparent = false) {
   DrawList d;
-  dessinesolide(s, d, transparent);
+  dessinesolide(EntreesSolide(s, plein), d, transparent);
   return d;
 }
 
@@ -205,7 +204,7 @@ TEST(Solide, FlatConeIsItsAxisAndNegativeConeNothing) {
 TEST(Solide, PyramidListTwiceSecondAsBlackEdges) {
   for (bool plein : {true, false}) {
     const DrawList d = dessin(solide(9, 4, 3, 0, 2), plein);
-    const std::size_t un = d.findList(10), deux = d.findList(10, un + 1);
+    const std::size_t un = d.findList(Liste::pyramide), deux = d.findList(Liste::pyramide, un + 1);
     ASSERT_NE(deux, DrawList::npos);
     EXPECT_EQ(d.count(Op::CallList), 2u);
     const std::size_t mode = d.find(Op::PolygonMode, gl::FRONT_AND_BACK, un);

@@ -8,6 +8,7 @@
 
 #include "matutil.h"
 #include "surfaces/texte_nombre.h"
+#include "view/scene.h"
 
 namespace quadrel {
 namespace {

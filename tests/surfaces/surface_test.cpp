@@ -134,9 +134,8 @@ TEST(Surface, StepFollowsTheYRangeWithAFloor) {
     Scene s = sceneAvec("x");
     s.ymin = c.ymin, s.ymax = c.ymax, s.precision = c.precision;
     EXPECT_DOUBLE_EQ(static_cast<double>(surfaceStep(s)), static_cast<double>(c.h));
-    s.pasx = 0;
     ASSERT_TRUE(buildSurface(s));
-    EXPECT_DOUBLE_EQ(static_cast<double>(s.pasx), static_cast<double>(c.h));
+    EXPECT_DOUBLE_EQ(static_cast<double>(meshStep(s)), static_cast<double>(c.h));
   }
 }
 
@@ -205,7 +204,7 @@ TEST(Surface, WideFramesAreCoveredWithinTheCellBudget) {
     const auto d = buildSurface(s);
     ASSERT_TRUE(d);
     EXPECT_LE(static_cast<long>(normales(*d).size()), kMaxCellules);
-    EXPECT_EQ(s.pasx > surfaceStep(s), c.plusGros) << static_cast<double>(c.xmax);
+    EXPECT_EQ(meshStep(s) > surfaceStep(s), c.plusGros) << static_cast<double>(c.xmax);
     double lo = 1e300, hi = -1e300;
     for (const auto& tri : triangles(*d))
       for (const Vec3& v : tri) lo = std::min(lo, v.x), hi = std::max(hi, v.x);

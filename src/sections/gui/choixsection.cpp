@@ -35,20 +35,6 @@ bool compile(const QString& t) {
   return !e.CompileError();
 }
 
-// The sheet's builders as appelplan asks for them.
-class Constructeurs : public quadrel::FeuilleSections {
- public:
-  explicit Constructeurs(DialogHost& h) : h_(h) {}
-  void prepareplanx(extended k) override { h_.prepareplanx(k); }
-  void prepareplany(extended k) override { h_.prepareplany(k); }
-  void prepareplanz(extended k) override { h_.prepareplanz(k); }
-  void prepareplanxy(const std::string& l, extended k) override { h_.prepareplanxy(l, k); }
-  void FormPaint() override { h_.FormPaint(); }
-
- private:
-  DialogHost& h_;
-};
-
 }  // namespace
 
 Tchoixsection::Tchoixsection(quadrel::Scene& s, DialogHost& h, QWidget* parent)
@@ -62,6 +48,11 @@ Tchoixsection::Tchoixsection(quadrel::Scene& s, DialogHost& h, QWidget* parent)
   for (std::size_t k = 1; k < std::size(ordre); ++k) setTabOrder(ordre[k - 1], ordre[k]);
   p1->setChecked(true);
   for (int i = 1; i < 6; ++i) edits[i]->setEnabled(false);
+  // The model follows the controls as they are, typed text included: the sheet draws the
+  // section from it on every frame.
+  for (QLineEdit* e : {edits[0], edits[1], edits[2], edits[3], edits[4], edits[5], kmin, kmax})
+    connect(e, &QLineEdit::textChanged, this, &Tchoixsection::synchronise);
+  synchronise();
   FormShow();
 }
 
@@ -112,6 +103,7 @@ void Tchoixsection::creerk() {
       return;
     }
     positionk_ = position;
+    synchronise();
     valkChange();
   });
   connect(plus1, &QPushButton::clicked, this, &Tchoixsection::plus1Click);
@@ -207,13 +199,13 @@ void Tchoixsection::hideEvent(QHideEvent* e) {
 void Tchoixsection::FormClose() {
   ranger();
   scene.choixsectionVisible = false;
-  hote.prepareaxe();
+  hote.reconstruire(quadrel::Liste::axes);
   hote.FormPaint();
 }
 
-quadrel::LectureSection Tchoixsection::lecture() const {
-  quadrel::LectureSection l;
-  for (int i = 0; i < 6; ++i) {
+void Tchoixsection::synchronise() {
+  quadrel::Section& l = scene;
+  for (std::size_t i = 0; i < 6; ++i) {
     l.formules[i] = champ::latin1(edits[i]->text());
     l.actives[i] = edits[i]->isEnabled();
   }
@@ -221,18 +213,22 @@ quadrel::LectureSection Tchoixsection::lecture() const {
   l.kmax = champ::latin1(kmax->text());
   l.position = valk->value();
   l.maximum = valk->maximum();
-  l.visible = isVisible();
-  return l;
+  l.k = quadrel::valeurK(l).k;
+}
+
+const quadrel::LectureSection& Tchoixsection::lecture() const {
+  return scene;
 }
 
 void Tchoixsection::appelplan() {
-  Constructeurs c(hote);
-  const quadrel::ResultatAppel r = quadrel::appelplan(scene, lecture(), c);
-  for (int i = 0; i < 3; ++i) {
-    if (!r.coefficients[i]) continue;
+  synchronise();
+  const auto couleurs = quadrel::couleursCoefficients(scene);
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (!couleurs[i]) continue;
     champ::colorer(edits[3 + i],
-                   *r.coefficients[i] == quadrel::EtatChamp::accepte ? champ::noir : champ::rouge);
+                   *couleurs[i] == quadrel::EtatChamp::accepte ? champ::noir : champ::rouge);
   }
+  hote.FormPaint();
 }
 
 bool Tchoixsection::Edit1KeyPress(int ordre, char16_t cle) {
@@ -282,7 +278,7 @@ void Tchoixsection::valkChange() {
 
 void Tchoixsection::p1Click() {
   sons::jouer(QStringLiteral("click.wav"));
-  hote.prepareaxe();
+  hote.reconstruire(quadrel::Liste::axes);
   const QRadioButton* genres[] = {p1, p2, p3, p4, p4, p4};
   for (int i = 0; i < 6; ++i) edits[i]->setEnabled(genres[i]->isChecked());
   // Every enabled edit before Edit5 takes the focus in turn: the kind's first one keeps it.

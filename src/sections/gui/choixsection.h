@@ -1,6 +1,6 @@
 // The section dialog "Montrer la section": the kind of plane, its formula in k, the range
-// of k and the track bar that runs k through it. appelplan turns the controls into the
-// section on the sheet; the frame calls it on every paint while the dialog is shown.
+// of k and the track bar that runs k through it. The model's section group follows the
+// controls as they change; the sheet draws the section from it while the dialog is shown.
 #pragma once
 
 #include <QGroupBox>
@@ -40,13 +40,16 @@ class Tchoixsection : public DialogBase {
   bool Edit1KeyPress(int ordre, char16_t cle);
   bool kminKeyPress(QLineEdit* borne, char16_t cle);
   void valkChange();
+  // The section as the controls now say, on the sheet at once.
   void appelplan();
+  // Copies the controls into the model's section group, k from the track bar.
+  void synchronise();
   void p1Click();
   void plus1Click();
   void plus2Click();
 
-  // What appelplan reads of the controls.
-  quadrel::LectureSection lecture() const;
+  // What the sheet reads of the controls.
+  const quadrel::LectureSection& lecture() const;
 
   QSize sizeHint() const override;
 

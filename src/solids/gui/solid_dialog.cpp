@@ -200,7 +200,7 @@ void SolidDialog::goClick() {
     scene.quadriqueok = true;
     scene.typequadrique = forme.kindByRow[std::size_t(ligne())];
   }
-  if (forme.rebuildsPyramid) hote.preparepyr();
+  if (forme.rebuildsPyramid) hote.reconstruire(quadrel::Liste::pyramide);
   hote.FormPaint();
 }
 

@@ -187,8 +187,8 @@ void Tfonction3d::FormClose() {
     } else {
       setetat(EtatChamp::accepte);
       if (scene.pointlibreVisible && ramenerpointlibre) ramenerpointlibre();
-      hote.preparesurface();
-      hote.preparelignes();
+      hote.reconstruire(quadrel::Liste::surface);
+      hote.reconstruire(quadrel::Liste::lignesx);
       hote.FormPaint();
     }
   } else if (etat() != avant) {

@@ -197,10 +197,10 @@ void Toptionrepere::valider(int ordre) {
 }
 
 void Toptionrepere::rebatir() {
-  hote.prepareaxe();
-  hote.preparepyr();
-  hote.preparelignes();
-  hote.preparesurface();
+  hote.reconstruire(quadrel::Liste::axes);
+  hote.reconstruire(quadrel::Liste::pyramide);
+  hote.reconstruire(quadrel::Liste::lignesx);
+  hote.reconstruire(quadrel::Liste::surface);
   hote.FormPaint();
 }
 
@@ -223,6 +223,6 @@ void Toptionrepere::reperetype1Click() {
   scene.typerepere = reperetype1->isChecked()   ? quadrel::TypeRepere::axes
                      : reperetype2->isChecked() ? quadrel::TypeRepere::grille
                                                 : quadrel::TypeRepere::masque;
-  hote.prepareaxe();
+  hote.reconstruire(quadrel::Liste::axes);
   hote.FormPaint();
 }

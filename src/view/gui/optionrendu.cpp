@@ -152,12 +152,11 @@ void Toptionrendu::redessiner() {
   hote.FormPaint();
 }
 
-// The axes come first: they restore the six clip planes that a section may have replaced,
-// then the section applies its own cut again.
+// The axes come first: they restore the six clip planes that a section may have replaced;
+// the frame then applies the section's own cut again.
 void Toptionrendu::eclairageClick() {
   clic();
-  hote.prepareaxe();
-  if (scene.choixsectionVisible) hote.appelplan();
+  hote.reconstruire(quadrel::Liste::axes);
   hote.FormPaint();
 }
 

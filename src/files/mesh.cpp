@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <set>
 
 #include "files/mesh_parts.h"
 
@@ -114,10 +115,20 @@ std::vector<std::pair<std::size_t, std::size_t>> pourtour(std::size_t nx, std::s
   return p;
 }
 
+// Its points still apart once written as floats: a solid of a few millionths of a
+// millimetre, or too far out for its size, would not stay closed in the file.
+bool nette(const Coque& c) {
+  std::set<PointMaillage> points;
+  for (const TriangleMaillage& t : c.triangles) points.insert(t.begin(), t.end());
+  std::set<std::array<float, 3>> ecrits;
+  for (const PointMaillage& p : points) ecrits.insert({enFloat(p.x), enFloat(p.y), enFloat(p.z)});
+  return ecrits.size() == points.size();
+}
+
 // Strictly increasing once written as floats, so that no two grid points meet in the file.
 bool distincts(const std::vector<double>& v) {
   for (std::size_t i = 0; i + 1 < v.size(); ++i)
-    if (!(static_cast<float>(v[i]) < static_cast<float>(v[i + 1]))) return false;
+    if (!(enFloat(v[i]) < enFloat(v[i + 1]))) return false;
   return true;
 }
 
@@ -206,7 +217,7 @@ Maillage construitMaillage(const EntreesMaillage& e) {
     }
   }
   for (Coque& c : solide)
-    if (!c.triangles.empty()) m.coques.push_back(std::move(c));
+    if (!c.triangles.empty() && (!e.ferme || nette(c))) m.coques.push_back(std::move(c));
   return m;
 }
 

@@ -2,8 +2,11 @@
 // closed, as a solid a 3D printer can build. Pure: no Qt, no GL.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -19,8 +22,8 @@ struct EntreesMaillage {
   extended xmin = -4, xmax = 4;
   extended ymin = -4, ymax = 4;
   extended zmin = -4, zmax = 4;
-  extended gradx = 1, grady = 1, gradz = 1;
-  int precision = 3;  // 3..12, as the surface's
+  extended gradx = 1, grady = 1, gradz = 1;  // only say whether the solid is shown (all equal)
+  int precision = 3;                         // 3..12, as the surface's
 
   // The solid: 0 none, 1 sphere, 2 cube, 3..5 cylinder along z, y, x, 6..8 double cone
   // along z, y, x, 9 pyramid; kept only when quadriqueok. An empty value reads as 0.
@@ -40,6 +43,13 @@ struct PointMaillage {
   bool operator==(const PointMaillage&) const = default;
   auto operator<=>(const PointMaillage&) const = default;
 };
+
+// A coordinate as a file stores it: held to what a float holds (a cast beyond that is
+// undefined), NaN as 0.
+inline float enFloat(double v) {
+  constexpr double m = std::numeric_limits<float>::max();
+  return std::isnan(v) ? 0.0f : static_cast<float>(std::clamp(v, -m, m));
+}
 
 // Counter-clockwise seen from the side the face looks to (outside, for a closed shell).
 using TriangleMaillage = std::array<PointMaillage, 3>;
@@ -67,7 +77,8 @@ extended pasMaillage(const EntreesMaillage& e);
 // on a base plate of `socle` below zmin so that it never pinches where it meets the floor;
 // and the solid as a closed shell of its own (a double cone as two, one per nappe; the
 // cylinder and cone cut across their axis at the frame's faces). No shells for an invalid
-// frame or scale; no solid for unequal graduations or values that are not finite.
+// frame or scale; no solid for unequal graduations or values that are not finite; no closed
+// shell whose points floats would not keep apart.
 Maillage construitMaillage(const EntreesMaillage& e);
 
 }  // namespace quadrel

@@ -1,10 +1,8 @@
 #include "files/stl.h"
 
-#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 namespace quadrel {
 
@@ -15,12 +13,6 @@ constexpr char kEntete[] = "Quadrel binary STL, millimetres";
 
 void mot(std::vector<unsigned char>& out, std::uint32_t v, int octets) {
   for (int k = 0; k < octets; ++k) out.push_back(static_cast<unsigned char>(v >> (8 * k)));
-}
-
-// Held to what a float holds (a cast beyond it is undefined); NaN as 0.
-float enFloat(double v) {
-  constexpr double m = std::numeric_limits<float>::max();
-  return std::isnan(v) ? 0.0f : static_cast<float>(std::clamp(v, -m, m));
 }
 
 void reel(std::vector<unsigned char>& out, float v) {

@@ -3,8 +3,8 @@
 
 Layers, lowest first: expr -> geometry -> view -> dialogs -> shell. A file's path says its
 layer: expr/ is the engine, a gui/ folder holds dialogs, services/ is in the view layer,
-shell/ is the shell, and the subject folders (surfaces/, sections/, solids/) hold pure
-builders. view/ holds both the pure DrawList and frame and the GL sheet: there a source
+shell/ is the shell, and the subject folders (surfaces/, sections/, solids/, files/) hold
+pure builders. view/ holds both the pure DrawList and frame and the GL sheet: there a source
 file's layer is the target the CMake file lists put it in. A CMake list that puts a file in
 another layer than its path says is a fault too. A header takes the layer of the source
 file of the same name, and a header without one the highest layer of what it includes, and
@@ -55,7 +55,7 @@ def path_layer(rel):
         return "shell"
     if parts[0] == "services":
         return "view"
-    if parts[0] in ("surfaces", "sections", "solids"):
+    if parts[0] in ("surfaces", "sections", "solids", "files"):
         return "geometry"
     return None
 

@@ -17,6 +17,11 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS quadrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped install (the package's) also drops the compiler's notes, as Debian's tools do.
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+  execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/quadrel\")
+endif()")
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/kolu ${PROJECT_SOURCE_DIR}/resources/wav
         DESTINATION ${QUADREL_DATADIR})
 install(FILES ${PROJECT_SOURCE_DIR}/resources/aide.html DESTINATION ${QUADREL_DATADIR})
@@ -56,6 +61,8 @@ add_dependencies(quadrel quadrel_docs)
 install(FILES ${QUADREL_GZ}/changelog.gz ${QUADREL_PACKAGING}/copyright
         DESTINATION ${QUADREL_DOCDIR})
 install(FILES ${QUADREL_GZ}/quadrel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${QUADREL_PACKAGING}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME quadrel)
 
 # The changelog's newest entry names the version that is being packaged.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${QUADREL_PACKAGING}/changelog)

@@ -43,13 +43,15 @@ fuzz: deps
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	scripts/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS)
 
-# The Debian package, built with Debian's hardening flags, then checked as the archive would.
+# The Debian package, built with Debian's hardening flags; the installed tree is checked
+# (desktop entry, MIME type, AppStream) before CPack, the .deb by lintian after.
 package: deps
 	DEB_BUILD_MAINT_OPTIONS=hardening=+all; export DEB_BUILD_MAINT_OPTIONS; \
 	cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
 	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_FLAGS)
 	cmake --build $(PACKAGE_DIR) -j $(JOBS) --target quadrel
+	ctest --test-dir $(PACKAGE_DIR) -R '^installation$$' --output-on-failure
 	rm -f $(PACKAGE_DIR)/quadrel_*.deb
 	cd $(PACKAGE_DIR) && cpack -G DEB
 	lintian --fail-on error --info $(PACKAGE_DIR)/quadrel_*.deb

@@ -3,6 +3,7 @@ BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 BENCH_DIR ?= build-bench
 FUZZ_DIR ?= build-fuzz
+PACKAGE_DIR ?= build-package
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
@@ -10,7 +11,7 @@ ifeq ($(CI),true)
   CMAKE_FLAGS += -DQUADREL_WERROR=ON
 endif
 
-.PHONY: deps build run test test-asan bench fuzz clean
+.PHONY: deps build run test test-asan bench fuzz package clean
 
 deps:
 	@scripts/install-deps
@@ -42,5 +43,19 @@ fuzz: deps
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	scripts/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS)
 
+# The Debian package, built with Debian's hardening flags; the installed tree is checked
+# (desktop entry, MIME type, AppStream) before CPack, the .deb by lintian after.
+package: deps
+	DEB_BUILD_MAINT_OPTIONS=hardening=+all; export DEB_BUILD_MAINT_OPTIONS; \
+	cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_FLAGS)
+	cmake --build $(PACKAGE_DIR) -j $(JOBS) --target quadrel
+	ctest --test-dir $(PACKAGE_DIR) -R '^installation$$' --output-on-failure
+	rm -f $(PACKAGE_DIR)/quadrel_*.deb
+	cd $(PACKAGE_DIR) && cpack -G DEB
+	lintian --fail-on error --info $(PACKAGE_DIR)/quadrel_*.deb
+	@echo "Package: $$(realpath $(PACKAGE_DIR)/quadrel_*.deb)"
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(BENCH_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(BENCH_DIR) $(FUZZ_DIR) $(PACKAGE_DIR)

@@ -10,6 +10,11 @@
 namespace sons {
 namespace {
 
+QString& dossier_() {
+  static QString d;
+  return d;
+}
+
 QStringList& demandes() {
   static QStringList l;
   return l;
@@ -31,17 +36,20 @@ QSoundEffect* effet(const QString& chemin) {
 
 }  // namespace
 
-void precharger() {
+void precharger(const QString& dossier) {
+  dossier_() = dossier;
   for (const char* nom : {"click.wav", "copie.wav", "fin.wav"}) {
-    const QString chemin = QDir::current().absoluteFilePath(QString::fromLatin1(nom));
+    const QString chemin = QDir(dossier).absoluteFilePath(QString::fromLatin1(nom));
     if (QFileInfo::exists(chemin)) effet(chemin);
   }
 }
 
 void jouer(const QString& nom) {
   demandes().append(nom);
-  const QString chemin = QDir::current().absoluteFilePath(nom);
-  if (!QCoreApplication::instance() || !QFileInfo::exists(chemin)) return;
+  // No folder given yet: silence, rather than whatever the working folder holds.
+  if (dossier_().isEmpty() || !QCoreApplication::instance()) return;
+  const QString chemin = QDir(dossier_()).absoluteFilePath(nom);
+  if (!QFileInfo::exists(chemin)) return;
   effet(chemin)->play();
 }
 

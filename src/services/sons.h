@@ -1,5 +1,5 @@
-// Short sounds, played asynchronously by bare file name from the working folder (wav/).
-// A missing file or a missing audio device is silence, never an error.
+// Short sounds, played asynchronously by bare file name from the sound folder (wav/) given
+// once at start-up. A missing file or a missing audio device is silence, never an error.
 #pragma once
 
 #include <QString>
@@ -7,8 +7,9 @@
 
 namespace sons {
 
-// Loads the program's three sounds so that the first play is not late.
-void precharger();
+// Takes `dossier` as the sound folder and loads the program's three sounds from it so that
+// the first play is not late.
+void precharger(const QString& dossier);
 
 void jouer(const QString& nom);
 

@@ -41,6 +41,6 @@ struct Application {
   ~Application();
 };
 
-// `dossier`: the folder of the executable, with kolu/ and wav/ beside it. Needs the
-// QApplication; leaves the working folder at dossier/wav when that folder exists.
+// `dossier`: the resource folder (see chemins.h), holding kolu/, wav/ and aide.html.
+// Needs the QApplication; never changes the working folder.
 std::unique_ptr<Application> demarrer(const QString& dossier);

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLocale>
@@ -53,11 +52,11 @@ Tfond::Tfond(const QString& dossier_) : dossier(dossier_) {
 }
 
 void Tfond::FormCreate() {
-  QDir::setCurrent(dossier + QStringLiteral("/kolu"));  // fails quietly when absent
-  chargercurseurs(dossier + QStringLiteral("/kolu"));   // by full path: never a stray folder
+  // By full path, and the working folder is left alone: files are found wherever the
+  // program was started from. Missing folders mean standard cursors and silence.
+  chargercurseurs(dossier + QStringLiteral("/kolu"));
   poser(zone->viewport(), Role::fleche);
-  QDir::setCurrent(dossier + QStringLiteral("/wav"));
-  sons::precharger();
+  sons::precharger(dossier + QStringLiteral("/wav"));
   // Numbers are read and written with "." whatever the user's locale: Qt's conversions,
   // and the C library's, which QApplication has set from the environment.
   QLocale::setDefault(QLocale::c());

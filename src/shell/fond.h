@@ -24,7 +24,7 @@ class ZoneFond : public QMdiArea {
 class Tfond : public QMainWindow {
   Q_OBJECT
  public:
-  // `dossier`: the folder of the executable, holding kolu/ and wav/.
+  // `dossier`: the resource folder (see chemins.h), holding kolu/, wav/ and aide.html.
   explicit Tfond(const QString& dossier);
 
   QString dossier;

@@ -18,6 +18,7 @@ endif()
 add_library(quadrel_shell STATIC
   shell/apropos.cpp
   shell/cahier.cpp
+  shell/chemins.cpp
   shell/demarrage.cpp
   shell/hote.cpp
   shell/fond.cpp
@@ -40,7 +41,7 @@ qt_add_resources(quadrel_shell images
         ${QUADREL_RESOURCES}/point/plus.png ${QUADREL_RESOURCES}/point/moins.png)
 
 # The executable lands in <build>/src/shell with kolu/, wav/ and the help page beside it,
-# as it is installed.
+# where it finds them when not installed (packaging/install.cmake puts them in share/quadrel).
 add_executable(quadrel shell/main.cpp)
 target_link_libraries(quadrel PRIVATE quadrel_shell)
 set_target_properties(quadrel PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/shell)
@@ -49,9 +50,6 @@ add_custom_command(TARGET quadrel POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUADREL_RESOURCES}/wav $<TARGET_FILE_DIR:quadrel>/wav
   COMMAND ${CMAKE_COMMAND} -E copy ${QUADREL_RESOURCES}/aide.html $<TARGET_FILE_DIR:quadrel>/aide.html
   VERBATIM)
-install(TARGETS quadrel RUNTIME DESTINATION bin)
-install(DIRECTORY ${QUADREL_RESOURCES}/kolu ${QUADREL_RESOURCES}/wav DESTINATION bin)
-install(FILES ${QUADREL_RESOURCES}/aide.html DESTINATION bin)
 
 # Timings for the notes (not a test): scripts/measure runs it under Xvfb.
 add_executable(quadrel_mesures ${PROJECT_SOURCE_DIR}/tools/mesures.cpp)

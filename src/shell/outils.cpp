@@ -1,6 +1,5 @@
 #include "shell/outils.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
@@ -12,6 +11,7 @@
 #include "services/dialog_base.h"
 #include "services/sons.h"
 #include "shell/apropos.h"
+#include "shell/chemins.h"
 #include "shell/demarrage.h"
 #include "shell/fond.h"
 
@@ -98,7 +98,8 @@ void Toutils::RepereClick(int ordre) {
       if (QWidget* a = app_.Apropos.get()) a->show(), a->raise();
       break;
     case kWeb: {
-      const QString page = QCoreApplication::applicationDirPath() + QStringLiteral("/aide.html");
+      const QString page =
+          (fond_ ? fond_->dossier : dossierRessources()) + QStringLiteral("/aide.html");
       QDesktopServices::openUrl(QUrl::fromLocalFile(page));  // a failure is not reported
       break;
     }

@@ -1,5 +1,5 @@
 // Start-up: the windows in place, the about box for 1.5 s, the number format, a start
-// without the kolu/ and wav/ folders, and the way out.
+// without the kolu/ and wav/ folders, where those folders are found, and the way out.
 #include "shell/demarrage.h"
 
 #include <QDir>
@@ -14,6 +14,7 @@
 #include "services/curseurs.h"
 #include "services/sons.h"
 #include "shell/apropos.h"
+#include "shell/chemins.h"
 #include "shell/fond.h"
 #include "shell/outils.h"
 
@@ -41,9 +42,10 @@ class TestDemarrage : public QObject {
   }
 
   void avecRessources() {
+    const QString avant = QDir::currentPath();
     auto app = demarrer(QStringLiteral(QUADREL_RESOURCES));
     QVERIFY(QTest::qWaitForWindowExposed(app->fond.get()));
-    QCOMPARE(QDir::current().dirName(), QStringLiteral("wav"));
+    QCOMPARE(QDir::currentPath(), avant);  // files are read by full path
     QCOMPARE(QLocale().decimalPoint(), QStringLiteral("."));
     QCOMPARE(QLocale().toString(1.5), QStringLiteral("1.5"));
     QCOMPARE(app->fond->windowTitle(), QStringLiteral("Quadrel"));
@@ -70,6 +72,16 @@ class TestDemarrage : public QObject {
     QVERIFY(app->fond->close());
     QVERIFY(fermeture.elapsed() >= 500);
     QCOMPARE(sons::journal(), QStringList{QStringLiteral("fin.wav")});
+  }
+
+  // Installed: <prefix>/bin beside <prefix>/share/quadrel. Build tree: beside the binary.
+  void dossierDesRessources() {
+    QTemporaryDir racine;
+    const QString bin = racine.filePath(QStringLiteral("bin"));
+    QVERIFY(QDir().mkpath(bin));
+    QCOMPARE(dossierRessources(bin), bin);
+    QVERIFY(QDir().mkpath(racine.filePath(QStringLiteral("share/quadrel"))));
+    QCOMPARE(dossierRessources(bin), racine.filePath(QStringLiteral("share/quadrel")));
   }
 
   // "Quitter" in the running program: one goodbye, one wait, then the event loop ends.

@@ -294,6 +294,9 @@ void lireSection(Groupe& g, Section& s) {
   texte(g, "kmax", "choixsection/kmax", s.kmax);
   entier(g, "maximum", 1, 1000, s.maximum);
   entier(g, "position", 0, s.maximum, s.position);
+  // A new maximum below the position the file leaves to the defaults.
+  if (s.position > s.maximum)
+    g.refuser("position", "entier de 0 à " + std::to_string(s.maximum) + " attendu.");
   nombre(g, "k", s.k);
   booleen(g, "choixsectionVisible", s.choixsectionVisible);
   entier(g, "typesection", 0, 4, s.typesection);
@@ -356,14 +359,20 @@ LeconLue lire(std::string_view octets, const Lecon& defauts) {
   Groupe racine(document.object(), "");
   lireFormat(racine, lue);
   Lecon& l = lue.lecon;
-  if (auto g = racine.groupe("repere")) lireRepere(*g, l.modele), g->inconnues(lue.clesinconnues);
-  if (auto g = racine.groupe("fonction"))
-    lireFonction(*g, l, defauts), g->inconnues(lue.clesinconnues);
-  if (auto g = racine.groupe("options")) lireOptions(*g, l.modele), g->inconnues(lue.clesinconnues);
-  if (auto g = racine.groupe("solide")) lireSolide(*g, l.modele), g->inconnues(lue.clesinconnues);
-  if (auto g = racine.groupe("section")) lireSection(*g, l.modele), g->inconnues(lue.clesinconnues);
-  if (auto g = racine.groupe("point")) lirePoint(*g, l.modele), g->inconnues(lue.clesinconnues);
-  if (auto g = racine.groupe("vue")) lireVue(*g, l.vue), g->inconnues(lue.clesinconnues);
+  const auto groupe = [&](const char* nom, const auto& lireGroupe) {
+    if (auto g = racine.groupe(nom)) {
+      lireGroupe(*g);
+      g->inconnues(lue.clesinconnues);
+    }
+  };
+  groupe("repere", [&](Groupe& g) { lireRepere(g, l.modele); });
+  groupe("fonction", [&](Groupe& g) { lireFonction(g, l, defauts); });
+  groupe("options", [&](Groupe& g) { lireOptions(g, l.modele); });
+  groupe("solide", [&](Groupe& g) { lireSolide(g, l.modele); });
+  groupe("section", [&](Groupe& g) { lireSection(g, l.modele); });
+  groupe("point", [&](Groupe& g) { lirePoint(g, l.modele); });
+  groupe("vue", [&](Groupe& g) { lireVue(g, l.vue); });
+  // Its entries are checked one by one: the unknown ones are listed there.
   if (auto g = racine.groupe("champs")) lireChamps(*g, l.champs, lue.clesinconnues);
   racine.inconnues(lue.clesinconnues);
   return lue;

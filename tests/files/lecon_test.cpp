@@ -192,6 +192,8 @@ TEST(Lecon, BadFilesNameTheKeyAtFault) {
       {dans("\"kmin\": \"-0.5\"", "\"kmin\": \"k\""), "section.kmin"},
       {dans("\"position\": 40", "\"position\": 41"), "section.position"},
       {dans("\"maximum\": 40", "\"maximum\": 0"), "section.maximum"},
+      // The default position, 40, above the file's maximum.
+      {dans("\"position\": 40,\n    \"maximum\": 40", "\"maximum\": 30"), "section.position"},
       {dans("\"k\": \"0.1\"", "\"k\": \"1e400\""), "section.k"},
       {dans("\"typesection\": 4", "\"typesection\": -1"), "section.typesection"},
       {dans("\"pointx\": 0.1", "\"pointx\": \"0.1\""), "point.pointx"},

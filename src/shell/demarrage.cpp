@@ -10,6 +10,7 @@
 #include "shell/apropos.h"
 #include "shell/fond.h"
 #include "shell/hote.h"
+#include "shell/lecons.h"
 #include "shell/outils.h"
 #include "solids/gui/choixquadrics.h"
 #include "solids/gui/solid_windows.h"
@@ -80,6 +81,8 @@ std::unique_ptr<Application> demarrer(const QString& dossier) {
   a->Aiderapide = std::make_unique<TAiderapide>();
   a->hote->setaide(a->Aiderapide.get());
 
+  // The menu bar first: the palette is placed within the area it leaves.
+  a->lecons = new Lecons(*a);
   QMdiSubWindow* palette = a->fond->enfant(a->outils, false);
   palette->setFixedSize(palette->sizeHint());
   palette->show();

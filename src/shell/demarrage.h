@@ -19,6 +19,7 @@ class Tfonction3d;
 class Tchoixsection;
 class TPointlibre;
 class HoteFenetres;
+class Lecons;
 
 struct Application {
   quadrel::Scene scene;
@@ -36,6 +37,7 @@ struct Application {
   std::unique_ptr<TApropos> Apropos;
   TFeuille* Feuille = nullptr;
   std::unique_ptr<TAiderapide> Aiderapide;
+  Lecons* lecons = nullptr;  // the "Fichier" menu; a child of the main window
 
   Application();
   ~Application();

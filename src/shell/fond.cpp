@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QMdiSubWindow>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -28,10 +29,13 @@ void ZoneFond::paintEvent(QPaintEvent*) {
   dessinercahier(p, viewport()->width(), viewport()->height());
 }
 
-// Uncovered parts alone would leave stale rules where the area grew: redraw all of it.
+// Uncovered parts alone would leave stale rules where the area grew: redraw all of it. A
+// shrinking area (a menu bar appearing, a smaller screen) keeps every window within reach.
 void ZoneFond::resizeEvent(QResizeEvent* e) {
   QMdiArea::resizeEvent(e);
   viewport()->update();
+  for (QMdiSubWindow* s : subWindowList())
+    if (s->isVisible()) garderdedans(s);
 }
 
 bool ZoneFond::viewportEvent(QEvent* e) {
@@ -119,6 +123,10 @@ int attentes() {
 // for the sound to start, then the event loop ends. exit(), not quit(): quit() would ask
 // every window to close again.
 void Tfond::closeEvent(QCloseEvent* e) {
+  if (!fermeture_ && avantfermeture && !avantfermeture()) {
+    e->ignore();
+    return;
+  }
   if (!fermeture_) {
     fermeture_ = true;
     sons::jouer(QStringLiteral("fin.wav"));

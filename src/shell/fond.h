@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <functional>
 
 class ZoneFond : public QMdiArea {
   Q_OBJECT
@@ -42,6 +43,9 @@ class Tfond : public QMainWindow {
 
   void FormCreate();
   void FormMouseMove();
+
+  // Asked before the window closes (a lesson with changes); false keeps it open.
+  std::function<bool()> avantfermeture;
 
  protected:
   void closeEvent(QCloseEvent* e) override;

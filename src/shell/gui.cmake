@@ -20,13 +20,18 @@ add_library(quadrel_shell STATIC
   shell/cahier.cpp
   shell/chemins.cpp
   shell/demarrage.cpp
+  shell/dessin_lecon.cpp
+  shell/fichier_lecon.cpp
   shell/hote.cpp
+  shell/lecons.cpp
+  shell/lot.cpp
   shell/fond.cpp
   shell/outils.cpp
   shell/outils_textes.cpp
   shell/pressepapier.cpp
 )
-target_link_libraries(quadrel_shell PUBLIC quadrel_dialogs)
+target_link_libraries(quadrel_shell PUBLIC quadrel_dialogs quadrel_files)
+target_compile_definitions(quadrel_shell PUBLIC QUADREL_VERSION="${PROJECT_VERSION}")
 set(QUADREL_RESOURCES ${PROJECT_SOURCE_DIR}/resources)
 qt_add_resources(quadrel_shell images
   PREFIX /

@@ -78,7 +78,7 @@ void TPointlibre::hideEvent(QHideEvent* e) {
 
 void TPointlibre::FormShow() {
   placerdroite();
-  quadrel::positionDepart(scene);
+  if (!garderposition) quadrel::positionDepart(scene);
   hote.FormPaint();
 }
 

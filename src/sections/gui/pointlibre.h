@@ -21,6 +21,8 @@ class TPointlibre : public DialogBase {
   QRadioButton* var2;  // "Selon graduations."
 
   void FormShow() override;
+  // Set while a lesson shows the dialog: M stays where the lesson put it.
+  bool garderposition = false;
   void FormClose() override;
   void xplusClick(int ordre);
   void var1Click();

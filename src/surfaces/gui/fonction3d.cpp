@@ -101,6 +101,12 @@ void Tfonction3d::setetat(EtatChamp etat) {
                                                     : champ::bleu);
 }
 
+QString Tfonction3d::formuledessinee() const {
+  if (etat() == EtatChamp::accepte) return Edit1->text();
+  if (isVisible() && etatsauve_ == EtatChamp::accepte) return formulesauve;
+  return {};
+}
+
 // Centred in the main window's area (the screen, as the main window fills it).
 void Tfonction3d::FormShow() {
   centrer();

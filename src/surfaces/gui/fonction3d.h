@@ -32,6 +32,8 @@ class Tfonction3d : public DialogBase {
 
   // Text and precision when the dialog was shown: whether the close must rebuild.
   QString formulesauve;
+  // The typed text of the formula the sheet draws; empty when none is.
+  QString formuledessinee() const;
   int precisionsauve = 3;
 
   // Brings the free point dialog to the front when it is shown; set by its owner.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <algorithm>
 
@@ -112,7 +113,15 @@ QCheckBox* Toptionrendu::boite(QGroupBox* g, int rang, const char* nom, const QS
   poser(c, Role::main);
   aidesurclic(c);
   connect(c, &QCheckBox::toggled, this, [this, option](bool on) { scene.*option = on; });
+  options_.emplace_back(c, option);
   return c;
+}
+
+void Toptionrendu::relire() {
+  for (const auto& [c, option] : options_) {
+    const QSignalBlocker b(c);
+    c->setChecked(scene.*option);
+  }
 }
 
 QString Toptionrendu::indice(const QString& nomboite) {

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "services/dialog_base.h"
 
@@ -41,11 +43,14 @@ class Toptionrendu : public DialogBase {
   void intersectionsClick();
   void plus1Click(int groupe);
   void FormShow() override;
+  // The check boxes put back as the scene says (a lesson opened), without their handlers.
+  void relire();
 
   // The groups' size, or as high as the main window lets the dialog be, with a scroll bar.
   QSize sizeHint() const override { return taille_; }
 
  private:
+  std::vector<std::pair<QCheckBox*, bool quadrel::Scene::*>> options_;
   QCheckBox* boite(QGroupBox* g, int rang, const char* nom, const QString& texte,
                    bool quadrel::Scene::*option);
   // Turns a partner off; its own handler runs from the state change.

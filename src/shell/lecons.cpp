@@ -95,6 +95,7 @@ Lecons::Lecons(Application& a) : QObject(a.fond.get()), a_(a) {
   a_.fond->setAcceptDrops(true);
   a_.fond->installEventFilter(this);
   a_.fond->avantfermeture = [this] { return peutquitter(); };
+  depart_ = capturer();
 }
 
 QString Lecons::dossierExemples() {
@@ -157,6 +158,7 @@ void Lecons::retenir(const QString& chemin) {
 }
 
 void Lecons::message(const QString& texte, bool erreur) const {
+  qWarning("quadrel: %s", qPrintable(texte));
   QMessageBox boite(erreur ? QMessageBox::Warning : QMessageBox::Information,
                     QStringLiteral("Quadrel"), texte, QMessageBox::Ok, a_.fond.get());
   boite.exec();
@@ -264,7 +266,7 @@ bool Lecons::peutquitter() {
 
 bool Lecons::ouvrir(const QString& chemin, bool sansquestion) {
   if (!sansquestion && !peutquitter()) return false;
-  const auto lue = quadrel::lireFichierLecon(chemin, capturer());
+  const auto lue = quadrel::lireFichierLecon(chemin, depart_);
   if (const auto* e = std::get_if<quadrel::ErreurLecon>(&lue)) {
     message(QStringLiteral("La leçon « %1 » ne peut pas être ouverte.\n%2")
                 .arg(QFileInfo(chemin).fileName(), QString::fromStdString(e->message)));
@@ -279,10 +281,12 @@ bool Lecons::ouvrir(const QString& chemin, bool sansquestion) {
   if (!l.clesinconnues.empty()) {
     QStringList cles;
     for (const std::string& c : l.clesinconnues) cles << QString::fromStdString(c);
-    message(QStringLiteral("Cette leçon vient d'une version plus récente de Quadrel. Ces "
-                           "réglages sont ignorés : %1.")
-                .arg(cles.join(QStringLiteral(", "))),
-            false);
+    const QString debut = l.version > quadrel::kVersionLecon
+                              ? QStringLiteral(
+                                    "Cette leçon vient d'une version plus récente de "
+                                    "Quadrel. Ces réglages sont ignorés : %1.")
+                              : QStringLiteral("Ces réglages inconnus sont ignorés : %1.");
+    message(debut.arg(cles.join(QStringLiteral(", "))), false);
   }
   return true;
 }

@@ -54,6 +54,7 @@ class Lecons : public QObject {
   void message(const QString& texte, bool erreur = true) const;
 
   Application& a_;
+  quadrel::Lecon depart_;                    // the scene at start: what a file leaves out
   QString chemin_;                           // the lesson's file; empty: none
   std::optional<quadrel::Lecon> reference_;  // as it was opened or saved
   QPointer<QMenu> recents_;

@@ -10,6 +10,7 @@
 #include "shell/apropos.h"
 #include "shell/fond.h"
 #include "shell/hote.h"
+#include "shell/historique.h"
 #include "shell/lecons.h"
 #include "shell/outils.h"
 #include "solids/gui/choixquadrics.h"
@@ -88,5 +89,7 @@ std::unique_ptr<Application> demarrer(const QString& dossier) {
   palette->show();
   a->outils->show();
   a->outils->FormShow();
+  a->historique = new Historique(*a, *a->lecons);
+  a->lecons->historique = a->historique;
   return a;
 }

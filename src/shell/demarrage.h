@@ -20,6 +20,7 @@ class Tchoixsection;
 class TPointlibre;
 class HoteFenetres;
 class Lecons;
+class Historique;
 
 struct Application {
   quadrel::Scene scene;
@@ -38,6 +39,7 @@ struct Application {
   TFeuille* Feuille = nullptr;
   std::unique_ptr<TAiderapide> Aiderapide;
   Lecons* lecons = nullptr;  // the "Fichier" menu; a child of the main window
+  Historique* historique = nullptr;  // undo and redo; a child of the main window
 
   Application();
   ~Application();

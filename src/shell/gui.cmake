@@ -22,6 +22,7 @@ add_library(quadrel_shell STATIC
   shell/demarrage.cpp
   shell/dessin_lecon.cpp
   shell/fichier_lecon.cpp
+  shell/historique.cpp
   shell/hote.cpp
   shell/lecons.cpp
   shell/lot.cpp

@@ -32,6 +32,7 @@
 #include "shell/dessin_lecon.h"
 #include "shell/fichier_lecon.h"
 #include "shell/fond.h"
+#include "shell/historique.h"
 #include "shell/hote.h"
 #include "solids/gui/caraccone.h"
 #include "solids/gui/caraccube.h"
@@ -274,6 +275,7 @@ bool Lecons::ouvrir(const QString& chemin, bool sansquestion) {
   }
   const quadrel::LeconLue& l = std::get<quadrel::LeconLue>(lue);
   restaurer(l.lecon);
+  if (historique) historique->oublier();
   chemin_ = QFileInfo(chemin).absoluteFilePath();
   reference_ = capturer();
   retenir(chemin_);

@@ -42,6 +42,8 @@ class Lecons : public QObject {
   bool peutquitter();
 
   const QString& chemin() const { return chemin_; }
+  // Forgotten when a lesson is opened; set at start-up.
+  class Historique* historique = nullptr;
   static QString dossierExemples();
 
  protected:

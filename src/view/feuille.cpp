@@ -115,6 +115,7 @@ void TFeuille::FormPaint() {
   if (scene.dessinencours || !glok()) return;
   dessiner();
   if (!changees_.isEmpty()) repaint(changees_);
+  if (apresimage) apresimage();
 }
 
 void TFeuille::paintEvent(QPaintEvent*) {

@@ -12,6 +12,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "sections/memoire_plan.h"
@@ -47,6 +48,8 @@ class TFeuille : public QWidget, public quadrel::FeuilleSections {
 
   quadrel::Scene& scene;
   quadrel::FrameHooks crochets;  // the solid hook, set by the shell
+  // Called once a frame asked for by FormPaint is on the screen (the undo history notes it).
+  std::function<void()> apresimage;
 
   // Compiles `commandes` into the display list `liste`, replacing its contents. Needs no
   // current context.

@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <variant>
 
+#include "matutil.h"
 #include "onze.h"
 #include "sections/gui/choixsection.h"
 #include "sections/gui/pointlibre.h"
@@ -74,6 +75,31 @@ class TestLecons : public QObject {
     QVERIFY(!l.modifiee());
     app_->fonction3d->precision->setValue(app_->fonction3d->precision->value() == 3 ? 4 : 3);
     QVERIFY(l.modifiee());
+  }
+
+  // A second formula accepted with go, then Ctrl+Z from inside a text field: the first
+  // comes back, fields and surface; Ctrl+Y brings the second again.
+  void annulerRetablir() {
+    Lecons& l = *app_->lecons;
+    QVERIFY(l.ouvrir(
+        QStringLiteral(QUADREL_SOURCE_DIR "/exemples/02-selle-lignes-de-niveau.quadrel"), true));
+    Tfonction3d* f = app_->fonction3d;
+    ouvrir(*app_, 2);
+    f->Edit1->clear();
+    QTest::keyClicks(f->Edit1, QStringLiteral("x*y"));
+    QTest::keyClick(f->Edit1, Qt::Key_Return);
+    QTest::mouseClick(f->go, Qt::LeftButton);
+    QVERIFY(!f->isVisible());
+    QCOMPARE(app_->scene.formule, std::string("x*y"));
+    ouvrir(*app_, 2);
+    f->Edit1->setFocus();
+    QTest::keyClick(f->Edit1, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(app_->scene.formule, std::string("x\xB2-y\xB2"));
+    QCOMPARE(f->Edit1->text(), QStringLiteral("x²-y²"));
+    QCOMPARE(app_->scene.programme->text(), normalise("x\xB2-y\xB2"));
+    QTest::keyClick(f->Edit1, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(app_->scene.formule, std::string("x*y"));
+    f->close();
   }
 };
 

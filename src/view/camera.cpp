@@ -54,6 +54,38 @@ static void pan(Scene& s, int x, int y) {
   if (std::abs(x - s.sourisx) > 0) s.decaly += x < s.sourisx ? -step : step;
 }
 
+bool toucheVue(Scene& s, ToucheVue t, bool decaler) {
+  constexpr float pas = 0.25f;  // as a pan step of the mouse
+  switch (t) {
+    case ToucheVue::gauche:
+    case ToucheVue::droite: {
+      const float sens = t == ToucheVue::gauche ? -1.f : 1.f;
+      if (decaler)
+        s.decaly += sens * pas;
+      else
+        s.rotz -= sens * kPasClavier;
+      return true;
+    }
+    case ToucheVue::haut:
+    case ToucheVue::bas: {
+      const float sens = t == ToucheVue::haut ? -1.f : 1.f;
+      if (decaler)
+        s.decalz -= sens * pas;
+      else
+        s.inclinaison += sens * kPasClavier;
+      return true;
+    }
+    case ToucheVue::plus:
+      return mouseWheel(s, 120);
+    case ToucheVue::moins:
+      return mouseWheel(s, -120);
+    case ToucheVue::origine:
+      resetView(s);
+      return true;
+  }
+  return false;
+}
+
 bool mouseMove(Scene& s, int x, int y) {
   if (s.modesouris == 1) {
     turn(s, x, y);

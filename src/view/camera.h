@@ -26,6 +26,13 @@ bool mouseWheel(Scene& s, int delta);
 inline constexpr float kZoomMin = 1e-3f;
 inline constexpr float kZoomMax = 1e3f;
 
+// The view by keyboard: arrows turn by 5 degrees, with Shift they pan as one pan step of
+// the mouse, plus and minus zoom as one notch of the wheel, Home is the middle button.
+enum class ToucheVue { gauche, droite, haut, bas, plus, moins, origine };
+// Returns true when the sheet must redraw now.
+bool toucheVue(Scene& s, ToucheVue t, bool decaler);
+inline constexpr float kPasClavier = 5;  // degrees per arrow press
+
 // Middle button: back to the start view of the frame style (grid and hidden frames are
 // seen from an angle that shows the back walls).
 void resetView(Scene& s);

@@ -48,13 +48,46 @@ void signaler(QWidget* feuille, const char* quoi) {
   });
 }
 
+QString enClair(const std::string& latin1) {
+  return QString::fromLatin1(latin1.data(), qsizetype(latin1.size()));
+}
+
 }  // namespace
+
+QString TFeuille::description() const {
+  const quadrel::Scene& s = scene;
+  QStringList phrases;
+  if (quadrel::fonctionvalide(s)) {
+    QString p =
+        QStringLiteral("Surface z = %1, précision %2").arg(enClair(s.formule)).arg(s.precision);
+    if (s.niveauxy || s.niveauz) p += QStringLiteral(", lignes de niveau");
+    phrases << p;
+  } else {
+    phrases << QStringLiteral("Aucune surface");
+  }
+  if (s.quadriqueok && s.typequadrique >= 1 && s.typequadrique <= 9) {
+    static const char* const solides[] = {"Sphère",      "Cube",        "Cylindre",
+                                          "Cylindre",    "Cylindre",    "Double cône",
+                                          "Double cône", "Double cône", "Pyramide"};
+    phrases << QString::fromUtf8(solides[s.typequadrique - 1]);
+  }
+  if (s.choixsectionVisible && s.typesection >= 1 && s.typesection <= 4) {
+    static const char* const plans[] = {"x = k", "y = k", "z = k", "a·x + b·y + c = 0"};
+    phrases << QStringLiteral("Section %1, k = %2")
+                   .arg(QString::fromUtf8(plans[s.typesection - 1]),
+                        enClair(quadrel::texte3(static_cast<double>(s.k))));
+  }
+  if (s.pointlibreVisible) phrases << QStringLiteral("Point ") + enClair(quadrel::captionPoint(s));
+  return phrases.join(QStringLiteral(". ")) + QLatin1Char('.');
+}
 
 TFeuille::TFeuille(quadrel::Scene& s, QMdiArea* zone, QSize fond) : scene(s) {
   const quadrel::SheetSize t = quadrel::sheetSize(fond.width(), fond.height());
   taille_ = QSize(t.width, t.height);
   setWindowTitle(QStringLiteral("Feuille"));
   setAccessibleName(QStringLiteral("Feuille"));
+  // Turned, panned and zoomed from the keyboard too: a click or Tab gives it the focus.
+  setFocusPolicy(Qt::StrongFocus);
   // Every pixel comes from the frame: nothing to clear beneath it.
   setAttribute(Qt::WA_OpaquePaintEvent);
   poser(this, Role::croix);
@@ -164,6 +197,8 @@ void TFeuille::dessiner() {
     return;
   }
   changees_ = ligneschangees();
+  // Said in words for a screen reader, as each frame is drawn: always the picture's.
+  setAccessibleDescription(description());
 }
 
 void TFeuille::suivremodele() {

@@ -80,6 +80,8 @@ class TFeuille : public QWidget, public quadrel::FeuilleSections {
   QMdiSubWindow* cadre() const { return cadre_; }
   // A fresh frame, for the clipboard copy; null without GL.
   QImage image();
+  // What the sheet shows, in French words, for a screen reader.
+  QString description() const;
   bool glok() const { return rendu_ && rendu_->pret(); }
   // Milliseconds the 256 glyph lists took to build in the current context.
   double dureeglyphes() const { return rendu_ ? rendu_->dureeglyphes() : 0; }
@@ -101,6 +103,9 @@ class TFeuille : public QWidget, public quadrel::FeuilleSections {
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void wheelEvent(QWheelEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
 
  private:
   void initialiser();

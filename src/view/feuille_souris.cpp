@@ -1,5 +1,7 @@
 // Mouse on the sheet: the camera arithmetic lives in view/camera; here events become calls
 // and a redraw when the view changed.
+#include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -37,6 +39,7 @@ void TFeuille::FormMouseWheel(int delta) {
 }
 
 void TFeuille::mousePressEvent(QMouseEvent* e) {
+  setFocus(Qt::MouseFocusReason);
   FormMouseDown(e->button(), e->position().toPoint().x(), e->position().toPoint().y());
 }
 
@@ -53,4 +56,47 @@ void TFeuille::mouseReleaseEvent(QMouseEvent*) {
 void TFeuille::wheelEvent(QWheelEvent* e) {
   if (e->angleDelta().y() != 0) FormMouseWheel(e->angleDelta().y());
   e->ignore();
+}
+
+void TFeuille::keyPressEvent(QKeyEvent* e) {
+  using quadrel::ToucheVue;
+  ToucheVue t;
+  switch (e->key()) {
+    case Qt::Key_Left:
+      t = ToucheVue::gauche;
+      break;
+    case Qt::Key_Right:
+      t = ToucheVue::droite;
+      break;
+    case Qt::Key_Up:
+      t = ToucheVue::haut;
+      break;
+    case Qt::Key_Down:
+      t = ToucheVue::bas;
+      break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+      t = ToucheVue::plus;
+      break;
+    case Qt::Key_Minus:
+      t = ToucheVue::moins;
+      break;
+    case Qt::Key_Home:
+      t = ToucheVue::origine;
+      break;
+    default:
+      return QWidget::keyPressEvent(e);
+  }
+  if (quadrel::toucheVue(scene, t, e->modifiers() & Qt::ShiftModifier)) FormPaint();
+}
+
+// The focus shows as the caption's own highlight: the frame around the sheet is active.
+void TFeuille::focusInEvent(QFocusEvent* e) {
+  QWidget::focusInEvent(e);
+  if (cadre_) cadre_->setStyleSheet(QStringLiteral("QMdiSubWindow { border: 2px solid #3070d0; }"));
+}
+
+void TFeuille::focusOutEvent(QFocusEvent* e) {
+  QWidget::focusOutEvent(e);
+  if (cadre_) cadre_->setStyleSheet(QString());
 }

@@ -1,5 +1,6 @@
 // The sheet in the started program: what its first frame shows, the mouse wiring, a frame
 // that fails, dialogs over the sheet, and GL lists that survive a change of window.
+#include <QAccessible>
 #include <QMatrix4x4>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -10,6 +11,7 @@
 #include "principal.h"
 #include "shell/demarrage.h"
 #include "shell/fond.h"
+#include "view/camera.h"
 
 namespace {
 
@@ -69,6 +71,20 @@ class TestFeuille : public QObject {
   }
 
   void premiereImage() { verifierrepere(); }
+
+  // The keyboard turns the sheet once it has the focus; a screen reader reads what it shows.
+  void clavierEtDescription() {
+    QCOMPARE(feuille()->focusPolicy(), Qt::StrongFocus);
+    const float rotz = feuille()->scene.rotz;
+    const int images = feuille()->imagesdessinees();
+    QTest::keyClick(feuille(), Qt::Key_Left);
+    QCOMPARE(feuille()->scene.rotz, rotz + quadrel::kPasClavier);
+    QCOMPARE(feuille()->imagesdessinees(), images + 1);
+    QTest::keyClick(feuille(), Qt::Key_Home);
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(feuille());
+    QCOMPARE(i->text(QAccessible::Name), QStringLiteral("Feuille"));
+    QCOMPARE(i->text(QAccessible::Description), QStringLiteral("Aucune surface."));
+  }
 
   void sourisTourneZoomeEtRevient() {
     const int avant = feuille()->imagesdessinees();

@@ -197,3 +197,39 @@ TEST(Sheet, SizeAndProjectionFromOuterSize) {
 
 }  // namespace
 }  // namespace quadrel
+
+namespace quadrel {
+namespace {
+
+// The view by keyboard: each key moves one value by one step, Shift turns arrows into pans,
+// and Home is the middle button.
+TEST(ViewKeys, OneStepPerKey) {
+  const struct {
+    ToucheVue t;
+    bool decaler;
+    float inclinaison, rotz, decaly, decalz, zoom;
+  } cas[] = {
+      {ToucheVue::gauche, false, 10, 25, 1, 1, 0.5f},
+      {ToucheVue::droite, false, 10, 15, 1, 1, 0.5f},
+      {ToucheVue::haut, false, 5, 20, 1, 1, 0.5f},
+      {ToucheVue::bas, false, 15, 20, 1, 1, 0.5f},
+      {ToucheVue::gauche, true, 10, 20, 0.75f, 1, 0.5f},
+      {ToucheVue::haut, true, 10, 20, 1, 1.25f, 0.5f},
+      {ToucheVue::plus, false, 10, 20, 1, 1, 0.45f},
+      {ToucheVue::moins, false, 10, 20, 1, 1, 0.55f},
+      {ToucheVue::origine, false, 0, 0, 0, 0, 0.75f},
+  };
+  for (const auto& c : cas) {
+    Scene s;
+    s.inclinaison = 10, s.rotz = 20, s.decaly = 1, s.decalz = 1, s.zoom = 0.5f;
+    EXPECT_TRUE(toucheVue(s, c.t, c.decaler));
+    EXPECT_FLOAT_EQ(s.inclinaison, c.inclinaison) << int(c.t);
+    EXPECT_FLOAT_EQ(s.rotz, c.rotz) << int(c.t);
+    EXPECT_FLOAT_EQ(s.decaly, c.decaly) << int(c.t);
+    EXPECT_FLOAT_EQ(s.decalz, c.decalz) << int(c.t);
+    EXPECT_FLOAT_EQ(s.zoom, c.zoom) << int(c.t);
+  }
+}
+
+}  // namespace
+}  // namespace quadrel

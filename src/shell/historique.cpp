@@ -35,7 +35,8 @@ Historique::Historique(Application& a, Lecons& lecons)
   QAction* actionRefaire = m->addAction(QStringLiteral("Rétablir"));
   actionRefaire->setShortcuts(
       {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
-  for (QAction* act : {actionAnnuler, actionRefaire}) act->setShortcutContext(Qt::ApplicationShortcut);
+  for (QAction* act : {actionAnnuler, actionRefaire})
+    act->setShortcutContext(Qt::ApplicationShortcut);
   connect(actionAnnuler, &QAction::triggered, this, [this] { annuler(); });
   connect(actionRefaire, &QAction::triggered, this, [this] { refaire(); });
   if (a_.Feuille) a_.Feuille->apresimage = [this] { noter(); };
@@ -59,6 +60,8 @@ void Historique::noter() {
   if (remise_) return;
   // A drag or a held button is one step, taken at release.
   if (QGuiApplication::mouseButtons() != Qt::NoButton) return;
+  // Most frames only turn the view: the model alone tells, without reading the fields.
+  if (static_cast<const quadrel::Modele&>(a_.scene) == courant_.modele) return;
   const quadrel::Lecon l = lecons_.capturer();
   if (memeScene(l, courant_)) return;
   passe_.push_back(std::move(courant_));

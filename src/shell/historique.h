@@ -1,7 +1,8 @@
-// Undo and redo of the scene: each accepted change of the model or of a dialog's fields is
-// a step, taken once its frame is drawn; a track bar dragged or a button held is one step,
-// taken when the mouse is released. Turning the view is no step, and undo leaves the view
-// as it is. Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z work wherever the focus is, in a text field too.
+// Undo and redo of the scene: each accepted change of the model is a step (with every
+// dialog's fields as they then stand), taken once its frame is drawn; a track bar dragged or a
+// button held is one step, taken when the mouse is released. Turning the view is no step, and undo
+// leaves the view as it is. Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z work wherever the focus is, in a text
+// field too.
 #pragma once
 
 #include <QObject>

@@ -102,6 +102,15 @@ std::string texteLigne(extended a, extended b, extended c) {
   return texteNombre(-a / b) + "*x+(" + texteNombre(-c / b) + ")";
 }
 
+extended pasAnimation(const Section& l, double duree, double vitesse, double& t, int& sens) {
+  t += sens * duree * vitesse / kDureeBalayage;
+  if (t >= 1) t = 2 - t, sens = -1;
+  if (t <= 0) t = -t, sens = 1;
+  if (t > 1) t = 1;  // a step longer than a whole sweep
+  const Borne lo = lireBorne(l.kmin), hi = lireBorne(l.kmax);
+  return lo.v + std::fabs(hi.v - lo.v) * extended(t);
+}
+
 std::string texteK(extended k) {
   return "k=" + texte3(static_cast<double>(k));
 }

@@ -39,6 +39,12 @@ std::optional<extended> valeurPlan(const std::string& texte, extended k);
 // The trace y = -a/b * x + (-c/b) as the builder reads it, e.g. "-0.5*x+(1.5)".
 std::string texteLigne(extended a, extended b, extended c);
 
+// One step of the animation of k: the phase t (0 at kmin, 1 at kmax, as the track bar maps
+// them) moves by `duree` seconds at `vitesse` (1: one sweep in kDureeBalayage seconds) in
+// the direction `sens` (+1 or -1), bouncing at either end. Returns k at the new phase.
+inline constexpr double kDureeBalayage = 4;
+extended pasAnimation(const Section& l, double duree, double vitesse, double& t, int& sens);
+
 // "k=" and k rounded to three decimals.
 std::string texteK(extended k);
 

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 
+#include "sections/gui/choixsection.h"
 #include "shell/demarrage.h"
 #include "shell/fond.h"
 #include "shell/lecons.h"
@@ -60,6 +61,7 @@ void Historique::noter() {
   if (remise_) return;
   // A drag or a held button is one step, taken at release.
   if (QGuiApplication::mouseButtons() != Qt::NoButton) return;
+  if (a_.choixsection && a_.choixsection->anime()) return;  // the sweep is one step, at its stop
   // Most frames only turn the view: the model alone tells, without reading the fields.
   if (static_cast<const quadrel::Modele&>(a_.scene) == courant_.modele) return;
   const quadrel::Lecon l = lecons_.capturer();

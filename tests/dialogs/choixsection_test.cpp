@@ -135,6 +135,28 @@ class TestChoixsection : public QObject {
     QCOMPARE(hote_.prendre(), (QStringList{"fermer", "prepareaxe", "FormPaint"}));
   }
 
+  // "Animer k" sweeps k through real values, frame after frame, the track bar following;
+  // pressed again it stops. PageUp moves k by one position of the track bar.
+  void animationEtPages() {
+    taper(d_->edits[0], QStringLiteral("k"));
+    QAccessibleInterface* bouton = QAccessible::queryAccessibleInterface(d_->animer);
+    QCOMPARE(bouton->text(QAccessible::Name), QStringLiteral("Animer k"));
+    QCOMPARE(d_->vitesse->accessibleName(), QStringLiteral("Vitesse"));
+    hote_.prendre();
+    bouton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(d_->anime());  // a pressed button clicks a moment later
+    QTRY_VERIFY(hote_.appels.count(QStringLiteral("FormPaint")) >= 3);
+    QVERIFY(scene_.k > -4);
+    QCOMPARE(d_->affk->text(), QString::fromLatin1(quadrel::texteK(scene_.k).c_str()));
+    QTest::mouseClick(d_->animer, Qt::LeftButton);
+    QVERIFY(!d_->anime());
+    const int position = d_->valk->value();
+    d_->activateWindow();  // shortcuts need an active window of the program
+    QVERIFY(QTest::qWaitForWindowActive(d_.get()));
+    QTest::keyClick(d_->edits[0], Qt::Key_PageUp);
+    QCOMPARE(d_->valk->value(), position + 1);
+  }
+
   void genresParAccessibilite() {
     // A screen reader toggles without clicking: the kind still switches.
     QAccessibleInterface* i = QAccessible::queryAccessibleInterface(d_->p3);

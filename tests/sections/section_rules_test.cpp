@@ -219,5 +219,32 @@ TEST(Bounds, ColoursTrackBarAndLabel) {
   }
 }
 
+// The sweep of k: from kmin toward kmax as the track bar maps them (kmax below kmin too),
+// back at either end, at the chosen speed.
+TEST(Animation, SweepsAndBounces) {
+  const struct {
+    const char *kmin, *kmax;
+    double t0;
+    int sens0;
+    double duree, vitesse, t;
+    int sens;
+    double k;
+  } cas[] = {
+      {"-4", "4", 0, 1, 1, 1, 0.25, 1, -2},      {"-4", "4", 0.9, 1, 1, 1, 0.85, -1, 2.8},
+      {"-4", "4", 0.1, -1, 1, 1, 0.15, 1, -2.8}, {"-4", "4", 0, 1, 1, 2, 0.5, 1, 0},
+      {"-4", "4", 0, 1, 1, 0.5, 0.125, 1, -3},   {"3", "1", 0, 1, 2, 1, 0.5, 1, 4},
+  };
+  for (const auto& c : cas) {
+    Section l;
+    l.kmin = c.kmin, l.kmax = c.kmax;
+    double t = c.t0;
+    int sens = c.sens0;
+    const extended k = pasAnimation(l, c.duree, c.vitesse, t, sens);
+    EXPECT_NEAR(t, c.t, 1e-12) << c.t0;
+    EXPECT_EQ(sens, c.sens) << c.t0;
+    EXPECT_NEAR(double(k), c.k, 1e-9) << c.t0;
+  }
+}
+
 }  // namespace
 }  // namespace quadrel

@@ -1,9 +1,11 @@
 #include "sections/gui/choixsection.h"
 
 #include <QHideEvent>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <cstring>
+#include <utility>
 
 #include "matutil.h"
 #include "services/champ.h"
@@ -106,6 +108,29 @@ void Tchoixsection::creerk() {
     synchronise();
     valkChange();
   });
+  animer = new QPushButton(QStringLiteral("\u25B6"), GroupBox2);
+  animer->setObjectName(QStringLiteral("animer"));
+  animer->setAccessibleName(QStringLiteral("Animer k"));
+  animer->setGeometry(120, 0, 30, 20);  // on the title row: within reach even folded
+  vitesse = new QComboBox(GroupBox2);
+  vitesse->setObjectName(QStringLiteral("vitesse"));
+  vitesse->setAccessibleName(QStringLiteral("Vitesse"));
+  vitesse->addItems(
+      {QStringLiteral("\u00D7\u00BD"), QStringLiteral("\u00D71"), QStringLiteral("\u00D72")});
+  vitesse->setCurrentIndex(1);
+  vitesse->setGeometry(154, 0, 60, 20);
+  poser(animer, Role::main);
+  poser(vitesse, Role::main);
+  connect(animer, &QPushButton::clicked, this, &Tchoixsection::animerClick);
+  minuterie_.setInterval(15);
+  connect(&minuterie_, &QTimer::timeout, this, &Tchoixsection::image);
+  connect(valk, &QSlider::sliderPressed, this, &Tchoixsection::arreter);
+  for (const auto& [touche, sens] :
+       {std::pair{Qt::Key_PageUp, 1}, std::pair{Qt::Key_PageDown, -1}}) {
+    auto* raccourci = new QShortcut(QKeySequence(touche), this);
+    raccourci->setContext(Qt::ApplicationShortcut);
+    connect(raccourci, &QShortcut::activated, this, [this, sens = sens] { pageK(sens); });
+  }
   connect(plus1, &QPushButton::clicked, this, &Tchoixsection::plus1Click);
   poser(plus1, Role::main);
 }
@@ -192,6 +217,7 @@ void Tchoixsection::showEvent(QShowEvent* e) {
 }
 
 void Tchoixsection::hideEvent(QHideEvent* e) {
+  arreter();
   scene.choixsectionVisible = false;
   DialogBase::hideEvent(e);
 }
@@ -233,6 +259,7 @@ void Tchoixsection::appelplan() {
 
 bool Tchoixsection::Edit1KeyPress(int ordre, char16_t cle) {
   if (!admis(kFormule, cle)) return false;
+  arreter();
   QLineEdit* e = edits[ordre];
   if (cle != champ::kEntree) {
     champ::colorer(e, champ::bleu);
@@ -255,6 +282,7 @@ bool Tchoixsection::Edit1KeyPress(int ordre, char16_t cle) {
 
 bool Tchoixsection::kminKeyPress(QLineEdit* borne, char16_t cle) {
   if (!admis(kBorne, cle)) return false;
+  arreter();
   if (cle != champ::kEntree) {
     champ::colorer(borne, champ::bleu);
     return true;
@@ -277,6 +305,7 @@ void Tchoixsection::valkChange() {
 }
 
 void Tchoixsection::p1Click() {
+  arreter();
   sons::jouer(QStringLiteral("click.wav"));
   hote.reconstruire(quadrel::Liste::axes);
   const QRadioButton* genres[] = {p1, p2, p3, p4, p4, p4};
@@ -285,6 +314,50 @@ void Tchoixsection::p1Click() {
   for (int i = 0; i < 4; ++i)
     if (edits[i]->isEnabled()) edits[i]->setFocus();
   appelplan();  // the old kind's plane leaves the sheet, the new kind's shows
+}
+
+void Tchoixsection::animerClick() {
+  if (anime()) return arreter();
+  synchronise();
+  const quadrel::ValeurK v = quadrel::valeurK(scene);
+  if (v.erreurMin || v.erreurMax) return;  // bounds that cannot be read: nothing to sweep
+  phase_ = valk->maximum() > 0 ? double(valk->value()) / valk->maximum() : 0;
+  sens_ = phase_ >= 1 ? -1 : 1;
+  animer->setText(QStringLiteral("\u23F8"));
+  horloge_.start();
+  minuterie_.start();
+}
+
+void Tchoixsection::arreter() {
+  if (!anime()) return;
+  minuterie_.stop();
+  animer->setText(QStringLiteral("\u25B6"));
+  hote.FormPaint();  // the last k, now a step of its own
+}
+
+// One frame of the sweep: k anywhere between the bounds, the track bar at its nearest
+// position without its own handler putting k back there.
+void Tchoixsection::image() {
+  const double duree = double(horloge_.restart()) / 1000;
+  const double facteurs[] = {0.5, 1, 2};
+  quadrel::Section& l = scene;
+  l.k = quadrel::pasAnimation(l, duree, facteurs[std::clamp(vitesse->currentIndex(), 0, 2)], phase_,
+                              sens_);
+  {
+    const QSignalBlocker bloque(valk);
+    valk->setValue(int(std::lround(phase_ * valk->maximum())));
+    l.position = valk->value();
+  }
+  affk->setText(QString::fromLatin1(quadrel::texteK(l.k).c_str()));
+  hote.FormPaint();
+}
+
+// PageUp and PageDown (a presenter's remote) move k by one position of the track bar,
+// wherever the focus is, while the section is shown.
+void Tchoixsection::pageK(int sens) {
+  if (!isVisible() || !valk->isEnabled()) return;
+  arreter();
+  valk->setValue(valk->value() + sens);
 }
 
 void Tchoixsection::plus1Click() {

@@ -3,12 +3,15 @@
 // controls as they change; the sheet draws the section from it while the dialog is shown.
 #pragma once
 
+#include <QComboBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTimer>
 #include <array>
 
 #include "sections/section_rules.h"
@@ -29,6 +32,8 @@ class Tchoixsection : public DialogBase {
   QLineEdit* kmax;
   QSlider* valk;
   QLabel* affk;
+  QPushButton* animer;  // "Animer k": plays and pauses the sweep of k
+  QComboBox* vitesse;   // "Vitesse": x1/2, x1, x2
   QPushButton* plus1;
   QPushButton* plus2;
   QGroupBox* GroupBox1;  // "Type de plan"
@@ -47,6 +52,10 @@ class Tchoixsection : public DialogBase {
   void p1Click();
   void plus1Click();
   void plus2Click();
+  // The sweep of k between kmin and kmax and back, until stopped.
+  void animerClick();
+  void arreter();
+  bool anime() const { return minuterie_.isActive(); }
 
   // What the sheet reads of the controls.
   const quadrel::LectureSection& lecture() const;
@@ -62,5 +71,12 @@ class Tchoixsection : public DialogBase {
   void creerk();
   void ajuster();
 
+  void image();
+  void pageK(int sens);
+
   int positionk_ = 0;  // the track bar's position when it was last enabled
+  QTimer minuterie_;
+  QElapsedTimer horloge_;
+  double phase_ = 0;  // 0 at kmin, 1 at kmax
+  int sens_ = 1;
 };

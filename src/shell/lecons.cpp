@@ -238,6 +238,11 @@ void Lecons::restaurer(const quadrel::Lecon& l) {
   }
   static_cast<quadrel::PointLibre&>(a_.scene) = m;
   static_cast<quadrel::Section&>(a_.scene) = m;
+  if (Tchoixsection* s = a_.choixsection) {
+    const quadrel::VerificationBornes v = quadrel::verifieBornes(m);
+    s->valk->setEnabled(v.curseurActif);
+    if (v.affk) s->affk->setText(QString::fromLatin1(quadrel::texteK(m.k).c_str()));
+  }
   TFeuille* f = a_.Feuille;
   if (!f) return;
   for (quadrel::Liste liste : {quadrel::Liste::axes, quadrel::Liste::surface,

@@ -23,11 +23,11 @@ namespace {
 class Sections : public FeuilleSections {
  public:
   Sections(Renderer& r, const Scene& s) : r_(r), s_(s) {}
-  void prepareplanx(extended k) override { r_.compiler(Liste::planx, buildPlanX(s_, k)); }
-  void prepareplany(extended k) override { r_.compiler(Liste::plany, buildPlanY(s_, k)); }
-  void prepareplanz(extended k) override { r_.compiler(Liste::planz, buildPlanZ(s_, k)); }
+  void prepareplanx(extended k) override { r_.enregistrer(Liste::planx, buildPlanX(s_, k)); }
+  void prepareplany(extended k) override { r_.enregistrer(Liste::plany, buildPlanY(s_, k)); }
+  void prepareplanz(extended k) override { r_.enregistrer(Liste::planz, buildPlanZ(s_, k)); }
   void prepareplanxy(const std::string& ligne, extended k) override {
-    if (auto d = buildPlanXY(s_, ligne, k)) r_.compiler(Liste::planxy, std::move(*d));
+    if (auto d = buildPlanXY(s_, ligne, k)) r_.enregistrer(Liste::planxy, std::move(*d));
   }
 
  private:
@@ -46,14 +46,14 @@ Scene sceneDe(const Lecon& lecon) {
 
 void construireListes(Renderer& rendu, Scene& scene) {
   computeClipPlanes(scene);
-  rendu.compiler(Liste::axes, buildAxes(scene));
-  if (auto d = buildSurface(scene)) rendu.compiler(Liste::surface, std::move(*d));
+  rendu.enregistrer(Liste::axes, buildAxes(scene));
+  if (auto d = buildSurface(scene)) rendu.enregistrer(Liste::surface, std::move(*d));
   if (auto l = buildLevelLines(scene)) {
-    rendu.compiler(Liste::lignesx, std::move(l->x));
-    rendu.compiler(Liste::lignesy, std::move(l->y));
-    rendu.compiler(Liste::lignesz, std::move(l->z));
+    rendu.enregistrer(Liste::lignesx, std::move(l->x));
+    rendu.enregistrer(Liste::lignesy, std::move(l->y));
+    rendu.enregistrer(Liste::lignesz, std::move(l->z));
   }
-  rendu.compiler(Liste::pyramide, buildPyramid(scene));
+  rendu.enregistrer(Liste::pyramide, buildPyramid(scene));
   Sections sections(rendu, scene);
   if (scene.choixsectionVisible) appelplan(scene, sections);
   if (scene.pointlibreVisible && fonctionvalide(scene)) hauteurpoint(scene);

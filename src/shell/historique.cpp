@@ -24,6 +24,15 @@ bool toucheHistorique(const QKeyEvent* k) {
          (m == (Qt::ControlModifier | Qt::ShiftModifier) && k->key() == Qt::Key_Z);
 }
 
+// Whether `m` differs from `avant` only by a formula field typed but not accepted.
+bool enCoursDeFrappe(const quadrel::Modele& m, const quadrel::Modele& avant) {
+  if (m.etatformule == quadrel::EtatChamp::accepte || m.formule.empty()) return false;
+  quadrel::Modele sansFrappe = m;
+  static_cast<quadrel::Fonction&>(sansFrappe) = avant;
+  sansFrappe.precision = m.precision;
+  return sansFrappe == avant;
+}
+
 }  // namespace
 
 Historique::Historique(Application& a, Lecons& lecons)
@@ -64,6 +73,8 @@ void Historique::noter() {
   if (a_.choixsection && a_.choixsection->anime()) return;  // the sweep is one step, at its stop
   // Most frames only turn the view: the model alone tells, without reading the fields.
   if (static_cast<const quadrel::Modele&>(a_.scene) == courant_.modele) return;
+  // A formula being typed (or refused) is not an accepted change; an emptied one is.
+  if (enCoursDeFrappe(a_.scene, courant_.modele)) return;
   const quadrel::Lecon l = lecons_.capturer();
   if (memeScene(l, courant_)) return;
   passe_.push_back(std::move(courant_));

@@ -51,9 +51,9 @@ class TFeuille : public QWidget, public quadrel::FeuilleSections {
   // Called once a frame asked for by FormPaint is on the screen (the undo history notes it).
   std::function<void()> apresimage;
 
-  // Compiles `commandes` into the display list `liste`, replacing its contents. Needs no
+  // Records `commandes` into the display list `liste`, replacing its contents. Needs no
   // current context.
-  void compiler(Liste liste, quadrel::DrawList commandes);
+  void enregistrer(Liste liste, quadrel::DrawList commandes);
   // Brings `liste` up to the model: rebuilds it when its inputs differ from those of its
   // last build (lignesx: the three level-line lists; axes: the clip planes too).
   void reconstruire(Liste liste);

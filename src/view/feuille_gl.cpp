@@ -60,14 +60,14 @@ void TFeuille::doneCurrent() {
   if (rendu_) rendu_->doneCurrent();
 }
 
-void TFeuille::compiler(Liste l, quadrel::DrawList commandes) {
+void TFeuille::enregistrer(Liste l, quadrel::DrawList commandes) {
   ++enregistrees_;
-  if (rendu_) rendu_->compiler(l, std::move(commandes));
+  if (rendu_) rendu_->enregistrer(l, std::move(commandes));
 }
 
 void TFeuille::prepareaxe() {
   quadrel::computeClipPlanes(scene);
-  compiler(Liste::axes, quadrel::buildAxes(scene));
+  enregistrer(Liste::axes, quadrel::buildAxes(scene));
 }
 
 void TFeuille::reconstruire(Liste liste) {
@@ -75,7 +75,7 @@ void TFeuille::reconstruire(Liste liste) {
   switch (liste) {
     case Liste::axes:
       quadrel::computeClipPlanes(scene);
-      if (!axes_.aJour(scene)) compiler(Liste::axes, quadrel::buildAxes(scene));
+      if (!axes_.aJour(scene)) enregistrer(Liste::axes, quadrel::buildAxes(scene));
       return;
     case Liste::surface:
       if (!surface_.aJour(scene, aleatoire)) preparesurface();

@@ -3,5 +3,5 @@
 #include "view/feuille.h"
 
 void TFeuille::preparepyr() {
-  compiler(Liste::pyramide, quadrel::buildPyramid(scene));
+  enregistrer(Liste::pyramide, quadrel::buildPyramid(scene));
 }

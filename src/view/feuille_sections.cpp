@@ -8,21 +8,21 @@
 
 void TFeuille::prepareplanx(extended k) {
   if (memoireplan_.inchange(scene, 1, k)) return;
-  compiler(Liste::planx, quadrel::buildPlanX(scene, k));
+  enregistrer(Liste::planx, quadrel::buildPlanX(scene, k));
 }
 
 void TFeuille::prepareplany(extended k) {
   if (memoireplan_.inchange(scene, 2, k)) return;
-  compiler(Liste::plany, quadrel::buildPlanY(scene, k));
+  enregistrer(Liste::plany, quadrel::buildPlanY(scene, k));
 }
 
 void TFeuille::prepareplanz(extended k) {
   if (memoireplan_.inchange(scene, 3, k)) return;
-  compiler(Liste::planz, quadrel::buildPlanZ(scene, k));
+  enregistrer(Liste::planz, quadrel::buildPlanZ(scene, k));
 }
 
 void TFeuille::prepareplanxy(const std::string& ligne, extended k) {
   if (memoireplan_.inchange(scene, 4, k, ligne)) return;
   if (std::optional<quadrel::DrawList> d = quadrel::buildPlanXY(scene, ligne, k))
-    compiler(Liste::planxy, std::move(*d));
+    enregistrer(Liste::planxy, std::move(*d));
 }

@@ -26,14 +26,14 @@ class Attente {
 void TFeuille::preparesurface() {
   Attente attente;
   if (std::optional<quadrel::DrawList> d = quadrel::buildSurface(scene))
-    compiler(Liste::surface, std::move(*d));
+    enregistrer(Liste::surface, std::move(*d));
 }
 
 void TFeuille::preparelignes() {
   Attente attente;
   if (std::optional<quadrel::LevelLines> l = quadrel::buildLevelLines(scene)) {
-    compiler(Liste::lignesx, std::move(l->x));
-    compiler(Liste::lignesy, std::move(l->y));
-    compiler(Liste::lignesz, std::move(l->z));
+    enregistrer(Liste::lignesx, std::move(l->x));
+    enregistrer(Liste::lignesy, std::move(l->y));
+    enregistrer(Liste::lignesz, std::move(l->z));
   }
 }

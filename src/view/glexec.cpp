@@ -184,7 +184,7 @@ void executer(const DrawList& liste, const ContexteGl& gl) {
   for (const Command& c : liste.commands()) un(liste, c, gl);
 }
 
-void compiler(unsigned id, const DrawList& liste, const ContexteGl& gl) {
+void enregistrer(unsigned id, const DrawList& liste, const ContexteGl& gl) {
   if (id == 0) return;
   glNewList(id, GL_COMPILE);
   executer(liste, gl);

@@ -20,6 +20,6 @@ struct ContexteGl {
 void executer(const DrawList& liste, const ContexteGl& gl);
 
 // Runs `liste` into display list `id` (GL_COMPILE), replacing what it held.
-void compiler(unsigned id, const DrawList& liste, const ContexteGl& gl);
+void enregistrer(unsigned id, const DrawList& liste, const ContexteGl& gl);
 
 }  // namespace quadrel

@@ -84,17 +84,17 @@ bool Renderer::demarrer(QSize taille, const QFont& police) {
   pret_ = true;
   for (int l = 0; l < 10; ++l)
     if (!gardees_[std::size_t(l)].empty())
-      quadrel::compiler(id(Liste(l)), gardees_[std::size_t(l)], gl_);
+      quadrel::enregistrer(id(Liste(l)), gardees_[std::size_t(l)], gl_);
   ignorererreurs();
   return true;
 }
 
-void Renderer::compiler(Liste l, DrawList commandes) {
+void Renderer::enregistrer(Liste l, DrawList commandes) {
   gardees_[std::size_t(l)] = std::move(commandes);
-  if (!pret_) return;  // compiled when the context comes
+  if (!pret_) return;  // recorded when the context comes
   Courant c(*this);
   if (!c) return;
-  quadrel::compiler(id(l), gardees_[std::size_t(l)], gl_);
+  quadrel::enregistrer(id(l), gardees_[std::size_t(l)], gl_);
   ignorererreurs();
 }
 

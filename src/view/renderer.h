@@ -34,17 +34,17 @@ class Renderer {
   Renderer& operator=(const Renderer&) = delete;
 
   // Sets the context up for a sheet of outer size `taille` (the projection's aspect),
-  // builds the glyph lists from `police` and the ten display lists; the lists compiled
+  // builds the glyph lists from `police` and the ten display lists; the lists recorded
   // before come back. False when the context cannot be made current.
   bool demarrer(QSize taille, const QFont& police);
   bool pret() const { return pret_; }
 
-  // Compiles `commandes` into `liste`, replacing it. Kept, so that lists compiled before
-  // demarrer are compiled then. Makes the context current if it is not.
-  void compiler(Liste liste, DrawList commandes);
+  // Records `commandes` into `liste`, replacing it. Kept, so that lists recorded before
+  // demarrer are recorded then. Makes the context current if it is not.
+  void enregistrer(Liste liste, DrawList commandes);
 
   // One frame of `pixels` device pixels into `image` (RGB32; its memory is reused when it
-  // fits and is not shared). `construire` runs with the context current and may compile
+  // fits and is not shared). `construire` runs with the context current and may record
   // lists; its commands draw with the viewport `vue` from the lower left corner. False when
   // nothing could be drawn (not ready, empty size, no framebuffer). An exception from
   // `construire` is passed on once the framebuffer, as it is, was read into `image`.
@@ -69,7 +69,7 @@ class Renderer {
 
   std::unique_ptr<ContexteRendu> contexte_;
   ContexteGl gl_;
-  std::array<DrawList, 10> gardees_;  // what each list was compiled from
+  std::array<DrawList, 10> gardees_;  // what each list was recorded from
   Metriques metriques_{};
   unsigned tampon_ = 0, texture_ = 0, profondeur_ = 0;  // the framebuffer object
   QSize tailletampon_;

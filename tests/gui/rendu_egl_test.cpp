@@ -96,7 +96,7 @@ class TestRenduEgl : public QObject {
       quadrel::Renderer r(std::move(c));
       QVERIFY(r.demarrer(taille_, QFont(QStringLiteral("Comics Sans MS"))));
       QVERIFY(r.metriques()['x'].avance > 0);  // outlines came from the offscreen platform
-      r.compiler(quadrel::Liste::axes, quadrel::buildAxes(s));
+      r.enregistrer(quadrel::Liste::axes, quadrel::buildAxes(s));
       quadrel::FrameHooks crochets;
       crochets.dessinesolide = quadrel::dessinesolide;
       const QImage attendue(dossier_.filePath(QLatin1String(v.nom) + ".png"));

@@ -2,16 +2,17 @@
 """Generates the desktop icons of packaging/icons/ from the program's own icon drawing
 (tools/make-resources.py): PNG at 48 and 256 pixels and a scalable SVG of the same shapes.
 Standard library only; the result is committed so that a build needs nothing of this."""
-import importlib.util
+import importlib
 import math
 import os
+import sys
 
 ICI = os.path.dirname(os.path.abspath(__file__))
 SORTIE = os.path.join(ICI, "..", "packaging", "icons")
 
-spec = importlib.util.spec_from_file_location("ressources", os.path.join(ICI, "make-resources.py"))
-ressources = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(ressources)
+# The drawing lives in make-resources.py; a hyphenated file name imports by its string.
+sys.path.insert(0, ICI)
+ressources = importlib.import_module("make-resources")
 
 
 def couleur(c):

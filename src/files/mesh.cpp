@@ -6,6 +6,7 @@
 #include <set>
 
 #include "files/mesh_parts.h"
+#include "surfaces/surface.h"
 
 namespace quadrel {
 
@@ -184,17 +185,12 @@ std::size_t Maillage::nombreTriangles() const {
   return n;
 }
 
+// The step of the surface's own mesh, so that the print matches the screen.
 extended pasMaillage(const EntreesMaillage& e) {
-  const int p = std::clamp(e.precision, 3, 12);
-  extended h = std::fabs(e.ymax - e.ymin) / (10 * p);
-  if (h < 0.05L) h = 0.05L;
-  const extended largeur = std::fabs(e.xmax - e.xmin), hauteur = std::fabs(e.ymax - e.ymin);
-  const extended estime = std::ceil(largeur / h) * std::ceil(hauteur / h);
-  if (estime > kMaxCellules) h *= std::sqrt(estime / kMaxCellules);
-  while (cellules(e.ymin, e.ymax, h, kMaxCellules) * cellules(e.xmin, e.xmax, h, kMaxCellules) >
-         kMaxCellules)
-    h *= 1.001L;
-  return h;
+  EntreesFonction f;
+  f.xmin = e.xmin, f.xmax = e.xmax, f.ymin = e.ymin, f.ymax = e.ymax;
+  f.precision = e.precision;
+  return meshStep(f);
 }
 
 Maillage construitMaillage(const EntreesMaillage& e) {

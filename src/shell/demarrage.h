@@ -38,7 +38,7 @@ struct Application {
   std::unique_ptr<TApropos> Apropos;
   TFeuille* Feuille = nullptr;
   std::unique_ptr<TAiderapide> Aiderapide;
-  Lecons* lecons = nullptr;  // the "Fichier" menu; a child of the main window
+  Lecons* lecons = nullptr;          // the "Fichier" menu; a child of the main window
   Historique* historique = nullptr;  // undo and redo; a child of the main window
 
   Application();

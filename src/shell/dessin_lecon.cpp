@@ -1,6 +1,8 @@
 #include "shell/dessin_lecon.h"
 
+#include <QBuffer>
 #include <QFont>
+#include <QImageWriter>
 
 #include "files/mesh.h"
 #include "files/stl.h"
@@ -78,6 +80,14 @@ QImage imageSansEcran(Scene scene, QSize taille, std::string& erreur) {
   }
   // The frame's alpha is GL's, not a picture's: the sheet is opaque.
   return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray enPng(const QImage& image) {
+  QByteArray octets;
+  QBuffer tampon(&octets);
+  tampon.open(QIODevice::WriteOnly);
+  if (!QImageWriter(&tampon, "png").write(image)) return {};
+  return octets;
 }
 
 std::vector<unsigned char> stlDe(const Modele& m, bool ferme, double echelle) {

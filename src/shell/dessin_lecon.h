@@ -24,6 +24,9 @@ void construireListes(Renderer& rendu, Scene& scene);
 // no display. Null image, with the reason in `erreur` (French), when GL cannot be had.
 QImage imageSansEcran(Scene scene, QSize taille, std::string& erreur);
 
+// The picture as PNG bytes; empty when it cannot be encoded.
+QByteArray enPng(const QImage& image);
+
 // The binary STL of what the scene shows (see files/mesh.h); empty when nothing is shown.
 std::vector<unsigned char> stlDe(const Modele& modele, bool ferme, double echelle);
 

@@ -23,7 +23,7 @@ std::variant<LeconLue, ErreurLecon> lireFichierLecon(const QString& chemin, cons
   return lireLecon(std::string_view(octets.constData(), std::size_t(octets.size())), defauts);
 }
 
-bool ecrireFichier(const QString& chemin, const std::string& octets, QString& erreur) {
+bool ecrireFichier(const QString& chemin, std::string_view octets, QString& erreur) {
   QSaveFile f(chemin);
   if (!f.open(QIODevice::WriteOnly) ||
       f.write(octets.data(), qint64(octets.size())) != qint64(octets.size()) || !f.commit()) {

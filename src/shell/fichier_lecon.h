@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "files/lecon.h"
@@ -13,6 +14,6 @@ namespace quadrel {
 std::variant<LeconLue, ErreurLecon> lireFichierLecon(const QString& chemin, const Lecon& defauts);
 
 // Writes `octets` to `chemin` whole or not at all; false with the reason in `erreur`.
-bool ecrireFichier(const QString& chemin, const std::string& octets, QString& erreur);
+bool ecrireFichier(const QString& chemin, std::string_view octets, QString& erreur);
 
 }  // namespace quadrel

@@ -1,7 +1,6 @@
 #include "shell/lecons.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -353,17 +352,12 @@ void Lecons::exporterimage() {
   if (c.isEmpty()) return;
   std::string erreur;
   const QImage image = quadrel::imageSansEcran(a_.scene, f->taille() * facteur, erreur);
-  QByteArray octets;
-  if (!image.isNull()) {
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    image.save(&tampon, "PNG");
-  }
+  const QByteArray octets = quadrel::enPng(image);
   QString e;
-  if (image.isNull())
+  if (octets.isEmpty())
     message(QStringLiteral("L'image ne peut pas être dessinée : ") +
             QString::fromStdString(erreur));
-  else if (!quadrel::ecrireFichier(c, octets.toStdString(), e))
+  else if (!quadrel::ecrireFichier(c, {octets.constData(), std::size_t(octets.size())}, e))
     message(e);
 }
 
@@ -379,7 +373,8 @@ void Lecons::exportermaillage() {
   const std::vector<unsigned char> stl = quadrel::stlDe(a_.scene, ferme, 10);
   if (stl.empty()) return message(QStringLiteral("Ni surface ni solide à exporter."));
   QString e;
-  if (!quadrel::ecrireFichier(c, std::string(stl.begin(), stl.end()), e)) message(e);
+  if (!quadrel::ecrireFichier(c, {reinterpret_cast<const char*>(stl.data()), stl.size()}, e))
+    message(e);
 }
 
 bool Lecons::eventFilter(QObject* objet, QEvent* e) {

@@ -1,8 +1,6 @@
 #include "shell/lot.h"
 
-#include <QBuffer>
 #include <QByteArray>
-#include <QImageWriter>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -120,16 +118,14 @@ int executerLot(const LigneDeCommande& l) {
       dire("l'image ne peut pas être dessinée : " + erreur);
       return 3;
     }
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    QImageWriter png(&tampon, "png");
-    if (!png.write(image)) {
+    octets = enPng(image);
+    if (octets.isEmpty()) {
       dire("l'image ne peut pas être codée en PNG.");
       return 3;
     }
   }
   QString erreur;
-  if (!ecrireFichier(l.sortie, octets.toStdString(), erreur)) {
+  if (!ecrireFichier(l.sortie, {octets.constData(), std::size_t(octets.size())}, erreur)) {
     dire(erreur.toStdString());
     return 4;
   }

@@ -5,6 +5,8 @@
 // with sin(x)*cos(y) at precision 12 and its level lines, then with a z section shown.
 // With --images DIR it saves the frames of named scenes instead (see images()).
 // With --grand-repere: the z section on a huge frame, its k moves and the memory it takes.
+// With --pas: only the track bar's steps with each solid and the go-to-picture delay; with
+// --go, only the latter.
 #include <GL/gl.h>
 
 #include <QApplication>
@@ -377,6 +379,73 @@ void imagesPoint(Application& a, const Prises& vues) {
   vues("pointlibre-sansfonction");
   p->close();
 }
+// One step of the track bar per frame, each until the X server has the frame: the section,
+// the cut and the intersections rebuilt, with each kind of solid shown in turn.
+void pasK(Application& a) {
+  fonction(a, "sin(x)*cos(y)", 12);
+  Tchoixsection* d = a.choixsection;
+  d->p3->setChecked(true);
+  d->edits[2]->setText(QStringLiteral("k"));
+  d->valk->setValue(20);
+  a.hote->ouvrir(d);
+  QCoreApplication::processEvents();
+  const Solide solides[] = {{"none", 0, 0, 0, 0, 0},        {"sphere", 1, 0, 0, 0, 2},
+                            {"cube", 2, 0, 0, 0, 3},        {"cylinder", 3, 1, -1, 0, 1.5L},
+                            {"cone", 6, 0.5L, -0.5L, 1, 1}, {"pyramid", 9, 5, 3, 0, 2}};
+  for (const bool lisse : {false, true}) {
+    a.scene.aliasing = lisse;
+    for (const Solide& k : solides) {
+      if (k.type)
+        poser(a, k);
+      else
+        a.scene.quadriqueok = false;
+      const std::clock_t cpu = std::clock();
+      std::vector<double> durees;
+      for (int i = 0; i < 60; ++i) {
+        QElapsedTimer t;
+        t.start();
+        d->valk->setValue(10 + (i / 20 % 2 ? 20 - i % 20 : i % 20));
+        QCoreApplication::processEvents();
+        QGuiApplication::sync();
+        durees.push_back(t.nsecsElapsed() / 1e6);
+      }
+      char quoi[64];
+      std::snprintf(quoi, sizeof quoi, "  k step, %s%s:", k.nom, lisse ? ", smooth" : "");
+      ligne(quoi, mediane(durees, std::clock() - cpu));
+    }
+  }
+  a.scene.quadriqueok = false;
+  a.scene.aliasing = false;
+  d->close();
+}
+
+// From a click on the function dialog's go to the new picture with the X server, for two
+// formulas taking turns (each press builds anew).
+void goImage(Application& a) {
+  a.hote->ouvrir(a.fonction3d);
+  a.fonction3d->precision->setValue(12);
+  QCoreApplication::processEvents();
+  std::vector<double> durees, clic;
+  const int images0 = a.Feuille->imagesdessinees();
+  const std::clock_t cpu = std::clock();
+  for (int i = 0; i < 12; ++i) {
+    a.fonction3d->Edit1->setText(i % 2 ? QStringLiteral("sin(x)*cos(y)")
+                                       : QStringLiteral("sin(x)*cos(y)+0"));
+    QCoreApplication::processEvents();
+    QElapsedTimer t;
+    t.start();
+    a.fonction3d->go->click();
+    clic.push_back(t.nsecsElapsed() / 1e6);
+    QCoreApplication::processEvents();
+    QGuiApplication::sync();
+    durees.push_back(t.nsecsElapsed() / 1e6);
+  }
+  const std::clock_t fin = std::clock() - cpu;
+  ligne("go to picture, sin(x)*cos(y) p12:", mediane(durees, fin));
+  ligne("  of which the click's handler:", mediane(clic, fin));
+  std::printf("  frames drawn per press: %.1f\n", (a.Feuille->imagesdessinees() - images0) / 12.0);
+  a.fonction3d->close();
+}
 
 // Whether every image was saved.
 bool images(Application& a, const QString& dossier) {
@@ -418,6 +487,15 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (enimages) return images(*a, dossier) ? 0 : 1;
+  if (argc > 1 && QByteArray(argv[1]) == "--pas") {
+    pasK(*a);
+    goImage(*a);
+    return 0;
+  }
+  if (argc > 1 && QByteArray(argv[1]) == "--go") {
+    goImage(*a);
+    return 0;
+  }
 
   ligne("default scene, drawing:", dessin(f, 200));
   ligne("default scene, turning:", tour(f, 200));
@@ -438,5 +516,8 @@ int main(int argc, char** argv) {
   ligne("sin(x)*cos(y) p12 + lines, turning:", tour(f, 200));
   sectionZ(*a, "x²+y²");
   sectionZ(*a, "sin(x)*cos(y)");
+  std::printf("sin(x)*cos(y) p12 + lines, z section shown, k moved:\n");
+  pasK(*a);
+  goImage(*a);
   return 0;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """In front of the class, as a screen reader drives it: presses "Animer k" and reads the k
 label move, presses it again; accepts a first formula with go, a second one, then presses
-Ctrl+Z and reads the sheet's description give the first surface again.
+Ctrl+Z and reads the sheet's description give the first surface again; presses F6 and finds
+the sheet focused, F6 again and finds the focus back where it was.
 Run by scripts/check-a11y inside its own D-Bus session and X server."""
 import subprocess
 import sys
@@ -60,6 +61,19 @@ def annuler(app):
     print("a11y: Ctrl+Z after a second go describes the first surface: %s" % description())
 
 
+def clavier(app):
+    feuille = next(n for n in tous(app) if n.name == "Feuille" and n.description)
+
+    def focalisee():
+        return feuille.getState().contains(pyatspi.STATE_FOCUSED)
+    subprocess.run(["xdotool", "key", "F6"], check=True)
+    attendre(focalisee, "F6 does not give the sheet the focus")
+    subprocess.run(["xdotool", "key", "F6"], check=True)
+    attendre(lambda: not focalisee(), "a second F6 leaves the focus on the sheet")
+    print("a11y: F6 takes the keyboard to the sheet and back")
+
+
 app = application()
 animation(app)
 annuler(app)
+clavier(app)

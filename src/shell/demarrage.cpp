@@ -1,7 +1,10 @@
 #include "shell/demarrage.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 
 #include "sections/free_point.h"
 #include "sections/gui/choixsection.h"
@@ -32,6 +35,26 @@ Application::~Application() {
 }
 
 namespace {
+
+// F6 takes the keyboard to the sheet and back to where it was (the palette when it was
+// nowhere), as a pane key does: the view turns from the keyboard without a click.
+void toucheF6(Application& a) {
+  auto* f6 = new QShortcut(QKeySequence(Qt::Key_F6), a.fond.get());
+  f6->setContext(Qt::ApplicationShortcut);
+  QObject::connect(
+      f6, &QShortcut::activated, a.fond.get(), [&a, avant = QPointer<QWidget>()]() mutable {
+        QWidget* ici = QApplication::focusWidget();
+        if (ici != a.Feuille) {
+          avant = ici;
+          a.Feuille->setFocus(Qt::ShortcutFocusReason);
+          return;
+        }
+        QWidget* retour = avant && avant->isVisible() ? avant.data()
+                                                      : static_cast<QWidget*>(a.outils->boutons[0]);
+        retour->activateWindow();
+        retour->setFocus(Qt::ShortcutFocusReason);
+      });
+}
 
 void creerfond(Application& a, const QString& dossier) {
   a.fond = std::make_unique<Tfond>(dossier);
@@ -91,5 +114,6 @@ std::unique_ptr<Application> demarrer(const QString& dossier) {
   a->outils->FormShow();
   a->historique = new Historique(*a, *a->lecons);
   a->lecons->historique = a->historique;
+  toucheF6(*a);
   return a;
 }

@@ -400,6 +400,7 @@ void pasK(Application& a) {
       else
         a.scene.quadriqueok = false;
       const std::clock_t cpu = std::clock();
+      const int listes = a.Feuille->listesenregistrees();
       std::vector<double> durees;
       for (int i = 0; i < 60; ++i) {
         QElapsedTimer t;
@@ -412,6 +413,9 @@ void pasK(Application& a) {
       char quoi[64];
       std::snprintf(quoi, sizeof quoi, "  k step, %s%s:", k.nom, lisse ? ", smooth" : "");
       ligne(quoi, mediane(durees, std::clock() - cpu));
+      if (!lisse && !k.type)
+        std::printf("  lists recorded per step: %.1f\n",
+                    (a.Feuille->listesenregistrees() - listes) / 60.0);
     }
   }
   a.scene.quadriqueok = false;

@@ -38,7 +38,13 @@ void frameState(const Scene& s, DrawList& d) {
   }
   d.enable(gl::COLOR_MATERIAL);
   d.shadeModel(gl::FLAT);
-  d.enable(gl::BLEND);
+  // Smoothed lines and points cover their edge pixels in part, through alpha: they blend.
+  // Otherwise only the see-through passes, drawn last, do: blending what is opaque costs
+  // software GL a read of every pixel it covers, for the same colour.
+  if (s.aliasing)
+    d.enable(gl::BLEND);
+  else
+    d.disable(gl::BLEND);
   d.blendFunc(gl::SRC_ALPHA, gl::ONE_MINUS_SRC_ALPHA);
   d.hint(gl::PERSPECTIVE_CORRECTION_HINT, gl::NICEST);
   d.hint(gl::LINE_SMOOTH_HINT, gl::NICEST);
@@ -104,21 +110,22 @@ void clipPlanes(const Scene& s, DrawList& d) {
 
 // An opaque surface blends to its own colour (source times 1 plus destination times 0):
 // blending it only costs software GL a read of every pixel it covers.
-void surfaceList(DrawList& d, double alpha) {
-  if (alpha == 1.0) d.disable(gl::BLEND);
+void surfaceList(const Scene& s, DrawList& d, double alpha) {
+  const bool opaque = alpha == 1.0 && s.aliasing;  // otherwise blending is as it must be
+  if (opaque) d.disable(gl::BLEND);
   d.callList(Liste::surface);
-  if (alpha == 1.0) d.enable(gl::BLEND);
+  if (opaque) d.enable(gl::BLEND);
 }
 
 void surfacePass(const Scene& s, DrawList& d, double alpha) {
   if (s.rendu3d) {
     applyMaterial(d, gl::FRONT, kBleu);
     d.color(0, 0, 1, alpha);
-    surfaceList(d, alpha);
+    surfaceList(s, d, alpha);
   } else if (s.foncblanc) {
     applyMaterial(d, gl::FRONT, kBlanc);
     d.color(1, 1, 1, alpha);
-    surfaceList(d, alpha);
+    surfaceList(s, d, alpha);
   }
   // Level lines show even when the surface itself does not.
   if (s.niveauxy) {
@@ -231,6 +238,7 @@ Frame buildFrame(const Scene& s, const FrameHooks& h) {
     f.caption = captionPoint(s);
   }
   // Transparent objects last, so the opaque ones show through them.
+  d.enable(gl::BLEND);
   if (fonction && s.transpsurf) surfacePass(s, d, kTransparent);
   if (s.choixsectionVisible && s.transplan) sectionPass(s, d);
   if (s.transquad && s.quadriqueok) solidPass(s, d, h, true);

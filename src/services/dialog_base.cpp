@@ -1,5 +1,6 @@
 #include "services/dialog_base.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -102,7 +103,10 @@ bool DialogBase::eventFilter(QObject* o, QEvent* e) {
     clicdroit(o);
   } else if ((e->type() == QEvent::Enter || e->type() == QEvent::MouseMove) &&
              survoles_.contains(o)) {
-    static_cast<QWidget*>(o)->setFocus();
+    // The sheet keeps the keyboard once given it: the view still turns by keys while the
+    // mouse crosses a dialog.
+    const QWidget* ici = QApplication::focusWidget();
+    if (!ici || !ici->property(kGardeFocus).toBool()) static_cast<QWidget*>(o)->setFocus();
   } else if (e->type() == QEvent::KeyPress && gos_.contains(o)) {
     // A held Enter validates the last field, then must not apply as well.
     const auto* k = static_cast<QKeyEvent*>(e);

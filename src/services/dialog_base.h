@@ -43,6 +43,9 @@ class DialogBase : public QWidget {
   Q_OBJECT
  public:
   static const QColor kCreme;
+  // A widget with this property true keeps the focus when the mouse passes over a button
+  // that otherwise takes it (the sheet).
+  static constexpr const char* kGardeFocus = "gardefocus";
 
   // `nom`: object name; `titre`: window title and accessible name.
   DialogBase(quadrel::Scene& scene, DialogHost& hote, QWidget* parent, const QString& nom,

@@ -15,6 +15,7 @@
 
 #include "sections/free_point.h"
 #include "services/curseurs.h"
+#include "services/dialog_base.h"
 #include "view/camera.h"
 
 namespace {
@@ -88,6 +89,7 @@ TFeuille::TFeuille(quadrel::Scene& s, QMdiArea* zone, QSize fond) : scene(s) {
   setAccessibleName(QStringLiteral("Feuille"));
   // Turned, panned and zoomed from the keyboard too: a click or Tab gives it the focus.
   setFocusPolicy(Qt::StrongFocus);
+  setProperty(DialogBase::kGardeFocus, true);
   // Every pixel comes from the frame: nothing to clear beneath it.
   setAttribute(Qt::WA_OpaquePaintEvent);
   poser(this, Role::croix);

@@ -108,6 +108,22 @@ class TestDialogues : public QObject {
     }
   }
 
+  // A button takes the focus as the mouse passes over it, except from the sheet.
+  void survolEtFeuille() {
+    Tfonction3d* d = app_->fonction3d;
+    ouvrirdialogue({2, -1, d});
+    for (QWidget* avant : {static_cast<QWidget*>(d->Edit1), static_cast<QWidget*>(app_->Feuille)}) {
+      avant->activateWindow();
+      avant->setFocus();
+      QTRY_COMPARE(QApplication::focusWidget(), avant);
+      QEvent entre(QEvent::Enter);
+      QApplication::sendEvent(d->Poubelle, &entre);
+      QWidget* attendu = avant == app_->Feuille ? avant : static_cast<QWidget*>(d->Poubelle);
+      QCOMPARE(QApplication::focusWidget(), attendu);
+    }
+    croix(d);
+  }
+
   // Typed as a pupil does: Enter after each field, then Enter again on go draws the solid.
   void entreeJusquAuSolide() {
     Tcaracsphere* d = app_->quadriques.caracsphere;

@@ -351,7 +351,9 @@ void Lecons::exporterimage() {
                                                  QStringLiteral("Images PNG (*.png)"));
   if (c.isEmpty()) return;
   std::string erreur;
-  const QImage image = quadrel::imageSansEcran(a_.scene, f->taille() * facteur, erreur);
+  quadrel::OptionsImage options;
+  options.echelle = facteur;
+  const QImage image = quadrel::imageSansEcran(a_.scene, f->taille() * facteur, erreur, options);
   const QByteArray octets = quadrel::enPng(image);
   QString e;
   if (octets.isEmpty())

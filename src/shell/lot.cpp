@@ -112,8 +112,11 @@ int executerLot(const LigneDeCommande& l) {
   } else {
     const SheetSize s = sheetSize(1280, 1024);
     const QSize taille = l.largeur > 0 ? QSize(l.largeur, l.hauteur) : QSize(s.width, s.height);
+    // The projection spans the height: that is the picture's scale against the sheet.
+    OptionsImage options;
+    options.echelle = double(taille.height()) / s.height;
     std::string erreur;
-    const QImage image = imageSansEcran(sceneDe(lecon), taille, erreur);
+    const QImage image = imageSansEcran(sceneDe(lecon), taille, erreur, options);
     if (image.isNull()) {
       dire("l'image ne peut pas être dessinée : " + erreur);
       return 3;

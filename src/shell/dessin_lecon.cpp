@@ -61,7 +61,7 @@ void construireListes(Renderer& rendu, Scene& scene) {
   if (scene.pointlibreVisible && fonctionvalide(scene)) hauteurpoint(scene);
 }
 
-QImage imageSansEcran(Scene scene, QSize taille, std::string& erreur) {
+QImage imageSansEcran(Scene scene, QSize taille, std::string& erreur, const OptionsImage& o) {
   std::unique_ptr<ContexteEgl> contexte = ContexteEgl::creer(erreur);
   if (!contexte) return {};
   Renderer rendu(std::move(contexte));
@@ -69,12 +69,15 @@ QImage imageSansEcran(Scene scene, QSize taille, std::string& erreur) {
     erreur = "le contexte OpenGL ne peut pas être rendu courant";
     return {};
   }
+  rendu.epaisseur(o.echelle);
+  rendu.limitertuiles(o.cotetuile, o.parprojection);
   construireListes(rendu, scene);
   FrameHooks crochets;
   crochets.dessinesolide = dessinesolide;
   QImage image;
   if (!rendu.rendre(
-          taille, taille, [&] { return buildFrame(scene, crochets).commands; }, image)) {
+          taille, taille, [&] { return buildFrame(scene, crochets).commands; }, image,
+          o.echantillons)) {
     erreur = "l'image n'a pas pu être dessinée";
     return {};
   }

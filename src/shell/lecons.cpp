@@ -4,11 +4,15 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLayout>
 #include <QLineEdit>
@@ -33,6 +37,7 @@
 #include "shell/fond.h"
 #include "shell/historique.h"
 #include "shell/hote.h"
+#include "shell/lot.h"
 #include "solids/gui/caraccone.h"
 #include "solids/gui/caraccube.h"
 #include "solids/gui/caraccyl.h"
@@ -84,6 +89,51 @@ QString titreExemple(const QFileInfo& f) {
 
 QString documents() {
   return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+// The wait cursor for the length of a scope, whatever leaves it.
+struct Attente {
+  Attente() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~Attente() { QGuiApplication::restoreOverrideCursor(); }
+  Attente(const Attente&) = delete;
+  Attente& operator=(const Attente&) = delete;
+};
+
+// The mesh export's choices, before the file: a closed solid for a 3D printer, and the
+// scale. False when cancelled; `ferme` and `echelle` are then left as they were.
+bool demanderMaillage(QWidget* parent, bool& ferme, double& echelle) {
+  QDialog d(parent);
+  d.setObjectName(QStringLiteral("exportmaillage"));
+  d.setWindowTitle(QStringLiteral("Exporter le maillage"));
+  auto* fermeture = new QCheckBox(QStringLiteral("Solide &fermé, pour l'impression 3D"), &d);
+  fermeture->setObjectName(QStringLiteral("ferme"));
+  fermeture->setChecked(ferme);
+  auto* saisie = new QLineEdit(&d);
+  saisie->setObjectName(QStringLiteral("echelle"));
+  saisie->setAccessibleName(QStringLiteral("Millimètres par unité"));
+  // A decimal comma is taken, as in every field of the program.
+  champ::filtrer(saisie, {QStringLiteral("0123456789.,"), {}, {}}, [](char16_t) { return true; });
+  champ::ecrire(saisie, QString::number(echelle, 'g', 15));
+  auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+  QPushButton* ok = boutons->button(QDialogButtonBox::Ok);
+  boutons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+  auto* forme = new QFormLayout(&d);
+  forme->addRow(fermeture);
+  forme->addRow(QStringLiteral("&Millimètres par unité :"), saisie);
+  forme->addRow(boutons);
+  double lue = echelle;
+  const auto lire = [&] {
+    QString t = saisie->text();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    return quadrel::lireEchelle(t.toStdString(), lue);
+  };
+  QObject::connect(saisie, &QLineEdit::textChanged, ok, [&] { ok->setEnabled(lire()); });
+  QObject::connect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+  QObject::connect(boutons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+  if (d.exec() != QDialog::Accepted || !lire()) return false;
+  ferme = fermeture->isChecked();
+  echelle = lue;
+  return true;
 }
 
 }  // namespace
@@ -337,11 +387,16 @@ bool Lecons::enregistrersous() {
 void Lecons::exporterimage() {
   TFeuille* f = a_.Feuille;
   if (!f) return;
+  // Larger factors are offered while the picture stays within what can be drawn.
+  const QSize feuille = f->taille();
+  QStringList tailles{QStringLiteral("1× (taille de la feuille)")};
+  for (int k : {2, 4})
+    if (std::max(feuille.width(), feuille.height()) * k <= quadrel::kCoteImageMax)
+      tailles << QStringLiteral("%1×").arg(k);
   bool ok = false;
-  const QStringList tailles{QStringLiteral("1× (taille de la feuille)"), QStringLiteral("2×"),
-                            QStringLiteral("4×")};
-  const QString choix = QInputDialog::getItem(a_.fond.get(), QStringLiteral("Exporter l'image"),
-                                              QStringLiteral("Taille :"), tailles, 1, false, &ok);
+  const QString choix = QInputDialog::getItem(
+      a_.fond.get(), QStringLiteral("Exporter l'image"), QStringLiteral("Taille :"), tailles,
+      int(std::min<qsizetype>(1, tailles.size() - 1)), false, &ok);
   if (!ok) return;
   const int facteur = choix.startsWith(QLatin1Char('4'))   ? 4
                       : choix.startsWith(QLatin1Char('2')) ? 2
@@ -351,8 +406,13 @@ void Lecons::exporterimage() {
                                                  QStringLiteral("Images PNG (*.png)"));
   if (c.isEmpty()) return;
   std::string erreur;
-  const QImage image = quadrel::imageSansEcran(a_.scene, f->taille() * facteur, erreur);
-  const QByteArray octets = quadrel::enPng(image);
+  quadrel::OptionsImage options;
+  options.echelle = facteur;
+  QByteArray octets;
+  {
+    const Attente attente;  // a 4x picture takes seconds to draw and encode
+    octets = quadrel::enPng(quadrel::imageSansEcran(a_.scene, feuille * facteur, erreur, options));
+  }
   QString e;
   if (octets.isEmpty())
     message(QStringLiteral("L'image ne peut pas être dessinée : ") +
@@ -362,15 +422,12 @@ void Lecons::exporterimage() {
 }
 
 void Lecons::exportermaillage() {
-  const bool ferme =
-      QMessageBox::question(a_.fond.get(), QStringLiteral("Exporter le maillage"),
-                            QStringLiteral("Un solide fermé, pour l'impression 3D ?"),
-                            QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  if (!demanderMaillage(a_.fond.get(), maillageferme_, maillageechelle_)) return;
   const QString c = QFileDialog::getSaveFileName(
       a_.fond.get(), QStringLiteral("Exporter le maillage"),
       documents() + QStringLiteral("/surface.stl"), QStringLiteral("Maillages STL (*.stl)"));
   if (c.isEmpty()) return;
-  const std::vector<unsigned char> stl = quadrel::stlDe(a_.scene, ferme, 10);
+  const std::vector<unsigned char> stl = quadrel::stlDe(a_.scene, maillageferme_, maillageechelle_);
   if (stl.empty()) return message(QStringLiteral("Ni surface ni solide à exporter."));
   QString e;
   if (!quadrel::ecrireFichier(c, {reinterpret_cast<const char*>(stl.data()), stl.size()}, e))

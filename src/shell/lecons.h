@@ -60,6 +60,9 @@ class Lecons : public QObject {
   QString chemin_;                           // the lesson's file; empty: none
   std::optional<quadrel::Lecon> reference_;  // as it was opened or saved
   QPointer<QMenu> recents_;
+  // The mesh export's choices, kept for the next export of the session.
+  bool maillageferme_ = false;
+  double maillageechelle_ = 10;  // millimetres per unit
 };
 
 // Opens a lesson given on the command line.

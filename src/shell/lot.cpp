@@ -14,9 +14,6 @@ namespace quadrel {
 
 namespace {
 
-// Largest side of a picture drawn from the command line, in pixels.
-constexpr int kCoteMax = 8000;
-
 bool lireTaille(const std::string& t, int& l, int& h) {
   const std::size_t x = t.find('x');
   if (x == std::string::npos) return false;
@@ -24,13 +21,7 @@ bool lireTaille(const std::string& t, int& l, int& h) {
   auto a = std::from_chars(debut, debut + x, l);
   auto b = std::from_chars(debut + x + 1, debut + t.size(), h);
   return a.ec == std::errc() && a.ptr == debut + x && b.ec == std::errc() &&
-         b.ptr == debut + t.size() && l > 0 && h > 0 && l <= kCoteMax && h <= kCoteMax;
-}
-
-bool lireEchelle(const std::string& t, double& v) {
-  auto r = std::from_chars(t.data(), t.data() + t.size(), v);
-  return r.ec == std::errc() && r.ptr == t.data() + t.size() && std::isfinite(v) && v > 0 &&
-         v <= 1e6;
+         b.ptr == debut + t.size() && l > 0 && h > 0 && l <= kCoteImageMax && h <= kCoteImageMax;
 }
 
 void dire(const std::string& message) {
@@ -38,6 +29,16 @@ void dire(const std::string& message) {
 }
 
 }  // namespace
+
+bool lireEchelle(const std::string& t, double& v) {
+  double lu = 0;
+  auto r = std::from_chars(t.data(), t.data() + t.size(), lu);
+  if (r.ec != std::errc() || r.ptr != t.data() + t.size() || !std::isfinite(lu) || lu <= 0 ||
+      lu > 1e6)
+    return false;
+  v = lu;
+  return true;
+}
 
 std::optional<LigneDeCommande> lireLigne(const std::vector<std::string>& a, std::string& erreur) {
   LigneDeCommande l;
@@ -112,8 +113,11 @@ int executerLot(const LigneDeCommande& l) {
   } else {
     const SheetSize s = sheetSize(1280, 1024);
     const QSize taille = l.largeur > 0 ? QSize(l.largeur, l.hauteur) : QSize(s.width, s.height);
+    // The projection spans the height: that is the picture's scale against the sheet.
+    OptionsImage options;
+    options.echelle = double(taille.height()) / s.height;
     std::string erreur;
-    const QImage image = imageSansEcran(sceneDe(lecon), taille, erreur);
+    const QImage image = imageSansEcran(sceneDe(lecon), taille, erreur, options);
     if (image.isNull()) {
       dire("l'image ne peut pas être dessinée : " + erreur);
       return 3;

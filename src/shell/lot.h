@@ -9,6 +9,9 @@
 
 namespace quadrel {
 
+// Largest side of a picture drawn, in pixels.
+inline constexpr int kCoteImageMax = 8000;
+
 struct LigneDeCommande {
   enum class Mode { fenetre, aide, version, image, maillage } mode = Mode::fenetre;
   QString lecon;                 // the lesson to open or to draw
@@ -21,6 +24,10 @@ struct LigneDeCommande {
 // The arguments after the program's name; nullopt with the French reason in `erreur`.
 std::optional<LigneDeCommande> lireLigne(const std::vector<std::string>& arguments,
                                          std::string& erreur);
+
+// A scale in millimetres per unit, as --scale and the window's mesh export take it: a
+// number, greater than 0, at most a million. False leaves `v` as it was.
+bool lireEchelle(const std::string& texte, double& v);
 
 // The usage text of --help (UTF-8).
 std::string texteAide();

@@ -1,6 +1,9 @@
 // Quadrel: a 3D mathematics viewer for the classroom.
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -38,6 +41,12 @@ int main(int argc, char** argv) {
   }
   TFeuille::formatpardefaut();
   QApplication app(argc, argv);
+  // The toolkit's own texts (standard buttons, the file dialog) in French, as the program's
+  // are, whatever the system's language. Without the translations, they stay in English.
+  QTranslator traductions;
+  if (traductions.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(&traductions);
   const auto fenetres = demarrer(dossierRessources());
   if (!ligne->lecon.isEmpty()) ouvrirLecon(*fenetres, ligne->lecon);
   return QApplication::exec();

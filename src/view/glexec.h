@@ -15,6 +15,9 @@ struct ContexteGl {
   std::array<GLUquadric*, 4> quadriques{};       // by quadric id (kQuadPoint, kQuadCyl, kQuadCone)
   std::array<unsigned, kNombreListes> listes{};  // by Liste
   unsigned basepolice = 0;                       // glyph of byte c is list basepolice + c
+  // Line widths and point sizes are multiplied by it: a picture drawn larger keeps its
+  // strokes in proportion. Lists keep the width they were recorded with.
+  double epaisseur = 1;
 };
 
 void executer(const DrawList& liste, const ContexteGl& gl);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QSize>
 #include <array>
 #include <functional>
@@ -44,11 +45,26 @@ class Renderer {
   void enregistrer(Liste liste, DrawList commandes);
 
   // One frame of `pixels` device pixels into `image` (RGB32; its memory is reused when it
-  // fits and is not shared). `construire` runs with the context current and may record
+  // fits and is not shared). `construire` runs once with the context current and may record
   // lists; its commands draw with the viewport `vue` from the lower left corner. False when
   // nothing could be drawn (not ready, empty size, no framebuffer). An exception from
-  // `construire` is passed on once the framebuffer, as it is, was read into `image`.
-  bool rendre(QSize pixels, QSize vue, const std::function<DrawList()>& construire, QImage& image);
+  // `construire` is passed on once the framebuffer, as it is, was read into `image` (when
+  // one framebuffer holds the frame; otherwise `image` is left as it was).
+  // `echantillons` > 1 draws with that many samples a pixel (multisample antialiasing),
+  // at most what GL offers; 0, or a multisample buffer GL refuses, draws without.
+  // A frame larger than one framebuffer can be (GL's limits, or memory) is drawn in tiles
+  // that meet without a seam.
+  bool rendre(QSize pixels, QSize vue, const std::function<DrawList()>& construire, QImage& image,
+              int echantillons = 0);
+
+  // Multiplies line widths and point sizes, of the frame and of every list (recorded again
+  // when it changes): a picture drawn n times larger passes n.
+  void epaisseur(double facteur);
+
+  // The largest tile side, 0: as large as GL and memory allow. `parprojection` cuts the
+  // projection itself rather than shifting the viewport, as where GL's viewport cannot
+  // span the whole picture. For tests of the seams.
+  void limitertuiles(int cote, bool parprojection = false);
 
   // The context made current around GL work between frames; calls nest.
   bool makeCurrent();
@@ -62,17 +78,34 @@ class Renderer {
   double dureeglyphes() const { return dureeglyphes_; }
 
  private:
+  // A framebuffer object: colour and depth, single sample (colour in a texture) or not.
+  struct Tampon {
+    unsigned fbo = 0, couleur = 0, profondeur = 0;
+    QSize taille;
+    int echantillons = 0;
+  };
+  struct Decoupe;
+
   unsigned& id(Liste l) { return gl_.listes[std::size_t(l)]; }
+  int cotemax(int echantillons) const;
+  Decoupe decouper(QSize pixels, QSize vue, int cote) const;
+  bool preparer(QSize taille, int echantillons);
   bool preparertampon(QSize pixels);
-  void detruiretampon();
+  int preparermultiple(QSize taille, int echantillons);
+  void dessinertuile(const DrawList& commandes, const Decoupe& d, QPoint origine);
+  static void detruire(Tampon& t);
+  void detruiretampons();
   void lire(QSize pixels, QImage& image);
+  void coller(const Decoupe& d, QPoint origine, QImage& image);
 
   std::unique_ptr<ContexteRendu> contexte_;
   ContexteGl gl_;
   std::array<DrawList, 10> gardees_;  // what each list was recorded from
   Metriques metriques_{};
-  unsigned tampon_ = 0, texture_ = 0, profondeur_ = 0;  // the framebuffer object
-  QSize tailletampon_;
+  Tampon simple_;    // read back
+  Tampon multiple_;  // drawn into when antialiasing, then resolved into simple_
+  int cotetuile_ = 0;
+  bool parprojection_ = false;
   int courant_ = 0;  // depth of makeCurrent calls
   bool pret_ = false;
   bool lectureinversee_ = false;  // GL_MESA_pack_invert: rows read back top row first

@@ -2,19 +2,45 @@
 // again, reopens to the same scene, and a change is noticed (the view aside).
 #include "shell/lecons.h"
 
+#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <variant>
 
 #include "matutil.h"
 #include "onze.h"
 #include "sections/gui/choixsection.h"
 #include "sections/gui/pointlibre.h"
+#include "shell/dessin_lecon.h"
 #include "shell/fichier_lecon.h"
 #include "surfaces/gui/fonction3d.h"
 #include "view/feuille.h"
+
+namespace {
+
+// Runs `faire` on the modal dialog of class T named `nom` (any name when empty) once it
+// shows, from inside its exec; given up with `gardien`.
+template <class T>
+void quandModal(QObject* gardien, const QString& nom, std::function<void(T*)> faire) {
+  auto* minuterie = new QTimer(gardien);
+  QObject::connect(minuterie, &QTimer::timeout, [=] {
+    auto* d = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (!d || !d->isVisible() || (!nom.isEmpty() && d->objectName() != nom)) return;
+    minuterie->stop();
+    faire(d);
+  });
+  minuterie->start(10);
+}
+
+}  // namespace
 
 class TestLecons : public QObject {
   Q_OBJECT
@@ -100,6 +126,67 @@ class TestLecons : public QObject {
     QTest::keyClick(f->Edit1, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(app_->scene.formule, std::string("x*y"));
     f->close();
+  }
+
+  // The mesh export asks for "fermé" and the scale before the file, and writes the mesh of
+  // those choices; closed, or with a scale it refuses, it writes nothing; the choices stay
+  // for the next export.
+  void exporterMaillage_data() {
+    QTest::addColumn<QString>("montre");  // the scale shown on opening
+    QTest::addColumn<bool>("cochee");     // "fermé" as shown
+    QTest::addColumn<QString>("saisie");  // typed over the scale; empty: left
+    QTest::addColumn<bool>("accepter");   // OK, else the close box
+    QTest::addColumn<double>("echelle");  // of the file written; 0: none
+    QTest::newRow("close box") << "10" << false << "" << false << 0.0;
+    QTest::newRow("zero refused") << "10" << false << "0" << true << 0.0;
+    QTest::newRow("closed, 2,5") << "10" << false << "2,5" << true << 2.5;
+    QTest::newRow("choices kept") << "2.5" << true << "" << true << 2.5;
+  }
+
+  void exporterMaillage() {
+    QFETCH(QString, montre);
+    QFETCH(bool, cochee);
+    QFETCH(QString, saisie);
+    QFETCH(bool, accepter);
+    QFETCH(double, echelle);
+    Lecons& l = *app_->lecons;
+    QVERIFY(
+        l.ouvrir(QStringLiteral(QUADREL_SOURCE_DIR "/exemples/04-sphere-section-z.quadrel"), true));
+    const QString chemin = dossier_.filePath(QStringLiteral("%1.stl").arg(QTest::currentDataTag()));
+    QObject gardien;
+    QString vu;
+    bool vucochee = false, ferme = false, okactif = false;
+    quandModal<QDialog>(&gardien, QStringLiteral("exportmaillage"), [&](QDialog* d) {
+      auto* champ = d->findChild<QLineEdit*>(QStringLiteral("echelle"));
+      auto* boite = d->findChild<QCheckBox*>(QStringLiteral("ferme"));
+      vu = champ->text();
+      vucochee = boite->isChecked();
+      if (!saisie.isEmpty()) {
+        champ->selectAll();
+        QTest::keyClicks(champ, saisie);
+        boite->setChecked(true);
+      }
+      ferme = boite->isChecked();
+      QPushButton* ok = d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+      okactif = ok->isEnabled();
+      if (accepter && okactif)
+        ok->click();
+      else
+        d->close();
+    });
+    quandModal<QFileDialog>(&gardien, {}, [&](QFileDialog* d) {
+      d->selectFile(chemin);
+      static_cast<QDialog*>(d)->accept();  // QFileDialog's own is protected
+    });
+    l.exportermaillage();
+    QCOMPARE(vu, montre);
+    QCOMPARE(vucochee, cochee);
+    QCOMPARE(okactif, !accepter || echelle > 0);  // only a refused scale disables OK
+    QCOMPARE(QFile::exists(chemin), echelle > 0);
+    if (echelle == 0) return;
+    const std::vector<unsigned char> stl = quadrel::stlDe(app_->scene, ferme, echelle);
+    QCOMPARE(lire(chemin),
+             QByteArray(reinterpret_cast<const char*>(stl.data()), qsizetype(stl.size())));
   }
 };
 

@@ -49,6 +49,10 @@ void signaler(QWidget* feuille, const char* quoi) {
   });
 }
 
+// Samples a pixel when lines are smoothed: what software GL offers, and enough for lines
+// that no longer step.
+constexpr int kEchantillons = 4;
+
 QString enClair(const std::string& latin1) {
   return QString::fromLatin1(latin1.data(), qsizetype(latin1.size()));
 }
@@ -184,7 +188,9 @@ void TFeuille::dessiner() {
   std::swap(image_, precedente_);
   bool lue = true;
   try {
-    lue = rendu_->rendre(pixels, vue, construire, image_);
+    // Strokes keep their look on a high-density screen: two device pixels a line at 2x.
+    rendu_->epaisseur(r);
+    lue = rendu_->rendre(pixels, vue, construire, image_, scene.aliasing ? kEchantillons : 0);
     if (lue) ++images_;
     if (lue && titre && cadre_) cadre_->setWindowTitle(QString::fromLatin1(titre->c_str()));
   } catch (const std::exception& e) {

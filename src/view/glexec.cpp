@@ -118,9 +118,9 @@ void un(const DrawList& liste, const Command& c, const ContexteGl& gl) {
     case Op::PolygonMode:
       return glPolygonMode(e(0), e(1));
     case Op::LineWidth:
-      return glLineWidth(GLfloat(d[0] * gl.epaisseur));
+      return glLineWidth(GLfloat(largeurTrait(d[0], gl.epaisseur)));
     case Op::PointSize:
-      return glPointSize(GLfloat(d[0] * gl.epaisseur));
+      return glPointSize(GLfloat(largeurTrait(d[0], gl.epaisseur)));
     case Op::ShadeModel:
       return glShadeModel(e(0));
     case Op::BlendFunc:

@@ -20,6 +20,13 @@ struct ContexteGl {
   double epaisseur = 1;
 };
 
+// A line width or point size drawn `facteur` times larger: the pixels it shows at the usual
+// scale (at least one: a half-pixel line is a pixel there), times the factor. At the usual
+// scale, the width asked.
+inline double largeurTrait(double largeur, double facteur) {
+  return facteur == 1 ? largeur : (largeur < 1 ? 1 : largeur) * facteur;
+}
+
 void executer(const DrawList& liste, const ContexteGl& gl);
 
 // Runs `liste` into display list `id` (GL_COMPILE), replacing what it held.

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "view/glconst.h"
+#include "view/glexec.h"
 #include "view/mat4.h"
 
 namespace quadrel {
@@ -76,6 +77,15 @@ TEST(DrawList, PackedMeshesReadBackAsBatches) {
   EXPECT_EQ(p[1].vertices, (std::vector<Vec3>{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}));
   EXPECT_EQ(p[2].vertices[0], (Vec3{7, 0, 0}));
   EXPECT_EQ(d.mesh(d[p[2].at]).normal(0), (Vec3{0, 0, 1}));
+}
+
+// Strokes scale with the picture, from the pixels they show at the usual scale.
+TEST(LargeurTrait, ScalesWhatShowsAtTheUsualScale) {
+  const struct {
+    double largeur, facteur, attendu;
+  } cas[] = {{0.5, 1, 0.5}, {2, 1, 2}, {0.5, 2, 2}, {2, 2, 4}, {3, 4, 12}, {0.5, 1.5, 1.5}};
+  for (const auto& c : cas)
+    EXPECT_EQ(largeurTrait(c.largeur, c.facteur), c.attendu) << c.largeur << " x" << c.facteur;
 }
 
 TEST(MatrixTracker, FollowsTheModelViewStackOnly) {

@@ -137,11 +137,19 @@ class LigneEnCache {
       p.avecH = true;
     }
   }
-  Memo& recent(const Cle& c, const Point& p) {
-    Memo& m = recents_[prochain_];
+  // A recent point remembers where the path keeps it, so that a slope completed later is
+  // kept for the next levels too.
+  struct Recent {
+    Memo m;
+    std::vector<Memo>* chemin = nullptr;
+    std::size_t indice = 0;
+  };
+  Memo& recent(const Cle& c, const Point& p, std::vector<Memo>* chemin = nullptr,
+               std::size_t indice = 0) {
+    Recent& r = recents_[prochain_];
     prochain_ = (prochain_ + 1) % 4;
-    m = {c, p};
-    return m;
+    r = {{c, p}, chemin, indice};
+    return r.m;
   }
 
   // The sample values in double, to tell cheaply which intervals are idle at a level.
@@ -160,7 +168,7 @@ class LigneEnCache {
   std::vector<Memo>* chemin_ = nullptr;                  // of the bisection running
   std::size_t etape_ = 0;
   long& places_;
-  Memo recents_[4];  // the last points asked for: a bisection asks again for its ends
+  Recent recents_[4];  // the last points asked for: a bisection asks again for its ends
   int prochain_ = 0;
 };
 
@@ -172,10 +180,14 @@ inline void LigneEnCache::debutBissection(Scan scan, long i, bool memoire) {
 
 inline const LigneEnCache::Point& LigneEnCache::point(extended t, bool avecH) {
   const Cle c = cle(t);
-  for (Memo& r : recents_) {
-    if (r.c == c) {
-      completer(r.p, t, avecH);
-      return r.p;
+  for (Recent& r : recents_) {
+    if (r.m.c == c) {
+      if (avecH && !r.m.p.avecH) {
+        completer(r.m.p, t, avecH);
+        if (r.chemin && r.indice < r.chemin->size() && (*r.chemin)[r.indice].c == c)
+          (*r.chemin)[r.indice].p = r.m.p;
+      }
+      return r.m.p;
     }
   }
   if (!chemin_) {
@@ -192,7 +204,8 @@ inline const LigneEnCache::Point& LigneEnCache::point(extended t, bool avecH) {
     --places_;
     completer(ch.back().p, t, avecH);
   }
-  return recent(c, ch[etape_++].p).p;
+  const std::size_t ici = etape_++;
+  return recent(c, ch[ici].p, chemin_, ici).p;
 }
 
 class ValeursEnCache {

@@ -112,7 +112,13 @@ class LigneEnCache {
   // `memoire` the points it visits are kept (or found again) in the path of (scan, i).
   void debutBissection(Scan scan, long i, bool memoire);
   // The point at t, evaluated on first use; with its value a step further when asked.
-  const Point& point(extended t, bool avecH);
+  const Point& point(extended t, bool avecH) { return de(place(t, avecH)); }
+  // derivee's slope of f - k at t. A bisection asks three times for each point's: the last
+  // few are kept, until the level changes.
+  extended penteEn(extended t, extended k);
+  void nouveauNiveau() {
+    for (Recent& r : recents_) r.avecD = false;
+  }
 
  private:
   struct Cle {  // the 80 bits of t; empty: a NaN, never asked for
@@ -137,20 +143,26 @@ class LigneEnCache {
       p.avecH = true;
     }
   }
-  // A recent point remembers where the path keeps it, so that a slope completed later is
-  // kept for the next levels too.
+  // A recent point refers to where it is kept, so that a slope completed later is kept
+  // for the next levels too.
+  using Chemin = std::vector<Memo>;
   struct Recent {
-    Memo m;
-    std::vector<Memo>* chemin = nullptr;
+    Cle c;
+    Point* p = nullptr;  // in the grid or `propre`; in `chemin` at `indice` if given
+    Chemin* chemin = nullptr;
     std::size_t indice = 0;
+    extended d = 0;  // the slope at the current level, when avecD
+    bool avecD = false;
+    Point propre;  // a point no path keeps
   };
-  Memo& recent(const Cle& c, const Point& p, std::vector<Memo>* chemin = nullptr,
-               std::size_t indice = 0) {
+  static Point& de(Recent& r) { return r.chemin ? (*r.chemin)[r.indice].p : *r.p; }
+  Recent& recent(const Cle& c, Point* p, Chemin* chemin = nullptr, std::size_t indice = 0) {
     Recent& r = recents_[prochain_];
-    prochain_ = (prochain_ + 1) % 4;
-    r = {{c, p}, chemin, indice};
-    return r.m;
+    prochain_ = (prochain_ + 1) & 3;
+    r.c = c, r.p = p, r.chemin = chemin, r.indice = indice, r.avecD = false;
+    return r;
   }
+  Recent& place(extended t, bool avecH);
 
   // The sample values in double, to tell cheaply which intervals are idle at a level.
   struct Apercu {
@@ -164,53 +176,68 @@ class LigneEnCache {
   const std::vector<extended> w_;
   std::vector<Point> grille_;
   std::vector<Apercu> apercu_;
-  std::unordered_map<long, std::vector<Memo>> chemins_;  // by scan and interval
-  std::vector<Memo>* chemin_ = nullptr;                  // of the bisection running
+  std::unordered_map<long, Chemin> chemins_;  // by scan and interval
+  Chemin* chemin_ = nullptr;                  // of the bisection running
   std::size_t etape_ = 0;
   long& places_;
   Recent recents_[4];  // the last points asked for: a bisection asks again for its ends
-  int prochain_ = 0;
+  unsigned prochain_ = 0;
 };
 
 inline void LigneEnCache::debutBissection(Scan scan, long i, bool memoire) {
   chemin_ = memoire && places_ > 0 ? &chemins_[i * 3 + static_cast<long>(scan)] : nullptr;
   etape_ = 0;
-  for (long j : {i, i + 1}) recent(cle(w_[static_cast<std::size_t>(j)]), echantillon(j));
+  remplir();
+  for (long j : {i, i + 1}) {
+    const auto u = static_cast<std::size_t>(j);
+    recent(cle(w_[u]), &grille_[u]);
+  }
 }
 
-inline const LigneEnCache::Point& LigneEnCache::point(extended t, bool avecH) {
+inline LigneEnCache::Recent& LigneEnCache::place(extended t, bool avecH) {
   const Cle c = cle(t);
   for (Recent& r : recents_) {
-    if (r.m.c == c) {
-      if (avecH && !r.m.p.avecH) {
-        completer(r.m.p, t, avecH);
-        if (r.chemin && r.indice < r.chemin->size() && (*r.chemin)[r.indice].c == c)
-          (*r.chemin)[r.indice].p = r.m.p;
-      }
-      return r.m.p;
+    if (r.c == c) {
+      completer(de(r), t, avecH);
+      return r;
     }
   }
   if (!chemin_) {
-    Memo& m = recent(c, Point{evaluer(e_, f_, t), {}, false});
-    completer(m.p, t, avecH);
-    return m.p;
+    Recent& r = recent(c, nullptr);
+    r.propre = Point{evaluer(e_, f_, t), {}, false};
+    r.p = &r.propre;
+    completer(r.propre, t, avecH);
+    return r;
   }
-  std::vector<Memo>& ch = *chemin_;
+  Chemin& ch = *chemin_;
   if (etape_ < ch.size() && ch[etape_].c == c) {
     completer(ch[etape_].p, t, avecH);
   } else {
+    // The recent points past the fork go with the rest of the old path.
+    for (Recent& r : recents_)
+      if (r.chemin == chemin_ && r.indice >= etape_) r = Recent{};
     ch.resize(etape_);
     ch.push_back({c, Point{evaluer(e_, f_, t), {}, false}});
     --places_;
     completer(ch.back().p, t, avecH);
   }
   const std::size_t ici = etape_++;
-  return recent(c, ch[ici].p, chemin_, ici).p;
+  return recent(c, nullptr, chemin_, ici);
+}
+
+inline extended LigneEnCache::penteEn(extended t, extended k) {
+  Recent& r = place(t, true);
+  if (!r.avecD) {
+    const Point& p = de(r);
+    r.d = pente(moinsNiveau(p.f, k), moinsNiveau(p.fh, k));
+    r.avecD = true;
+  }
+  return r.d;
 }
 
 class ValeursEnCache {
  public:
-  ValeursEnCache(LigneEnCache& l, extended k) : l_(l), k_(k) {}
+  ValeursEnCache(LigneEnCache& l, extended k) : l_(l), k_(k) { l_.nouveauNiveau(); }
 
   long intervalCount() const { return l_.intervalCount(); }
   extended samplePoint(long i) const { return l_.samplePoint(i); }
@@ -229,10 +256,7 @@ class ValeursEnCache {
   // the derivative's bisection follows the same path at each level.
   void beginBisection(Scan scan, long i) { l_.debutBissection(scan, i, scan != Scan::signChange); }
   extended F(extended t) { return moinsNiveau(l_.point(t, false).f, k_).v; }
-  extended D(extended t) {
-    const LigneEnCache::Point& p = l_.point(t, true);
-    return pente(moinsNiveau(p.f, k_), moinsNiveau(p.fh, k_));
-  }
+  extended D(extended t) { return l_.penteEn(t, k_); }
   extended gridF(long i) { return moinsNiveau(l_.echantillon(i).f, k_).v; }
   extended gridD(long i) {
     const LigneEnCache::Point& p = l_.echantillon(i);

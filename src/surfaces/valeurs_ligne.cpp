@@ -46,11 +46,18 @@ void LigneEnCache::remplir() {
   }
 }
 
-std::vector<long> LigneEnCache::candidats(Scan scan, extended k) {
+const std::vector<long>& LigneEnCache::candidats(Scan scan, extended k) {
   remplir();
-  const double kd = static_cast<double>(k);
+  const auto s = static_cast<std::size_t>(scan);
+  std::vector<long>& out = candidats_[s];
+  // The slopes' and the borders' tests only widen with |k|: taken at niveauMax_, they hold
+  // for every level.
+  const bool pourTous = scan != Scan::signChange && std::fabs(k) <= niveauMax_;
+  if (pourTous && prets_[s]) return out;
+  prets_[s] = pourTous;
+  const double kd = static_cast<double>(pourTous ? niveauMax_ : k);
   const long n = intervalCount();
-  std::vector<long> out;
+  out.clear();
   auto connu = [](const Apercu& a) {
     return !a.erreur && std::isfinite(a.f) && std::isfinite(a.fh) && std::isfinite(a.d);
   };
@@ -81,11 +88,13 @@ std::vector<long> LigneEnCache::candidats(Scan scan, extended k) {
         break;
       }
       case Scan::domainBorder: {
-        // f - k undefined at one end only; near valeurerreur it may be so by value.
+        // f - k undefined at one end only; near valeurerreur it may be so by value, for
+        // some level within kd of 0 (the last term covers the rounding).
         auto peutEtreErreur = [&](const Apercu& p) {
           if (p.erreurF || !std::isfinite(p.f)) return true;
-          return std::fabs(p.f - kd - static_cast<double>(valeurerreur)) <=
-                 1 + 1e-9 * std::fabs(p.f);
+          const double s = static_cast<double>(valeurerreur);
+          return std::fabs(p.f - s) <= std::fabs(kd) + 1 + 1e-9 * std::fabs(p.f) +
+                                           1e-9 * (std::fabs(p.f) + std::fabs(kd) + s);
         };
         candidat = a.erreurF != b.erreurF || (!a.erreurF && peutEtreErreur(a)) ||
                    (!b.erreurF && peutEtreErreur(b));

@@ -95,9 +95,12 @@ class LigneEnCache {
     bool avecH = false;
   };
 
-  // `places`: path points all the lines of a collection may still keep (shared).
-  LigneEnCache(TExpress& e, const Droite& f, const Sampling& s, long& places)
-      : e_(e), f_(f), w_(sampleSequence(s)), places_(places) {}
+  // `w`: the sample points (see sampleSequence), shared by the lines and kept by the caller.
+  // `niveauMax`: no level searched is larger in magnitude. `places`: path points all the lines
+  // of a collection may still keep (shared).
+  LigneEnCache(TExpress& e, const Droite& f, const std::vector<extended>& w, extended niveauMax,
+               long& places)
+      : e_(e), f_(f), w_(w), niveauMax_(niveauMax), places_(places) {}
 
   long intervalCount() const { return static_cast<long>(w_.size()) - 1; }
   extended samplePoint(long i) const { return w_[static_cast<std::size_t>(i)]; }
@@ -105,8 +108,9 @@ class LigneEnCache {
     remplir();
     return grille_[static_cast<std::size_t>(i)];
   }
-  // The intervals of one scan that may find something at level k, in order.
-  std::vector<long> candidats(Scan scan, extended k);
+  // The intervals of one scan that may find something at level k, in order; a few more
+  // do no harm. Valid until the next call for the same scan.
+  const std::vector<long>& candidats(Scan scan, extended k);
 
   // A bisection starts on interval i: its ends become the last points asked for, and with
   // `memoire` the points it visits are kept (or found again) in the path of (scan, i).
@@ -173,7 +177,12 @@ class LigneEnCache {
 
   TExpress& e_;
   const Droite f_;
-  const std::vector<extended> w_;
+  const std::vector<extended>& w_;
+  // Candidates of the slopes' and the borders' scans: for every level up to niveauMax_ in
+  // magnitude, computed once. Those of the sign changes are computed for each level.
+  const extended niveauMax_;
+  std::vector<long> candidats_[3];
+  bool prets_[3] = {false, false, false};
   std::vector<Point> grille_;
   std::vector<Apercu> apercu_;
   std::unordered_map<long, Chemin> chemins_;  // by scan and interval
@@ -186,6 +195,7 @@ class LigneEnCache {
 
 inline void LigneEnCache::debutBissection(Scan scan, long i, bool memoire) {
   chemin_ = memoire && places_ > 0 ? &chemins_[i * 3 + static_cast<long>(scan)] : nullptr;
+  if (chemin_ && chemin_->empty()) chemin_->reserve(48);
   etape_ = 0;
   remplir();
   for (long j : {i, i + 1}) {
@@ -244,13 +254,10 @@ class ValeursEnCache {
   bool cutShort() const { return false; }
   long nextCandidate(Scan scan, long i) {
     auto& c = candidats_[static_cast<int>(scan)];
-    if (!c.pret) {
-      c.liste = l_.candidats(scan, k_);
-      c.pret = true;
-      c.curseur = 0;
-    }
-    while (c.curseur < c.liste.size() && c.liste[c.curseur] < i) ++c.curseur;
-    return c.curseur < c.liste.size() ? c.liste[c.curseur] : intervalCount();
+    if (!c.liste) c.liste = &l_.candidats(scan, k_);
+    const std::vector<long>& l = *c.liste;
+    while (c.curseur < l.size() && l[c.curseur] < i) ++c.curseur;
+    return c.curseur < l.size() ? l[c.curseur] : intervalCount();
   }
   // The paths of the sign changes' bisections are not kept: they move with the level, while
   // the derivative's bisection follows the same path at each level.
@@ -265,9 +272,8 @@ class ValeursEnCache {
 
  private:
   struct Candidats {
-    std::vector<long> liste;
+    const std::vector<long>* liste = nullptr;  // the line's, asked for at the scan's start
     std::size_t curseur = 0;
-    bool pret = false;
   };
   LigneEnCache& l_;
   const extended k_;

@@ -142,10 +142,11 @@ class LigneEnCache {
   };
   void remplir();
   void completer(Point& p, extended t, bool avecH) {
-    if (avecH && !p.avecH) {
-      p.fh = evaluer(e_, f_, t + kDerivativeStep);
-      p.avecH = true;
-    }
+    if (avecH && !p.avecH) evaluerH(p, t);
+  }
+  void evaluerH(Point& p, extended t) {
+    p.fh = evaluer(e_, f_, t + kDerivativeStep);
+    p.avecH = true;
   }
   // A recent point refers to where it is kept, so that a slope completed later is kept
   // for the next levels too.
@@ -166,7 +167,18 @@ class LigneEnCache {
     r.c = c, r.p = p, r.chemin = chemin, r.indice = indice, r.avecD = false;
     return r;
   }
-  Recent& place(extended t, bool avecH);
+  // Most points asked for are recent ones: found here, the rest out of line.
+  Recent& place(extended t, bool avecH) {
+    const Cle c = cle(t);
+    for (Recent& r : recents_) {
+      if (r.c == c) {
+        completer(de(r), t, avecH);
+        return r;
+      }
+    }
+    return placeNouvelle(c, t, avecH);
+  }
+  Recent& placeNouvelle(const Cle& c, extended t, bool avecH);
 
   // The sample values in double, to tell cheaply which intervals are idle at a level.
   struct Apercu {
@@ -204,14 +216,7 @@ inline void LigneEnCache::debutBissection(Scan scan, long i, bool memoire) {
   }
 }
 
-inline LigneEnCache::Recent& LigneEnCache::place(extended t, bool avecH) {
-  const Cle c = cle(t);
-  for (Recent& r : recents_) {
-    if (r.c == c) {
-      completer(de(r), t, avecH);
-      return r;
-    }
-  }
+inline LigneEnCache::Recent& LigneEnCache::placeNouvelle(const Cle& c, extended t, bool avecH) {
   if (!chemin_) {
     Recent& r = recent(c, nullptr);
     r.propre = Point{evaluer(e_, f_, t), {}, false};

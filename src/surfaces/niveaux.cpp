@@ -74,7 +74,7 @@ racines chercher(TExpress& e, const Droite& f, const Sampling& s, extended k, Li
                  WorkBudget& budget) {
   racines r;
   if (ligne) {
-    ValeursEnCache v(*ligne, k);
+    ValeursEnCache v(*ligne, k, budget);
     RootScan<ValeursEnCache>(v, budget, r).run();
   } else {
     ValeursDirectes v(e, f, s, k);

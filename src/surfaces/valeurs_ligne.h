@@ -120,6 +120,10 @@ class LigneEnCache {
   // derivee's slope of f - k at t. A bisection asks three times for each point's: the last
   // few are kept, until the level changes.
   extended penteEn(extended t, extended k);
+  // The work units of the derivative's bisection on interval i at level k, run here as the
+  // root scan runs it, along the path kept for it; -1 when it would record a root, or keeps
+  // no path (the scan must then run it itself).
+  long tangenteSansRacine(long i, extended k);
   void nouveauNiveau() {
     for (Recent& r : recents_) r.avecD = false;
   }
@@ -179,6 +183,8 @@ class LigneEnCache {
     return placeNouvelle(c, t, avecH);
   }
   Recent& placeNouvelle(const Cle& c, extended t, bool avecH);
+  // The next point of path `ch` after `etape` steps, at t: the kept one, or a fork.
+  Point& suivant(Chemin& ch, std::size_t& etape, extended t);
 
   // The sample values in double, to tell cheaply which intervals are idle at a level.
   struct Apercu {
@@ -252,7 +258,10 @@ inline extended LigneEnCache::penteEn(extended t, extended k) {
 
 class ValeursEnCache {
  public:
-  ValeursEnCache(LigneEnCache& l, extended k) : l_(l), k_(k) { l_.nouveauNiveau(); }
+  // `budget`: the scan's, charged here for the bisections it need not run.
+  ValeursEnCache(LigneEnCache& l, extended k, WorkBudget& budget) : l_(l), k_(k), budget_(budget) {
+    l_.nouveauNiveau();
+  }
 
   long intervalCount() const { return l_.intervalCount(); }
   extended samplePoint(long i) const { return l_.samplePoint(i); }
@@ -262,11 +271,16 @@ class ValeursEnCache {
     if (!c.liste) c.liste = &l_.candidats(scan, k_);
     const std::vector<long>& l = *c.liste;
     while (c.curseur < l.size() && l[c.curseur] < i) ++c.curseur;
+    if (scan == Scan::tangentZero)
+      while (c.curseur < l.size() && sansRacine(l[c.curseur])) ++c.curseur;
     return c.curseur < l.size() ? l[c.curseur] : intervalCount();
   }
   // The paths of the sign changes' bisections are not kept: they move with the level, while
   // the derivative's bisection follows the same path at each level.
-  void beginBisection(Scan scan, long i) { l_.debutBissection(scan, i, scan != Scan::signChange); }
+  void beginBisection(Scan scan, long i) {
+    ++bissections_;
+    l_.debutBissection(scan, i, scan != Scan::signChange);
+  }
   extended F(extended t) { return moinsNiveau(l_.point(t, false).f, k_).v; }
   extended D(extended t) { return l_.penteEn(t, k_); }
   extended gridF(long i) { return moinsNiveau(l_.echantillon(i).f, k_).v; }
@@ -280,8 +294,23 @@ class ValeursEnCache {
     const std::vector<long>* liste = nullptr;  // the line's, asked for at the scan's start
     std::size_t curseur = 0;
   };
+  // A derivative's bisection on interval i that would record nothing is run by the line,
+  // its work charged here, and the scan passes over the interval. Only while the scan would
+  // surely have run it the same way: fewer than 100 roots (at most one per bisection so far),
+  // and a budget that this whole search cannot spend.
+  bool sansRacine(long i) {
+    const long pire = 3 * (intervalCount() + 1) * (1 + kCoutBissection * 402);
+    if (bissections_ >= 99 || budget_.left <= pire) return false;
+    const long travail = l_.tangenteSansRacine(i, k_);
+    if (travail < 0) return false;
+    budget_.charge(travail);
+    return true;
+  }
+
   LigneEnCache& l_;
   const extended k_;
+  WorkBudget& budget_;
+  long bissections_ = 0;  // begun by the scan
   Candidats candidats_[3];
 };
 

@@ -136,11 +136,12 @@ long LigneEnCache::tangenteSansRacine(long i, extended k) {
   std::size_t etape = 0;
   extended p = w_[u], q = w_[u + 1];
   Point* m = &suivant(ch, etape, (p + q) / 2);
+  Brut fk = moinsNiveau(m->f, k);  // f - k at m, for F there and for D
   long travail = 0;
   for (int iterations = 1;; ++iterations) {
     travail += kCoutBissection;
     completer(*m, (p + q) / 2, true);
-    const extended K = d(*m);
+    const extended K = pente(fk, moinsNiveau(m->fh, k));
     const bool indefini = L == S || M == S || K == S;
     if (!indefini) {
       const extended p0 = p, q0 = q;
@@ -150,7 +151,8 @@ long LigneEnCache::tangenteSansRacine(long i, extended k) {
     }
     const extended mid = (p + q) / 2;
     m = &suivant(ch, etape, mid);
-    const extended fm = moinsNiveau(m->f, k).v;
+    fk = moinsNiveau(m->f, k);
+    const extended fm = fk.v;
     if (iterations > 399 || zero(p - q, 1e-12) || zero(fm, 1e-8) || std::fabs(fm) > 15 || indefini)
       return zero(fm, 1e-4) ? -1 : travail;
   }

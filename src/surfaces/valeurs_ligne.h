@@ -162,14 +162,18 @@ class LigneEnCache {
     std::size_t indice = 0;
     extended d = 0;  // the slope at the current level, when avecD
     bool avecD = false;
-    Point propre;  // a point no path keeps
+    unsigned vu = 0;  // when last asked for
+    Point propre;     // a point no path keeps
   };
   static Point& de(Recent& r) { return r.chemin ? (*r.chemin)[r.indice].p : *r.p; }
   Recent& recent(const Cle& c, Point* p, Chemin* chemin = nullptr, std::size_t indice = 0) {
-    Recent& r = recents_[prochain_];
-    prochain_ = (prochain_ + 1) & 3;
-    r.c = c, r.p = p, r.chemin = chemin, r.indice = indice, r.avecD = false;
-    return r;
+    // The least recently asked for goes: an end a bisection keeps stays.
+    Recent* r = &recents_[0];
+    for (Recent& q : recents_)
+      if (q.vu < r->vu) r = &q;
+    r->c = c, r->p = p, r->chemin = chemin, r->indice = indice, r->avecD = false;
+    r->vu = ++horloge_;
+    return *r;
   }
   // Most points asked for are recent ones: found here, the rest out of line.
   Recent& place(extended t, bool avecH) {
@@ -177,6 +181,7 @@ class LigneEnCache {
     for (Recent& r : recents_) {
       if (r.c == c) {
         completer(de(r), t, avecH);
+        r.vu = ++horloge_;
         return r;
       }
     }
@@ -207,8 +212,8 @@ class LigneEnCache {
   Chemin* chemin_ = nullptr;                  // of the bisection running
   std::size_t etape_ = 0;
   long& places_;
-  Recent recents_[4];  // the last points asked for: a bisection asks again for its ends
-  unsigned prochain_ = 0;
+  Recent recents_[4];  // the points last asked for: a bisection asks again for its ends
+  unsigned horloge_ = 0;
 };
 
 inline void LigneEnCache::debutBissection(Scan scan, long i, bool memoire) {

@@ -74,7 +74,7 @@ racines chercher(TExpress& e, const Droite& f, const Sampling& s, extended k, Li
                  WorkBudget& budget) {
   racines r;
   if (ligne) {
-    ValeursEnCache v(*ligne, k);
+    ValeursEnCache v(*ligne, k, budget);
     RootScan<ValeursEnCache>(v, budget, r).run();
   } else {
     ValeursDirectes v(e, f, s, k);
@@ -156,7 +156,9 @@ class Resultats {
 class Collecte {
  public:
   Collecte(TExpress& e, const LevelSearch& p, SearchMethod m)
-      : e_(e), p_(p), cache_(m == SearchMethod::cached && !e.RandomDraws()), budget_{p.budget} {}
+      : e_(e), p_(p), cache_(m == SearchMethod::cached && !e.RandomDraws()), budget_{p.budget} {
+    for (const extended k : p.levels) niveauMax_ = std::max(niveauMax_, std::fabs(commeTexte(k)));
+  }
 
   LevelPoints run() {
     const bool x = e_.usesVariable(0), y = e_.usesVariable(1);
@@ -178,26 +180,28 @@ class Collecte {
  private:
   // Pass 1 (enX) solves in x along the rows, pass 2 in y along the columns.
   void deuxVariables(bool enX) {
-    const extended debut = enX ? p_.ymin : p_.xmin, fin = enX ? p_.ymax : p_.xmax;
-    const extended pas = enX ? p_.pasy : p_.pasx;
+    const std::vector<extended> rangs = grille(enX);
+    std::vector<extended> fixes;  // the rows as a text writes them, met first at level 0
     const Sampling s = echantillons(enX ? p_.xmin : p_.ymin, enX ? p_.xmax : p_.ymax, p_.scanStep,
                                     p_.maxIntervalles);
+    const std::vector<extended> w = sampleSequence(s);
     std::vector<std::unique_ptr<LigneEnCache>> lignes;  // by row, kept across the levels
     Resultats deja;
     const std::vector<bool> revient = revenants(p_.levels);
-    const long coutLigne = p_.coutEchantillon * static_cast<long>(sampleSequence(s).size());
+    const long coutLigne = p_.coutEchantillon * static_cast<long>(w.size());
     for (std::size_t j = 0; j < p_.levels.size(); ++j) {
       const extended k = p_.levels[j];
       const extended niveau = commeTexte(k);
-      extended v = debut;
-      for (std::size_t n = 0; v < fin && n < p_.maxLignes && !t_.pleine(); ++n, v += pas) {
+      for (std::size_t n = 0; n < rangs.size() && !t_.pleine(); ++n) {
         if (budget_.spent()) return;
         if (j == 0) budget_.charge(coutLigne);
-        const Droite f{enX, commeTexte(v)};
+        const extended v = rangs[n];
+        if (n == fixes.size()) fixes.push_back(commeTexte(v));
+        const Droite f{enX, fixes[n]};
         LigneEnCache* ligne = nullptr;
         if (cache_) {
           if (n == lignes.size())
-            lignes.push_back(std::make_unique<LigneEnCache>(e_, f, s, places_));
+            lignes.push_back(std::make_unique<LigneEnCache>(e_, f, w, niveauMax_, places_));
           ligne = lignes[n].get();
         }
         racines r;
@@ -242,6 +246,7 @@ class Collecte {
     const std::vector<extended> lignes[2] = {grille(true), grille(false)};
     const Sampling s[2] = {echantillons(p_.xmin, p_.xmax, p_.scanStep, p_.maxIntervalles),
                            echantillons(p_.ymin, p_.ymax, p_.scanStep, p_.maxIntervalles)};
+    const std::vector<extended> w[2] = {sampleSequence(s[0]), sampleSequence(s[1])};
     std::vector<std::vector<extended>> trouvees[2] = {
         std::vector<std::vector<extended>>(lignes[0].size()),
         std::vector<std::vector<extended>>(lignes[1].size())};
@@ -257,10 +262,11 @@ class Collecte {
         for (int passe = 0; passe < 2; ++passe) {
           if (i >= lignes[passe].size() || faites[passe][i]) continue;
           if (budget.spent() || points >= kMaxPoints) return remplir(lignes, trouvees, k, budget);
-          budget.charge(p_.coutEchantillon * static_cast<long>(sampleSequence(s[passe]).size()));
+          budget.charge(p_.coutEchantillon * static_cast<long>(w[passe].size()));
           const Droite f{passe == 0, commeTexte(lignes[passe][i])};
           std::unique_ptr<LigneEnCache> ligne;
-          if (cache_) ligne = std::make_unique<LigneEnCache>(e_, f, s[passe], places_);
+          if (cache_)
+            ligne = std::make_unique<LigneEnCache>(e_, f, w[passe], std::fabs(niveau), places_);
           const racines r = chercher(e_, f, s[passe], niveau, ligne.get(), budget);
           trouvees[passe][i].assign(r.value.begin(), r.value.begin() + r.count);
           faites[passe][i] = true;
@@ -295,8 +301,9 @@ class Collecte {
     const extended debut = enX ? p_.ymin : p_.xmin, fin = enX ? p_.ymax : p_.xmax;
     const extended pas = enX ? p_.pasy / p_.divisionXOnly : p_.pasx / p_.divisionYOnly;
     const Droite f{enX, 0};
+    const std::vector<extended> w = sampleSequence(s);
     std::unique_ptr<LigneEnCache> ligne;
-    if (cache_) ligne = std::make_unique<LigneEnCache>(e_, f, s, places_);
+    if (cache_) ligne = std::make_unique<LigneEnCache>(e_, f, w, niveauMax_, places_);
     // A level met again would add each point a second time, and joining pairs a point
     // with its twin before its neighbours: the line would show as dashes.
     std::unordered_set<Bits, HashBits> vus;
@@ -322,6 +329,7 @@ class Collecte {
   const bool cache_;
   WorkBudget budget_;
   long places_ = kMaxPointsChemins;
+  extended niveauMax_ = 0;  // the largest |level| as a text writes it
   long depenseEtale_ = 0;
   Table t_;
 };

@@ -46,11 +46,18 @@ void LigneEnCache::remplir() {
   }
 }
 
-std::vector<long> LigneEnCache::candidats(Scan scan, extended k) {
+const std::vector<long>& LigneEnCache::candidats(Scan scan, extended k) {
   remplir();
-  const double kd = static_cast<double>(k);
+  const auto s = static_cast<std::size_t>(scan);
+  std::vector<long>& out = candidats_[s];
+  // The slopes' and the borders' tests only widen with |k|: taken at niveauMax_, they hold
+  // for every level.
+  const bool pourTous = scan != Scan::signChange && std::fabs(k) <= niveauMax_;
+  if (pourTous && prets_[s]) return out;
+  prets_[s] = pourTous;
+  const double kd = static_cast<double>(pourTous ? niveauMax_ : k);
   const long n = intervalCount();
-  std::vector<long> out;
+  out.clear();
   auto connu = [](const Apercu& a) {
     return !a.erreur && std::isfinite(a.f) && std::isfinite(a.fh) && std::isfinite(a.d);
   };
@@ -81,11 +88,13 @@ std::vector<long> LigneEnCache::candidats(Scan scan, extended k) {
         break;
       }
       case Scan::domainBorder: {
-        // f - k undefined at one end only; near valeurerreur it may be so by value.
+        // f - k undefined at one end only; near valeurerreur it may be so by value, for
+        // some level within kd of 0 (the last term covers the rounding).
         auto peutEtreErreur = [&](const Apercu& p) {
           if (p.erreurF || !std::isfinite(p.f)) return true;
-          return std::fabs(p.f - kd - static_cast<double>(valeurerreur)) <=
-                 1 + 1e-9 * std::fabs(p.f);
+          const double s = static_cast<double>(valeurerreur);
+          return std::fabs(p.f - s) <= std::fabs(kd) + 1 + 1e-9 * std::fabs(p.f) +
+                                           1e-9 * (std::fabs(p.f) + std::fabs(kd) + s);
         };
         candidat = a.erreurF != b.erreurF || (!a.erreurF && peutEtreErreur(a)) ||
                    (!b.erreurF && peutEtreErreur(b));
@@ -95,6 +104,58 @@ std::vector<long> LigneEnCache::candidats(Scan scan, extended k) {
     if (candidat) out.push_back(i);
   }
   return out;
+}
+
+LigneEnCache::Point& LigneEnCache::suivant(Chemin& ch, std::size_t& etape, extended t) {
+  const Cle c = cle(t);
+  if (etape < ch.size() && ch[etape].c == c) return ch[etape++].p;
+  for (Recent& r : recents_)
+    if (r.chemin == &ch && r.indice >= etape) r = Recent{};
+  ch.resize(etape++);
+  ch.push_back({c, Point{evaluer(e_, f_, t), {}, false}});
+  --places_;
+  return ch.back().p;
+}
+
+// The steps of RootScan::bisect for the derivative (bound 15, stop at 1e-8, record at 1e-4,
+// 399 iterations), each value asked for once: D at p and q is the one found when they
+// became ends.
+long LigneEnCache::tangenteSansRacine(long i, extended k) {
+  constexpr extended S = valeurerreur;
+  auto zero = [](extended v, double unite) {
+    return std::fabs(static_cast<double>(v) / unite) <= 0.5;
+  };
+  auto d = [&](const Point& p) { return pente(moinsNiveau(p.f, k), moinsNiveau(p.fh, k)); };
+  remplir();
+  const auto u = static_cast<std::size_t>(i);
+  extended L = d(grille_[u]), M = d(grille_[u + 1]);
+  if (L == S || M == S || !(L * M <= 0) || !(std::fabs(L) < 15) || !(std::fabs(M) < 15)) return 0;
+  if (places_ <= 0) return -1;
+  Chemin& ch = chemins_[i * 3 + static_cast<long>(Scan::tangentZero)];
+  if (ch.empty()) ch.reserve(48);
+  std::size_t etape = 0;
+  extended p = w_[u], q = w_[u + 1];
+  Point* m = &suivant(ch, etape, (p + q) / 2);
+  Brut fk = moinsNiveau(m->f, k);  // f - k at m, for F there and for D
+  long travail = 0;
+  for (int iterations = 1;; ++iterations) {
+    travail += kCoutBissection;
+    completer(*m, (p + q) / 2, true);
+    const extended K = pente(fk, moinsNiveau(m->fh, k));
+    const bool indefini = L == S || M == S || K == S;
+    if (!indefini) {
+      const extended p0 = p, q0 = q;
+      bisectionStep(p, q, L, M, K);
+      if (q != q0) M = K;
+      if (p != p0) L = p == q0 ? M : K;
+    }
+    const extended mid = (p + q) / 2;
+    m = &suivant(ch, etape, mid);
+    fk = moinsNiveau(m->f, k);
+    const extended fm = fk.v;
+    if (iterations > 399 || zero(p - q, 1e-12) || zero(fm, 1e-8) || std::fabs(fm) > 15 || indefini)
+      return zero(fm, 1e-4) ? -1 : travail;
+  }
 }
 
 }  // namespace quadrel

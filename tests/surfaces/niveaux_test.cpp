@@ -131,6 +131,7 @@ TEST(LevelPoints, CachedSearchGivesTheReferenceTable) {
       {"ln(x)", -4, 4, -4, 4, -4, 4, 0.5L, 9},            // x only
       {"xy", -10000, 10000, -10000, 10000, -4, 4, 1, 3},  // coarser sampling
       {"sin(x)+y/100", -500, 500, -2, 2, -1, 1, 0.25L, 3},
+      {"sin(30x)+y/8", -4, 4, -4, 4, -1, 1, 0.5L, 3},  // rows of over 100 roots
       // the work budget running out at various points, levels met again among them
       {"sin(x)*cos(y)", -4, 4, -4, 4, -4, 4, 1, 6, 300000},
       {"sin(x)*cos(y)", -4, 4, -4, 4, -4, 4, 1, 6, 1234567},

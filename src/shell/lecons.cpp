@@ -130,6 +130,8 @@ bool demanderMaillage(QWidget* parent, bool& ferme, double& echelle) {
   QObject::connect(saisie, &QLineEdit::textChanged, ok, [&] { ok->setEnabled(lire()); });
   QObject::connect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
   QObject::connect(boutons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+  saisie->setFocus();  // the scale is what is most often changed: typing replaces it
+  saisie->selectAll();
   if (d.exec() != QDialog::Accepted || !lire()) return false;
   ferme = fermeture->isChecked();
   echelle = lue;

@@ -169,6 +169,7 @@ int Renderer::cotemax(int echantillons) const {
 Renderer::Decoupe Renderer::decouper(QSize pixels, QSize vue, int cote) const {
   GLint vp[2] = {0, 0};
   glGetIntegerv(GL_MAX_VIEWPORT_DIMS, vp);
+  cote = std::max(cote, 1);  // a context that reports no limit still draws
   Decoupe d;
   d.pixels = pixels;
   d.vue = vue;

@@ -46,7 +46,8 @@ qt_add_resources(quadrel_shell images
         ${QUADREL_RESOURCES}/boutons/10-aide.png ${QUADREL_RESOURCES}/boutons/11-quitter.png
         ${QUADREL_RESOURCES}/point/plus.png ${QUADREL_RESOURCES}/point/moins.png)
 
-# The executable lands in <build>/src/shell with kolu/, wav/ and the help page beside it,
+# The executable lands in <build>/src/shell with kolu/, wav/, the help page and the example
+# lessons beside it,
 # where it finds them when not installed (packaging/install.cmake puts them in share/quadrel).
 add_executable(quadrel shell/main.cpp)
 target_link_libraries(quadrel PRIVATE quadrel_shell)
@@ -55,6 +56,7 @@ add_custom_command(TARGET quadrel POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUADREL_RESOURCES}/kolu $<TARGET_FILE_DIR:quadrel>/kolu
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${QUADREL_RESOURCES}/wav $<TARGET_FILE_DIR:quadrel>/wav
   COMMAND ${CMAKE_COMMAND} -E copy ${QUADREL_RESOURCES}/aide.html $<TARGET_FILE_DIR:quadrel>/aide.html
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/exemples $<TARGET_FILE_DIR:quadrel>/exemples
   VERBATIM)
 
 # Timings for the notes (not a test): scripts/measure runs it under Xvfb.

@@ -52,6 +52,10 @@ void signaler(QWidget* feuille, const char* quoi) {
 // Samples a pixel when lines are smoothed: what software GL offers, and enough for lines
 // that no longer step.
 constexpr int kEchantillons = 4;
+// A frame begun this soon after the previous one belongs to a stream (a turn, a sweep); the
+// multisampled picture follows this long after the last.
+constexpr int kSuiteMs = 100;
+constexpr int kAffinageMs = 150;
 
 QString enClair(const std::string& latin1) {
   return QString::fromLatin1(latin1.data(), qsizetype(latin1.size()));
@@ -97,6 +101,10 @@ TFeuille::TFeuille(quadrel::Scene& s, QMdiArea* zone, QSize fond) : scene(s) {
   // Every pixel comes from the frame: nothing to clear beneath it.
   setAttribute(Qt::WA_OpaquePaintEvent);
   poser(this, Role::croix);
+  affinage_ = new QTimer(this);
+  affinage_->setSingleShot(true);
+  affinage_->setInterval(kAffinageMs);
+  connect(affinage_, &QTimer::timeout, this, &TFeuille::affiner);
 
   // Frame and view defaults, before anything is built.
   s.xmin = s.ymin = s.zmin = -4;
@@ -168,11 +176,17 @@ void TFeuille::paintEvent(QPaintEvent*) {
     p.drawImage(rect(), image_);  // clipped to what needs showing
 }
 
-void TFeuille::dessiner() {
+void TFeuille::dessiner(bool immobile) {
   quadrel::GardeDessin garde(scene);
   const qreal r = devicePixelRatio();
   const QSize pixels = size() * r;
   if (!garde || !glok() || pixels.isEmpty()) return;
+  // Smoothing costs software GL about twice a frame: frames in a stream are drawn without,
+  // and the still picture, multisampled with lines smoothed, once they stop.
+  const bool suite = depuis_.isValid() && depuis_.elapsed() < kSuiteMs;
+  depuis_.start();
+  const bool lisse = scene.aliasing && (immobile || !suite);
+  if (scene.aliasing && !lisse) affinage_->start();
   Sablier sablier;
   // The viewport is the sheet's outer size, as its projection: the drawing area shows its
   // lower left part.
@@ -180,7 +194,7 @@ void TFeuille::dessiner() {
   std::optional<std::string> titre;
   const auto construire = [&] {
     suivremodele();
-    quadrel::Frame f = quadrel::buildFrame(scene, crochets);
+    quadrel::Frame f = quadrel::buildFrame(scene, crochets, scene.aliasing && !lisse);
     titre = std::move(f.caption);
     return std::move(f.commands);
   };
@@ -190,7 +204,8 @@ void TFeuille::dessiner() {
   try {
     // Strokes keep their look on a high-density screen: two device pixels a line at 2x.
     rendu_->epaisseur(r);
-    lue = rendu_->rendre(pixels, vue, construire, image_, scene.aliasing ? kEchantillons : 0);
+    lue = rendu_->rendre(pixels, vue, construire, image_, lisse ? kEchantillons : 0);
+    lisse_ = lisse;
     if (lue) ++images_;
     if (lue && titre && cadre_) cadre_->setWindowTitle(QString::fromLatin1(titre->c_str()));
   } catch (const std::exception& e) {
@@ -234,9 +249,16 @@ QRect TFeuille::ligneschangees() const {
   return QRect(0, haut, width(), bas - haut + 1);
 }
 
+// The picture multisampled, now that frames have stopped coming.
+void TFeuille::affiner() {
+  if (lisse_ || !scene.aliasing || scene.dessinencours || !glok()) return;
+  dessiner(true);
+  if (!changees_.isEmpty()) repaint(changees_);
+}
+
 QImage TFeuille::image() {
   if (scene.dessinencours || !glok()) return {};
-  dessiner();
+  dessiner(true);
   // The screen shows this frame too, or the next one would compare with a frame never shown.
   if (!changees_.isEmpty()) update(changees_);
   QImage copie = image_.copy();

@@ -10,7 +10,9 @@
 // the sheet.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -110,8 +112,11 @@ class TFeuille : public QWidget, public quadrel::FeuilleSections {
  private:
   void initialiser();
   void echec(const QString& texte);
-  // One frame from the renderer into `image_`.
-  void dessiner();
+  // One frame from the renderer into `image_`. With smoothed lines, a still frame is drawn
+  // multisampled and smoothed; a frame that follows another closely (the view turning, k
+  // sweeping) is not, and the picture is drawn again smoothed once the frames stop.
+  void dessiner(bool immobile = false);
+  void affiner();
   // The section and the free point's height brought up to the model, before a frame.
   void suivremodele();
   QRect ligneschangees() const;
@@ -122,6 +127,9 @@ class TFeuille : public QWidget, public quadrel::FeuilleSections {
   QImage image_;                      // the last frame, shown by paintEvent
   QImage precedente_;                 // the frame before, whose memory the next frame reuses
   QRect changees_;                    // what the last frame changed on the sheet
+  QElapsedTimer depuis_;              // since the last frame began
+  QTimer* affinage_ = nullptr;        // draws the multisampled frame once frames stop
+  bool lisse_ = false;                // the last frame was multisampled
   quadrel::MemoirePlan memoireplan_;  // what each section list was built from
   quadrel::CacheListe<quadrel::Repere> axes_;
   quadrel::CacheListe<quadrel::EntreesFonction> surface_, lignes_;

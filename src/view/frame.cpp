@@ -19,7 +19,7 @@ constexpr double kTransparent = 0.4;
 constexpr double kGrisSolide = 0.75;
 
 // Steps that every frame starts from: buffers, depth, fog, lighting model, smoothing.
-void frameState(const Scene& s, DrawList& d) {
+void frameState(const Scene& s, DrawList& d, bool lisse) {
   d.clearColor(1, 1, 1, 1);
   d.clear(gl::COLOR_BUFFER_BIT | gl::DEPTH_BUFFER_BIT);
   d.matrixMode(gl::MODELVIEW);
@@ -41,7 +41,7 @@ void frameState(const Scene& s, DrawList& d) {
   // Smoothed lines and points cover their edge pixels in part, through alpha: they blend.
   // Otherwise only the see-through passes, drawn last, do: blending what is opaque costs
   // software GL a read of every pixel it covers, for the same colour.
-  if (s.aliasing)
+  if (lisse)
     d.enable(gl::BLEND);
   else
     d.disable(gl::BLEND);
@@ -50,7 +50,7 @@ void frameState(const Scene& s, DrawList& d) {
   d.hint(gl::LINE_SMOOTH_HINT, gl::NICEST);
   d.material(gl::FRONT_AND_BACK, gl::SHININESS, 120);
   setLight0Colours(d);
-  if (s.aliasing) {
+  if (lisse) {
     d.enable(gl::POINT_SMOOTH);
     d.enable(gl::LINE_SMOOTH);
   } else {
@@ -110,22 +110,22 @@ void clipPlanes(const Scene& s, DrawList& d) {
 
 // An opaque surface blends to its own colour (source times 1 plus destination times 0):
 // blending it only costs software GL a read of every pixel it covers.
-void surfaceList(const Scene& s, DrawList& d, double alpha) {
-  const bool opaque = alpha == 1.0 && s.aliasing;  // otherwise blending is as it must be
+void surfaceList(DrawList& d, double alpha, bool lisse) {
+  const bool opaque = alpha == 1.0 && lisse;  // otherwise blending is as it must be
   if (opaque) d.disable(gl::BLEND);
   d.callList(Liste::surface);
   if (opaque) d.enable(gl::BLEND);
 }
 
-void surfacePass(const Scene& s, DrawList& d, double alpha) {
+void surfacePass(const Scene& s, DrawList& d, double alpha, bool lisse) {
   if (s.rendu3d) {
     applyMaterial(d, gl::FRONT, kBleu);
     d.color(0, 0, 1, alpha);
-    surfaceList(s, d, alpha);
+    surfaceList(d, alpha, lisse);
   } else if (s.foncblanc) {
     applyMaterial(d, gl::FRONT, kBlanc);
     d.color(1, 1, 1, alpha);
-    surfaceList(s, d, alpha);
+    surfaceList(d, alpha, lisse);
   }
   // Level lines show even when the surface itself does not.
   if (s.niveauxy) {
@@ -220,10 +220,13 @@ void pointPass(const Scene& s, DrawList& d) {
 
 }  // namespace
 
-Frame buildFrame(const Scene& s, const FrameHooks& h) {
+Frame buildFrame(const Scene& s, const FrameHooks& h, bool enmouvement) {
   Frame f;
   DrawList& d = f.commands;
-  frameState(s, d);
+  // A frame of a stream (the view turning, k sweeping) leaves lines unsmoothed: smoothing
+  // blends every line pixel, which software GL cannot afford at the stream's rate.
+  const bool lisse = s.aliasing && !enmouvement;
+  frameState(s, d, lisse);
   cameraAndLight(s, d);
   sceneTransform(s, d);
   d.callList(Liste::axes);  // never clipped
@@ -231,7 +234,7 @@ Frame buildFrame(const Scene& s, const FrameHooks& h) {
 
   const bool fonction = fonctionvalide(s);
   if (!s.transquad && s.quadriqueok) solidPass(s, d, h, false);
-  if (fonction && !s.transpsurf) surfacePass(s, d, 1.0);
+  if (fonction && !s.transpsurf) surfacePass(s, d, 1.0, lisse);
   if (s.choixsectionVisible && !s.transplan) sectionPass(s, d);
   if (s.pointlibreVisible) {
     pointPass(s, d);
@@ -239,7 +242,7 @@ Frame buildFrame(const Scene& s, const FrameHooks& h) {
   }
   // Transparent objects last, so the opaque ones show through them.
   d.enable(gl::BLEND);
-  if (fonction && s.transpsurf) surfacePass(s, d, kTransparent);
+  if (fonction && s.transpsurf) surfacePass(s, d, kTransparent, lisse);
   if (s.choixsectionVisible && s.transplan) sectionPass(s, d);
   if (s.transquad && s.quadriqueok) solidPass(s, d, h, true);
 

@@ -30,8 +30,9 @@ struct Frame {
 
 // Builds the frame from the scene as it stands: the section (typesection, its cut) and the
 // free point's height are brought up to the model before, by the sheet. The caller holds
-// `dessinencours` (GardeDessin); the frame itself does not test the flag.
-Frame buildFrame(const Scene& s, const FrameHooks& hooks = {});
+// `dessinencours` (GardeDessin); the frame itself does not test the flag. `enmouvement`: one
+// of a stream of frames, drawn with lines unsmoothed whatever the option says.
+Frame buildFrame(const Scene& s, const FrameHooks& hooks = {}, bool enmouvement = false);
 
 // v rounded to three decimals (halves to even), shortest form, "." as separator.
 std::string texte3(double v);

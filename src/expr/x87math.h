@@ -65,10 +65,18 @@ inline extended fpatan(extended y, extended x) {
   return r;
 }
 
+// An integral value below 2^63 as an integer. A C++ conversion would switch the unit to
+// truncation and back (two fldcw, slow); fistp in the current mode is exact here.
+inline long long integral(extended v) {
+  long long r;
+  asm("fistpll %0" : "=m"(r) : "t"(v) : "st");
+  return r;
+}
+
 // x = q * pi/2 + r with |r| <= pi/4 (about); returns r and the quadrant q mod 4.
 inline extended reduceHalfPi(extended x, unsigned& quadrant) {
   const extended q = roundToInt(x * kTwoOverPi);
-  quadrant = static_cast<unsigned>(static_cast<long long>(q)) & 3u;
+  quadrant = static_cast<unsigned>(integral(q)) & 3u;
   return ((x - q * kHalfPi1) - q * kHalfPi2) - q * kHalfPi3;
 }
 }  // namespace detail
@@ -136,6 +144,15 @@ inline extended sqrt(extended x) {
 }
 
 #else  // not x87: the library at long double precision
+
+namespace detail {
+inline extended roundToInt(extended v) {
+  return nearbyintl(v);
+}
+inline long long integral(extended v) {
+  return llrintl(v);
+}
+}  // namespace detail
 
 inline extended sin(extended x) {
   return sinl(x);

@@ -30,7 +30,7 @@ namespace math = x87::detail;
 const extended kReductionLimit = math::kReductionLimit, kTwoOverPi = math::kTwoOverPi,
                kHalfPi1 = math::kHalfPi1, kHalfPi2 = math::kHalfPi2, kHalfPi3 = math::kHalfPi3,
                kLog2e = math::kLog2e, kLn2Hi = math::kLn2Hi, kLn2Lo = math::kLn2Lo,
-               kExpLimit = 20000, kExpDomain = 35, kTwo = 2;
+               kExpLimit = 20000, kExpDomain = 35, kTwo = 2, kLnNearOne = math::kLnNearOne;
 const extended kErrorValue = valeurerreur;
 
 // The unit's own log2(e), when it is the library's constant to the last bit.
@@ -39,6 +39,16 @@ bool log2eInstructionExact() {
     extended v;
     asm("fldl2e" : "=t"(v));
     return v == kLog2e;
+  }();
+  return exact;
+}
+
+// The same for ln 2.
+bool ln2InstructionExact() {
+  static const bool exact = [] {
+    extended v;
+    asm("fldln2" : "=t"(v));
+    return v == math::kLn2;
   }();
   return exact;
 }
@@ -237,6 +247,8 @@ class Translator : public Xbyak::CodeGenerator {
         return power(code == static_cast<int>(Op::Cube) ? 3 : 4);
       case Op::Sqrt:
         return squareRoot();
+      case Op::Ln:
+        return logarithm(index);
       case Op::Arctan:
         if (!room(1)) return false;
         fld1();
@@ -357,6 +369,49 @@ class Translator : public Xbyak::CodeGenerator {
     raiseDomainError();
     L(done);
     return true;
+  }
+
+  // 0 >= a (signalling comparison): a domain error and 0; otherwise ln 2 * log2(a), from
+  // a - 1 near 1; the machine's steps in its order.
+  bool logarithm(std::size_t index) {
+    if (!room(3)) return call(static_cast<int>(Op::Ln), 1, index);
+    Xbyak::Label domain, near, done;
+    fldz();
+    fld(st0);
+    fcomip(st0, st2);
+    jae(domain, T_NEAR);
+    fstp(st0);
+    fld1();
+    fsubr(st0, st1);  // d = a - 1; st1: a
+    fld(st0);
+    fabs();
+    loadConstant(kLnNearOne);
+    fcomip(st0, st1);
+    fstp(st0);
+    ja(near, T_NEAR);
+    fstp(st0);
+    loadLn2();
+    fxch(st1);
+    fyl2x();
+    jmp(done, T_NEAR);
+    L(near);
+    fstp(st1);
+    loadLn2();
+    fxch(st1);
+    fyl2xp1();
+    jmp(done, T_NEAR);
+    L(domain);
+    fstp(st1);  // 0
+    raiseDomainError();
+    L(done);
+    return true;
+  }
+  void loadLn2() {
+    if (ln2InstructionExact()) {
+      fldln2();
+    } else {
+      loadConstant(math::kLn2);
+    }
   }
 
   // st0 < limit, read with a signalling comparison as the library code does: a NaN

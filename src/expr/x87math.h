@@ -23,6 +23,8 @@ inline constexpr extended kTwoOverPi = 0xa2f9836e4e44152ap-64L;
 inline constexpr extended kHalfPi1 = 0xc90fdaa221700000p-63L;  // 44 bits each for the first two
 inline constexpr extended kHalfPi2 = -0xe7b9676733b00000p-108L;
 inline constexpr extended kHalfPi3 = 0xb80dc1cd129024e1p-155L;
+inline constexpr extended kLn2 = 0xb17217f7d1cf79acp-64L;
+inline constexpr extended kLnNearOne = 0.29L;  // below, ln(1 + d) from d
 // Beyond this the three-part reduction loses exactness; the library takes over.
 inline constexpr extended kReductionLimit = 1048576.0L;
 
@@ -129,10 +131,9 @@ inline extended exp(extended x) {
 // Natural logarithm; 0 gives -inf with the division-by-zero flag, a negative x the
 // invalid flag, as the instruction does.
 inline extended ln(extended x) {
-  constexpr extended kLn2 = 0xb17217f7d1cf79acp-64L;
   const extended d = x - 1.0L;
-  if (std::fabs(d) < 0.29L) return detail::fyl2xp1(d, kLn2);
-  return detail::fyl2x(x, kLn2);
+  if (std::fabs(d) < detail::kLnNearOne) return detail::fyl2xp1(d, detail::kLn2);
+  return detail::fyl2x(x, detail::kLn2);
 }
 
 inline extended arctan(extended x) {

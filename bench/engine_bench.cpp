@@ -292,10 +292,12 @@ class Collector : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
+    // With repetitions, the median stands for the benchmark (it comes after the runs).
     for (const Run& run : runs) {
       const auto c = run.counters.find("ns_per_eval");
-      if (!run.error_occurred && c != run.counters.end())
-        nsPerEval_[run.benchmark_name()] = c->second.value * 1e9;  // seconds
+      if (run.error_occurred || c == run.counters.end()) continue;
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
+      nsPerEval_[run.run_name.str()] = c->second.value * 1e9;  // seconds
     }
   }
 

@@ -58,7 +58,8 @@ class TExpress {
   const std::string& Expression() const;  // last text that compiled; "xyz" at creation
   bool CompileError() const;
   // A lone constant or variable is answered here, inline: passing three 80-bit values to a
-  // function costs more than the rest of such a call.
+  // function costs more than the rest of such a call. Otherwise z is passed on only to a
+  // formula that reads it (each value passed is a slow 80-bit store).
   extended Evaluate(extended x, extended y, extended z) {
     switch (lone_) {
       case Lone::NoProgram:
@@ -72,8 +73,10 @@ class TExpress {
         return loneVariable(y);
       case Lone::Z:
         return loneVariable(z);
-      default:
+      case Lone::No:
         return run(x, y, z);
+      default:
+        return run(x, y);
     }
   }
 
@@ -108,13 +111,14 @@ class TExpress {
   bool compileError_ = false;
   void adopt(std::unique_ptr<quadrel::expr::Program> program);
   extended run(extended x, extended y, extended z);
+  extended run(extended x, extended y);
   static extended loneVariable(extended v) {
     erreurcalcul = v != v;
     return erreurcalcul ? valeurerreur : v;
   }
 
-  // What the program is when it runs no operation.
-  enum class Lone : unsigned char { NoProgram, Constant, X, Y, Z, No };
+  // What the program is when it runs no operation; or whether it reads z (No) or not.
+  enum class Lone : unsigned char { NoProgram, Constant, X, Y, Z, No, NoWithoutZ };
   Lone lone_ = Lone::NoProgram;
   extended loneValue_ = 1.0L;
   bool loneError_ = false;

@@ -78,8 +78,10 @@ void TExpress::adopt(std::unique_ptr<Program> program) {
   // Nothing to compute: the value (a literal, a parameter or a folded result) never
   // changes, or is a variable's.
   const quadrel::expr::Kernel& kernel = program_->kernel;
-  lone_ = Lone::No;
-  if (!kernel.nodes.empty()) return;
+  if (!kernel.nodes.empty()) {
+    lone_ = quadrel::expr::readsVariable(*program_, 2) ? Lone::No : Lone::NoWithoutZ;
+    return;
+  }
   if (kernel.singleVariable >= 0) {
     lone_ = static_cast<Lone>(static_cast<int>(Lone::X) + kernel.singleVariable);
     return;
@@ -101,6 +103,14 @@ extended TExpress::run(extended x, extended y, extended z) {
   if (program_->pointsBeforeNative > 0) quadrel::expr::countRuns(*program_, 1);
   erreurcalcul = false;
   const extended value = quadrel::expr::run(*program_, x, y, z);
+  return erreurcalcul ? valeurerreur : value;
+}
+
+extended TExpress::run(extended x, extended y) {
+  static const extended unread = 0;  // z, which the formula does not read
+  if (program_->pointsBeforeNative > 0) quadrel::expr::countRuns(*program_, 1);
+  erreurcalcul = false;
+  const extended value = quadrel::expr::run(*program_, x, y, unread);
   return erreurcalcul ? valeurerreur : value;
 }
 

@@ -1,14 +1,19 @@
 // The engine against muparser (double) and against the same formulas written natively in
 // x87 long double (inline code, the engine's own elementary functions), over a 1000 x 1000
 // grid of [-4, 4]^2: the evaluator, the native code, and the row evaluation. Then the
-// elementary functions, compile times and the root finder.
+// elementary functions, compile times and the root finder. Last, the fixed cost of a call
+// and the formula set of engine_formulas.h against muparser, with a summary of the ratios.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "engine_formulas.h"
 #include "matutil.h"
 #include "parsor.h"
 #include "x87math.h"
@@ -24,10 +29,12 @@ namespace x87 = quadrel::expr::x87;
 constexpr int kGrid = 1000;
 constexpr double kLow = -4, kHigh = 4;
 
-constexpr std::array<const char*, 6> kFormulas = {
-    "x^2+y^2",           "(x+1)*(y-2)/(x*x+y*y+1)", "sin(x)*cos(y)+x^2/4",
-    "x*y*exp(-x^2-y^2)", "sqrt(1-x^2-y^2)",         "arctan(y/x)+cosh(x/4)",
-};
+// The classroom formulas, first in the set.
+constexpr auto kFormulas = [] {
+  std::array<const char*, bench::kClassroomFormulas> list{};
+  for (int i = 0; i < bench::kClassroomFormulas; ++i) list[i] = bench::kFormulaSet[i].engine;
+  return list;
+}();
 
 template <class Evaluate>
 void sweepGrid(benchmark::State& state, Evaluate evaluate) {
@@ -118,8 +125,7 @@ void Muparser(benchmark::State& state) {
   double x = 0, y = 0;
   p.DefineVar("x", &x);
   p.DefineVar("y", &y);
-  p.DefineFun("arctan", static_cast<double (*)(double)>(std::atan));
-  p.SetExpr(kFormulas[state.range(0)]);
+  p.SetExpr(bench::kFormulaSet[state.range(0)].muparser);
   state.SetLabel(kFormulas[state.range(0)]);
   sweepGrid(state, [&](double px, double py) {
     x = px;
@@ -200,6 +206,144 @@ void Chercheracines(benchmark::State& state) {
 }
 BENCHMARK(Chercheracines)->Unit(benchmark::kMicrosecond);
 
+// The formula set and the constant "3" on a smaller grid, warmed up first: native code
+// comes after a few thousand points, muparser builds its bytecode at the first call.
+constexpr int kSetGrid = 250;
+
+template <class Evaluate>
+void sweepSet(benchmark::State& state, Evaluate evaluate) {
+  const double step = (kHigh - kLow) / (kSetGrid - 1);
+  auto sweep = [&] {
+    for (int i = 0; i < kSetGrid; ++i) {
+      const double x = kLow + i * step;
+      for (int j = 0; j < kSetGrid; ++j) benchmark::DoNotOptimize(evaluate(x, kLow + j * step));
+    }
+  };
+  sweep();
+  for (auto _ : state) sweep();
+  state.counters["ns_per_eval"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * kSetGrid * kSetGrid,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void SetPoint(benchmark::State& state, const char* text) {
+  TExpress e;
+  e.setExpression(text);
+  if (e.CompileError()) state.SkipWithError("does not compile");
+  sweepSet(state, [&](double x, double y) { return e.Evaluate(x, y, 0); });
+}
+
+void SetRow(benchmark::State& state, const char* text) {
+  TExpress e;
+  e.setExpression(text);
+  if (e.CompileError()) state.SkipWithError("does not compile");
+  const double step = (kHigh - kLow) / (kSetGrid - 1);
+  std::vector<extended> xs(kSetGrid), values(kSetGrid);
+  std::vector<char> errors(kSetGrid);
+  for (int j = 0; j < kSetGrid; ++j) xs[j] = kLow + j * step;
+  auto sweep = [&] {
+    for (int i = 0; i < kSetGrid; ++i) {
+      e.EvaluateRow(xs.data(), kSetGrid, kLow + i * step, 0, values.data(),
+                    reinterpret_cast<bool*>(errors.data()));
+      benchmark::DoNotOptimize(values.data());
+    }
+  };
+  sweep();
+  for (auto _ : state) sweep();
+  state.counters["ns_per_eval"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) * kSetGrid * kSetGrid,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+#ifdef QUADREL_HAVE_MUPARSER
+void SetMuparser(benchmark::State& state, const char* text) {
+  mu::Parser p;
+  double x = 0, y = 0;
+  p.DefineVar("x", &x);
+  p.DefineVar("y", &y);
+  p.SetExpr(text);
+  sweepSet(state, [&](double px, double py) {
+    x = px;
+    y = py;
+    return p.Eval();
+  });
+}
+#endif
+
+void registerSet() {
+  const auto unit = benchmark::kMicrosecond;
+  benchmark::RegisterBenchmark("Constant/Quadrel", SetPoint, "3")->Unit(unit);
+#ifdef QUADREL_HAVE_MUPARSER
+  benchmark::RegisterBenchmark("Constant/Muparser", SetMuparser, "3")->Unit(unit);
+#endif
+  for (std::size_t i = 0; i < bench::kFormulaSet.size(); ++i) {
+    const std::string n = "/" + std::to_string(i);
+    const bench::FormulaPair& f = bench::kFormulaSet[i];
+#ifdef QUADREL_HAVE_MUPARSER
+    benchmark::RegisterBenchmark(("Set/Muparser" + n).c_str(), SetMuparser, f.muparser)->Unit(unit);
+#endif
+    benchmark::RegisterBenchmark(("Set/Point" + n).c_str(), SetPoint, f.engine)->Unit(unit);
+    benchmark::RegisterBenchmark(("Set/Row" + n).c_str(), SetRow, f.engine)->Unit(unit);
+  }
+}
+
+// The console output, and ns_per_eval kept by name for the summary.
+class Collector : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    // With repetitions, the median stands for the benchmark (it comes after the runs).
+    for (const Run& run : runs) {
+      const auto c = run.counters.find("ns_per_eval");
+      if (run.error_occurred || c == run.counters.end()) continue;
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
+      nsPerEval_[run.run_name.str()] = c->second.value * 1e9;  // seconds
+    }
+  }
+
+  // Engine / muparser per formula, point by point and along rows, and their medians.
+  void summary() const {
+    const double mu = find("Constant/Muparser"), q = find("Constant/Quadrel");
+    if (q > 0) std::printf("\nConstant \"3\": engine %.2f ns, muparser %.2f ns\n", q, mu);
+    std::vector<double> points, rows;
+    std::printf("%3s %-38s %9s %9s %9s %7s %7s\n", "#", "formula", "mu ns", "point ns", "row ns",
+                "point", "row");
+    for (std::size_t i = 0; i < bench::kFormulaSet.size(); ++i) {
+      const std::string n = "/" + std::to_string(i);
+      const double m = find("Set/Muparser" + n), p = find("Set/Point" + n), r = find("Set/Row" + n);
+      if (m <= 0 || p <= 0 || r <= 0) continue;
+      points.push_back(p / m);
+      rows.push_back(r / m);
+      std::printf("%3zu %-38s %9.2f %9.2f %9.2f %7.2f %7.2f\n", i, bench::kFormulaSet[i].engine, m,
+                  p, r, p / m, r / m);
+    }
+    if (points.empty()) return;
+    std::printf("Median engine/muparser over %zu formulas: point %.2f, row %.2f\n", points.size(),
+                median(points), median(rows));
+  }
+
+ private:
+  double find(const std::string& name) const {
+    const auto it = nsPerEval_.find(name);
+    return it == nsPerEval_.end() ? 0 : it->second;
+  }
+  static double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t h = v.size() / 2;
+    return v.size() % 2 ? v[h] : (v[h - 1] + v[h]) / 2;
+  }
+  std::map<std::string, double> nsPerEval_;
+};
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  registerSet();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  Collector collector;
+  benchmark::RunSpecifiedBenchmarks(&collector);
+  collector.summary();
+  benchmark::Shutdown();
+  return 0;
+}

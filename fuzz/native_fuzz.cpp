@@ -1,7 +1,8 @@
 // Native code against the evaluator. The input bytes choose a formula (built from the
 // operation table, so that nearly every input compiles), the points and the random seed;
 // the formula is compiled twice, with and without native code, and every value, error
-// and random draw must agree bit for bit, point by point and along a row.
+// and random draw must agree bit for bit, point by point and along a row. A last byte may
+// leave a fault flag raised before each run, as code outside the engine can.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -81,6 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int i = 0; i < 6; ++i) row[i] = i < 3 ? p[i] : p[i - 3] * 0.5L - 1;
   fpfault::clear();  // the harness's own overflows must not reach the first run
   const std::string text = formula(in, 0);
+  const bool dirty = in.next() & 1;
   TExpress native, tree;
   tree.Native = false;
   native.NativeAfter = 0;
@@ -88,26 +90,38 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   tree.setExpression(text);
   if (native.CompileError() != tree.CompileError()) __builtin_trap();
   if (native.CompileError()) return 0;
-  // Point by point.
+  // Point by point, with flags left raised before each run or not; the clean runs are the
+  // rows' reference (a row clears such flags once, not at every point).
   constexpr int kPoints = 6;
   extended expected[kPoints];
   bool expectedErrors[kPoints];
-  fpfault::clear();  // both start from clean flags (compiling may leave some raised)
-  seedRandom(seed);
-  for (int i = 0; i < kPoints; ++i) {
-    extended v[3] = {p[0], p[1], p[2]};
-    v[along] = row[i];
-    expected[i] = tree.Evaluate(v[0], v[1], v[2]);
-    expectedErrors[i] = erreurcalcul;
-  }
-  fpfault::clear();  // both start from clean flags (compiling may leave some raised)
-  seedRandom(seed);
-  for (int i = 0; i < kPoints; ++i) {
-    extended v[3] = {p[0], p[1], p[2]};
-    v[along] = row[i];
-    const extended value = native.Evaluate(v[0], v[1], v[2]);
-    if (erreurcalcul != expectedErrors[i] || !same(value, expected[i])) __builtin_trap();
-  }
+  auto pointByPoint = [&](bool raised) {
+    auto start = [raised] {
+      if (!raised) return;
+      fpfault::clear();
+      fpfault::raise();
+    };
+    fpfault::clear();  // both start from clean flags (compiling may leave some raised)
+    seedRandom(seed);
+    for (int i = 0; i < kPoints; ++i) {
+      extended v[3] = {p[0], p[1], p[2]};
+      v[along] = row[i];
+      start();
+      expected[i] = tree.Evaluate(v[0], v[1], v[2]);
+      expectedErrors[i] = erreurcalcul;
+    }
+    fpfault::clear();
+    seedRandom(seed);
+    for (int i = 0; i < kPoints; ++i) {
+      extended v[3] = {p[0], p[1], p[2]};
+      v[along] = row[i];
+      start();
+      const extended value = native.Evaluate(v[0], v[1], v[2]);
+      if (erreurcalcul != expectedErrors[i] || !same(value, expected[i])) __builtin_trap();
+    }
+  };
+  if (dirty) pointByPoint(true);
+  pointByPoint(false);
   // Along a row, native and not.
   for (TExpress* e : {&native, &tree}) {
     extended values[kPoints];

@@ -4,6 +4,7 @@
 // zero) are read once at the end from the floating-point flags and make the run an error.
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -66,22 +67,26 @@ std::vector<char> foldedInstructions(const Program& program) {
   return folded;
 }
 
-extended evaluate(const Kernel& kernel, const Arguments& args) {
-  if (kernel.native) return kernel.native(&args);
+extended evaluateTree(const Kernel& kernel, const Arguments& args) {
   if (kernel.nodes.empty())
     return kernel.singleVariable >= 0 ? *args.value[kernel.singleVariable] : *kernel.constant;
   const Node& root = kernel.nodes.back();
   return root.routine(root, args);
 }
 
+extended evaluate(const Kernel& kernel, const Arguments& args) {
+  if (kernel.native) return kernel.native(&args);
+  return evaluateTree(kernel, args);
+}
+
 // Faults are read from the sticky flags once, after the run. Flags left raised by code
 // outside the engine cannot be told from this run's own, so a run that finds them raised
-// clears them and runs again: only a fault of its own survives the second run.
-extended runKernel(const Kernel& kernel, const Arguments& args) {
-  extended value = evaluate(kernel, args);
+// clears them and runs again: only a fault of its own survives the second run. The tree
+// runs again where native code may have raised a flag of its own while checking values.
+extended checkFaults(const Kernel& kernel, const Arguments& args, extended value) {
   if (fpfault::raised()) [[unlikely]] {
     fpfault::clear();
-    value = evaluate(kernel, args);
+    value = kernel.faultsShow ? evaluateTree(kernel, args) : evaluate(kernel, args);
     if (fpfault::raised()) {
       fpfault::clear();
       erreurcalcul = true;
@@ -89,6 +94,26 @@ extended runKernel(const Kernel& kernel, const Arguments& args) {
   }
   if (value != value) erreurcalcul = true;
   return value;
+}
+
+// Below this a value is finite; a larger one (finite or not) goes to the flags.
+constexpr extended kFinite = 0x1p1000L;
+
+// Inline: one call less on the way to the native code.
+[[gnu::always_inline]] inline extended runKernel(const Kernel& kernel, const Arguments& args) {
+  if (kernel.faultsShow) {
+    const extended value = kernel.native(&args);
+    if (!args.unsure && std::fabs(value) <= kFinite) [[likely]]
+      return value;
+    return checkFaults(kernel, args, value);
+  }
+  // A lone operand runs no operation: it cannot fault.
+  if (kernel.nodes.empty()) [[unlikely]] {
+    const extended value = evaluateTree(kernel, args);
+    if (value != value) erreurcalcul = true;
+    return value;
+  }
+  return checkFaults(kernel, args, evaluate(kernel, args));
 }
 
 // Marks what moves along variable `along`: what reads it, what draws a random number,

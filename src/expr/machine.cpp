@@ -23,6 +23,14 @@ inline void domainError() {
   erreurcalcul = true;
 }
 
+// trunc for v >= 0 or NaN, bit for bit, without the two rounding-mode switches of
+// std::trunc: rounding to nearest overshoots by one at most. The comparison is quiet, as
+// trunc raises nothing for a quiet NaN.
+extended truncNonNegative(extended v) {
+  const extended t = x87::detail::roundToInt(v);
+  return __builtin_isgreater(t, v) ? t - 1 : t;
+}
+
 // a^n by repeated squaring, for n >= 1.
 extended squaringPower(extended a, std::uint64_t n) {
   extended result = 1;
@@ -40,12 +48,12 @@ extended squaringPower(extended a, std::uint64_t n) {
 // A literal integer exponent, by repeated multiplication. Very large exponents
 // use squaring so that a typed x^999999999 cannot stall a rebuild.
 extended literalPower(extended a, extended n) {
-  const extended magnitude = std::trunc(std::fabs(n));
+  const extended magnitude = truncNonNegative(std::fabs(n));
   if (!(magnitude < kIntegerLimit)) {
     domainError();
     return 0;
   }
-  const auto count = static_cast<std::uint64_t>(magnitude);
+  const auto count = static_cast<std::uint64_t>(x87::detail::integral(magnitude));
   extended product;
   if (count == 0) {
     product = 1;
@@ -61,7 +69,7 @@ extended literalPower(extended a, extended n) {
 
 // The general power.
 extended generalPower(extended a, extended b) {
-  const bool integral = b == std::trunc(b);
+  const bool integral = b == x87::detail::roundToInt(b);  // as b == trunc(b), faster
   if ((!integral && a < 0) || b > 30) {
     domainError();
     return 0;
@@ -69,7 +77,8 @@ extended generalPower(extended a, extended b) {
   if (b == 0) return 1;
   if (a == 0 && b > 0) return 0;
   if (integral && std::fabs(b) <= 2147483647.0L) {
-    const extended p = squaringPower(a, static_cast<std::uint64_t>(std::fabs(b)));
+    const extended p =
+        squaringPower(a, static_cast<std::uint64_t>(x87::detail::integral(std::fabs(b))));
     return b < 0 ? 1 / p : p;  // 0 to a negative power divides by zero: a fault
   }
   return x87::exp(b * x87::ln(a));

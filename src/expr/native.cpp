@@ -12,6 +12,7 @@
 
 #include <xbyak/xbyak.h>
 
+#include <cstddef>
 #include <deque>
 #include <memory>
 #include <vector>
@@ -29,7 +30,7 @@ namespace math = x87::detail;
 const extended kReductionLimit = math::kReductionLimit, kTwoOverPi = math::kTwoOverPi,
                kHalfPi1 = math::kHalfPi1, kHalfPi2 = math::kHalfPi2, kHalfPi3 = math::kHalfPi3,
                kLog2e = math::kLog2e, kLn2Hi = math::kLn2Hi, kLn2Lo = math::kLn2Lo,
-               kExpLimit = 20000, kExpDomain = 35, kTwo = 2;
+               kExpLimit = 20000, kExpDomain = 35, kTwo = 2, kLnNearOne = math::kLnNearOne;
 const extended kErrorValue = valeurerreur;
 
 // The unit's own log2(e), when it is the library's constant to the last bit.
@@ -38,6 +39,16 @@ bool log2eInstructionExact() {
     extended v;
     asm("fldl2e" : "=t"(v));
     return v == kLog2e;
+  }();
+  return exact;
+}
+
+// The same for ln 2.
+bool ln2InstructionExact() {
+  static const bool exact = [] {
+    extended v;
+    asm("fldln2" : "=t"(v));
+    return v == math::kLn2;
   }();
   return exact;
 }
@@ -87,6 +98,8 @@ class Translator : public Xbyak::CodeGenerator {
 
   NativeCode point() const { return point_; }
   NativeRowCode row() const { return row_; }
+  // Every fault of a point run shows in its value or marks it unsure (Kernel::faultsShow).
+  bool faultsShow() const { return faultsShow_; }
 
  private:
   // rbx: arguments, r13: the current point, r12: its value, r15: its error, r14:
@@ -204,6 +217,7 @@ class Translator : public Xbyak::CodeGenerator {
     const int arity = arityOf(code);
     if (!operand(n.left, n.a, n.leftVariable)) return false;
     if (arity == 2 && !operand(n.right, n.b, n.rightVariable)) return false;
+    if (along_ < 0) guard(code, n);
     switch (static_cast<Op>(code)) {
       case Op::Negate:
         fchs();
@@ -233,6 +247,8 @@ class Translator : public Xbyak::CodeGenerator {
         return power(code == static_cast<int>(Op::Cube) ? 3 : 4);
       case Op::Sqrt:
         return squareRoot();
+      case Op::Ln:
+        return logarithm(index);
       case Op::Arctan:
         if (!room(1)) return false;
         fld1();
@@ -248,6 +264,64 @@ class Translator : public Xbyak::CodeGenerator {
       default:
         return call(code, arity, index);
     }
+  }
+
+  // A fault gives an infinite or NaN value (an overflow infinity, an invalid operation
+  // NaN), and most operations carry such a value on to the result. Those that can turn
+  // it into a finite one (a comparison, a / inf, exp(-inf), atan(inf)) check their
+  // operands first and mark the run unsure; those that can hide a fault of their own
+  // (a negative power of an overflowed product) leave the flags to be read at every run.
+  void guard(int code, const Node& n) {
+    switch (static_cast<Op>(code)) {
+      case Op::Divide:
+      case Op::Exp:
+      case Op::Arctan:
+      case Op::Heav:
+      case Op::Sgn:
+        checkFinite(0);  // the divisor, or the only operand
+        return;
+      case Op::Lt:
+      case Op::Eq:
+      case Op::Le:
+      case Op::Ne:
+      case Op::Max:
+      case Op::Min:
+        checkFinite(0);
+        checkFinite(1);
+        return;
+      case Op::LiteralPower:
+        if (n.right || !n.b || !fixed(n.b) || *n.b < 0)
+          faultsShow_ = false;
+        else if (*n.b == 0)
+          checkFinite(1);  // a^0 is 1 whatever a
+        return;
+      case Op::Power:
+      case Op::Arg:
+      case Op::Arccos:
+      case Op::RandomHit:
+      case Op::RandomNormal:
+        faultsShow_ = false;
+        return;
+      default:
+        return;
+    }
+  }
+
+  // Marks the run unsure when st(i) is infinite or NaN (then st(i) - st(i) is NaN). The
+  // subtraction may raise the invalid flag: a sure run never reads it, and an unsure one
+  // that finds it raised runs again as a tree.
+  void checkFinite(int i) {
+    if (!room(1)) {
+      faultsShow_ = false;
+      return;
+    }
+    Xbyak::Label fine;
+    fld(Xbyak::Fpu(i));
+    fsub(st0, st0);
+    fucomip(st0, st0);
+    jnp(fine, T_NEAR);
+    mov(byte[rbx + offsetof(Arguments, unsure)], 1);
+    L(fine);
   }
 
   // b == 0 (quiet comparison): a domain error and 0; otherwise a / b.
@@ -295,6 +369,49 @@ class Translator : public Xbyak::CodeGenerator {
     raiseDomainError();
     L(done);
     return true;
+  }
+
+  // 0 >= a (signalling comparison): a domain error and 0; otherwise ln 2 * log2(a), from
+  // a - 1 near 1; the machine's steps in its order.
+  bool logarithm(std::size_t index) {
+    if (!room(3)) return call(static_cast<int>(Op::Ln), 1, index);
+    Xbyak::Label domain, near, done;
+    fldz();
+    fld(st0);
+    fcomip(st0, st2);
+    jae(domain, T_NEAR);
+    fstp(st0);
+    fld1();
+    fsubr(st0, st1);  // d = a - 1; st1: a
+    fld(st0);
+    fabs();
+    loadConstant(kLnNearOne);
+    fcomip(st0, st1);
+    fstp(st0);
+    ja(near, T_NEAR);
+    fstp(st0);
+    loadLn2();
+    fxch(st1);
+    fyl2x();
+    jmp(done, T_NEAR);
+    L(near);
+    fstp(st1);
+    loadLn2();
+    fxch(st1);
+    fyl2xp1();
+    jmp(done, T_NEAR);
+    L(domain);
+    fstp(st1);  // 0
+    raiseDomainError();
+    L(done);
+    return true;
+  }
+  void loadLn2() {
+    if (ln2InstructionExact()) {
+      fldln2();
+    } else {
+      loadConstant(math::kLn2);
+    }
   }
 
   // st0 < limit, read with a signalling comparison as the library code does: a NaN
@@ -451,6 +568,7 @@ class Translator : public Xbyak::CodeGenerator {
   extended* slots_;  // per node: operand a, operand b, result
   int depth_ = 0;    // values on the register stack
   int along_ = -1;   // the row's variable, read at r13
+  bool faultsShow_ = true;
   NativeCode point_ = nullptr;
   NativeRowCode row_ = nullptr;
 };
@@ -460,6 +578,7 @@ class Translator : public Xbyak::CodeGenerator {
 void translate(const Program& program, Kernel& kernel, int along) {
   kernel.native = nullptr;
   kernel.nativeRow = nullptr;
+  kernel.faultsShow = false;
   kernel.nativeStorage.reset();
   if (kernel.nodes.empty()) return;
   // Converting constants may raise fault flags; the next run must find them as they were
@@ -473,11 +592,13 @@ void translate(const Program& program, Kernel& kernel, int along) {
     translator->setProtectModeRE();
     kernel.native = translator->point();
     kernel.nativeRow = translator->row();
+    kernel.faultsShow = translator->faultsShow();
     storage->code = std::move(translator);
     kernel.nativeStorage = std::move(storage);
   } catch (const std::exception&) {  // no executable memory, or the code did not fit
     kernel.native = nullptr;
     kernel.nativeRow = nullptr;
+    kernel.faultsShow = false;
   }
   if (!raisedBefore) fpfault::clearIfRaised();
 }
@@ -491,6 +612,7 @@ namespace quadrel::expr {
 void translate(const Program&, Kernel& kernel, int) {
   kernel.native = nullptr;
   kernel.nativeRow = nullptr;
+  kernel.faultsShow = false;
 }
 
 }  // namespace quadrel::expr

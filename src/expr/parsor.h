@@ -57,7 +57,28 @@ class TExpress {
   void setFormula(const quadrel::expr::CompiledFormula& formula);  // as if it compiled its text
   const std::string& Expression() const;  // last text that compiled; "xyz" at creation
   bool CompileError() const;
-  extended Evaluate(extended x, extended y, extended z);
+  // A lone constant or variable is answered here, inline: passing three 80-bit values to a
+  // function costs more than the rest of such a call. Otherwise z is passed on only to a
+  // formula that reads it (each value passed is a slow 80-bit store).
+  extended Evaluate(extended x, extended y, extended z) {
+    switch (lone_) {
+      case Lone::NoProgram:
+        return 1.0L;
+      case Lone::Constant:
+        erreurcalcul = loneError_;
+        return loneValue_;
+      case Lone::X:
+        return loneVariable(x);
+      case Lone::Y:
+        return loneVariable(y);
+      case Lone::Z:
+        return loneVariable(z);
+      case Lone::No:
+        return run(x, y, z);
+      default:
+        return run(x, y);
+    }
+  }
 
   // Row evaluation: Evaluate(xs[i], y, z) for i < count, faster. values[i] is what that
   // call returns and errors[i] what it leaves in erreurcalcul, bit for bit, and random
@@ -89,6 +110,18 @@ class TExpress {
   std::string expression_ = "xyz";
   bool compileError_ = false;
   void adopt(std::unique_ptr<quadrel::expr::Program> program);
+  extended run(extended x, extended y, extended z);
+  extended run(extended x, extended y);
+  static extended loneVariable(extended v) {
+    erreurcalcul = v != v;
+    return erreurcalcul ? valeurerreur : v;
+  }
+
+  // What the program is when it runs no operation; or whether it reads z (No) or not.
+  enum class Lone : unsigned char { NoProgram, Constant, X, Y, Z, No, NoWithoutZ };
+  Lone lone_ = Lone::NoProgram;
+  extended loneValue_ = 1.0L;
+  bool loneError_ = false;
 
   std::unique_ptr<quadrel::expr::Program> program_;  // null: the constant behaviour
 };

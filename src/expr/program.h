@@ -26,9 +26,11 @@ struct Instruction {
   bool folded = false;  // computed once ahead: r holds the value and nothing runs it
 };
 
-// The evaluation point, read in place from the caller.
+// The evaluation point, read in place from the caller. Native code sets `unsure` when an
+// operation met a value that could hide a fault (see Kernel::faultsShow).
 struct Arguments {
   const extended* value[kMaxVariables];
+  mutable bool unsure = false;
 };
 
 // The instructions rewired as a tree: each node's routine computes its operands' nodes
@@ -64,6 +66,10 @@ struct Kernel {
   NativeCode native = nullptr;
   NativeRowCode nativeRow = nullptr;    // row kernels only
   std::shared_ptr<void> nativeStorage;  // owns the code and its scratch cells
+  // The native code leaves every fault of a run visible without the flags: the value is
+  // infinite or NaN, or the arguments are marked unsure. Reading the flags costs more than
+  // a short formula (fnstsw is slow), so a finite, sure run skips it.
+  bool faultsShow = false;
 };
 
 // A kernel for evaluating along one variable: the parts that do not depend on it (nor on

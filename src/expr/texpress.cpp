@@ -52,6 +52,7 @@ TExpress::~TExpress() = default;
 void TExpress::setExpression(std::string_view text) {
   const std::string copy(text.substr(0, quadrel::expr::kMaxFormulaLength));
   program_.reset();
+  lone_ = Lone::NoProgram;
   std::unique_ptr<Program> program = prepared(copy, VariableList, ParameterList);
   compileError_ = program == nullptr;
   if (compileError_) return;
@@ -61,6 +62,7 @@ void TExpress::setExpression(std::string_view text) {
 
 void TExpress::setFormula(const CompiledFormula& formula) {
   program_.reset();
+  lone_ = Lone::NoProgram;
   adopt(quadrel::expr::copyProgram(formula.program()));
   compileError_ = false;
   expression_ = formula.text();
@@ -73,6 +75,20 @@ void TExpress::adopt(std::unique_ptr<Program> program) {
   program_->rowPointsBeforeNative = Native && NativeAfter >= 0 ? NativeAfter / 4 : -1;
   quadrel::expr::countRuns(*program_, 0);
   quadrel::expr::countRuns(*program_, 0, 0);
+  // Nothing to compute: the value (a literal, a parameter or a folded result) never
+  // changes, or is a variable's.
+  const quadrel::expr::Kernel& kernel = program_->kernel;
+  if (!kernel.nodes.empty()) {
+    lone_ = quadrel::expr::readsVariable(*program_, 2) ? Lone::No : Lone::NoWithoutZ;
+    return;
+  }
+  if (kernel.singleVariable >= 0) {
+    lone_ = static_cast<Lone>(static_cast<int>(Lone::X) + kernel.singleVariable);
+    return;
+  }
+  lone_ = Lone::Constant;
+  loneError_ = *kernel.constant != *kernel.constant;
+  loneValue_ = loneError_ ? valeurerreur : *kernel.constant;
 }
 
 const std::string& TExpress::Expression() const {
@@ -83,11 +99,18 @@ bool TExpress::CompileError() const {
   return compileError_;
 }
 
-extended TExpress::Evaluate(extended x, extended y, extended z) {
-  if (!program_) return 1.0L;
+extended TExpress::run(extended x, extended y, extended z) {
   if (program_->pointsBeforeNative > 0) quadrel::expr::countRuns(*program_, 1);
   erreurcalcul = false;
   const extended value = quadrel::expr::run(*program_, x, y, z);
+  return erreurcalcul ? valeurerreur : value;
+}
+
+extended TExpress::run(extended x, extended y) {
+  static const extended unread = 0;  // z, which the formula does not read
+  if (program_->pointsBeforeNative > 0) quadrel::expr::countRuns(*program_, 1);
+  erreurcalcul = false;
+  const extended value = quadrel::expr::run(*program_, x, y, unread);
   return erreurcalcul ? valeurerreur : value;
 }
 

@@ -23,6 +23,8 @@ inline constexpr extended kTwoOverPi = 0xa2f9836e4e44152ap-64L;
 inline constexpr extended kHalfPi1 = 0xc90fdaa221700000p-63L;  // 44 bits each for the first two
 inline constexpr extended kHalfPi2 = -0xe7b9676733b00000p-108L;
 inline constexpr extended kHalfPi3 = 0xb80dc1cd129024e1p-155L;
+inline constexpr extended kLn2 = 0xb17217f7d1cf79acp-64L;
+inline constexpr extended kLnNearOne = 0.29L;  // below, ln(1 + d) from d
 // Beyond this the three-part reduction loses exactness; the library takes over.
 inline constexpr extended kReductionLimit = 1048576.0L;
 
@@ -65,10 +67,18 @@ inline extended fpatan(extended y, extended x) {
   return r;
 }
 
+// An integral value below 2^63 as an integer. A C++ conversion would switch the unit to
+// truncation and back (two fldcw, slow); fistp in the current mode is exact here.
+inline long long integral(extended v) {
+  long long r;
+  asm("fistpll %0" : "=m"(r) : "t"(v) : "st");
+  return r;
+}
+
 // x = q * pi/2 + r with |r| <= pi/4 (about); returns r and the quadrant q mod 4.
 inline extended reduceHalfPi(extended x, unsigned& quadrant) {
   const extended q = roundToInt(x * kTwoOverPi);
-  quadrant = static_cast<unsigned>(static_cast<long long>(q)) & 3u;
+  quadrant = static_cast<unsigned>(integral(q)) & 3u;
   return ((x - q * kHalfPi1) - q * kHalfPi2) - q * kHalfPi3;
 }
 }  // namespace detail
@@ -121,10 +131,9 @@ inline extended exp(extended x) {
 // Natural logarithm; 0 gives -inf with the division-by-zero flag, a negative x the
 // invalid flag, as the instruction does.
 inline extended ln(extended x) {
-  constexpr extended kLn2 = 0xb17217f7d1cf79acp-64L;
   const extended d = x - 1.0L;
-  if (std::fabs(d) < 0.29L) return detail::fyl2xp1(d, kLn2);
-  return detail::fyl2x(x, kLn2);
+  if (std::fabs(d) < detail::kLnNearOne) return detail::fyl2xp1(d, detail::kLn2);
+  return detail::fyl2x(x, detail::kLn2);
 }
 
 inline extended arctan(extended x) {
@@ -136,6 +145,15 @@ inline extended sqrt(extended x) {
 }
 
 #else  // not x87: the library at long double precision
+
+namespace detail {
+inline extended roundToInt(extended v) {
+  return nearbyintl(v);
+}
+inline long long integral(extended v) {
+  return llrintl(v);
+}
+}  // namespace detail
 
 inline extended sin(extended x) {
   return sinl(x);

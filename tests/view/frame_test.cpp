@@ -183,6 +183,17 @@ INSTANTIATE_TEST_SUITE_P(
                       OptionCase{&Scene::aliasing, {gl::POINT_SMOOTH, gl::LINE_SMOOTH}},
                       OptionCase{&Scene::eclairage, {gl::LIGHTING, gl::LIGHT0}}));
 
+// A frame of a stream draws as with the option off; the still picture smooths.
+TEST(Frame, StreamFramesLeaveLinesUnsmoothed) {
+  Scene s;
+  s.aliasing = true;
+  for (bool flux : {false, true}) {
+    const DrawList d = buildFrame(s, {}, flux).commands;
+    EXPECT_EQ(d.count(Op::Enable, gl::LINE_SMOOTH), flux ? 0u : 1u) << flux;
+    EXPECT_EQ(d.count(Op::Disable, gl::BLEND), flux ? 1u : 0u) << flux;
+  }
+}
+
 TEST(Frame, FogIsLinearFromOneToThirty) {
   Scene s;
   s.brouillard = true;

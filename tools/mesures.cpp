@@ -420,6 +420,7 @@ void pasK(Application& a) {
         a.scene.quadriqueok = false;
       const std::clock_t cpu = std::clock();
       const int listes = a.Feuille->listesenregistrees();
+      const int images = a.Feuille->imagesdessinees();
       std::vector<double> durees;
       for (int i = 0; i < 60; ++i) {
         QElapsedTimer t;
@@ -433,8 +434,9 @@ void pasK(Application& a) {
       std::snprintf(quoi, sizeof quoi, "  k step, %s%s:", k.nom, lisse ? ", smooth" : "");
       ligne(quoi, mediane(durees, std::clock() - cpu));
       if (!lisse && !k.type)
-        std::printf("  lists recorded per step: %.1f\n",
-                    (a.Feuille->listesenregistrees() - listes) / 60.0);
+        std::printf("  lists recorded per step: %.1f, frames drawn: %.1f\n",
+                    (a.Feuille->listesenregistrees() - listes) / 60.0,
+                    (a.Feuille->imagesdessinees() - images) / 60.0);
     }
   }
   a.scene.quadriqueok = false;

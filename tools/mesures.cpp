@@ -45,17 +45,22 @@ Mediane mediane(std::vector<double> v, std::clock_t cpu) {
   return {v.front(), v[v.size() / 2], v[v.size() * 9 / 10], parimage};
 }
 
+// One frame drawn by the sheet, until GL has finished it, in milliseconds.
+double dureeImage(TFeuille* f) {
+  QElapsedTimer t;
+  t.start();
+  f->FormPaint();
+  f->makeCurrent();
+  glFinish();
+  f->doneCurrent();
+  return t.nsecsElapsed() / 1e6;
+}
+
 Mediane dessin(TFeuille* f, int images) {
   const std::clock_t cpu = std::clock();
   std::vector<double> durees;
   for (int k = 0; k < images; ++k) {
-    QElapsedTimer t;
-    t.start();
-    f->FormPaint();
-    f->makeCurrent();
-    glFinish();
-    f->doneCurrent();
-    durees.push_back(t.nsecsElapsed() / 1e6);
+    durees.push_back(dureeImage(f));
   }
   return mediane(durees, std::clock() - cpu);
 }
@@ -68,13 +73,7 @@ Mediane dessinImmobile(TFeuille* f, int images) {
     attente.start();
     while (attente.elapsed() < 120) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     f->scene.rotz += 1;
-    QElapsedTimer t;
-    t.start();
-    f->FormPaint();
-    f->makeCurrent();
-    glFinish();
-    f->doneCurrent();
-    durees.push_back(t.nsecsElapsed() / 1e6);
+    durees.push_back(dureeImage(f));
   }
   return mediane(durees, 0);  // the waits would count as CPU time
 }

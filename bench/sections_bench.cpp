@@ -55,6 +55,23 @@ void BM_PlanZ(benchmark::State& state) {
 }
 BENCHMARK(BM_PlanZ)->Apply(Args);
 
+// The z section as k sweeps (41 track positions over [-2, 2]), with the search's lines kept
+// from one step to the next as the sheet keeps them; peer: each step afresh.
+void BM_PlanZSweep(benchmark::State& state) {
+  Scene s = scene(state);
+  const bool gardees = state.range(2) != 0;
+  LignesGardees lignes;
+  int i = 0;
+  for (auto _ : state) {
+    const extended k = -2 + extended(i++ % 41) / 10;
+    benchmark::DoNotOptimize(buildPlanZ(s, k, gardees ? &lignes : nullptr));
+  }
+}
+BENCHMARK(BM_PlanZSweep)
+    ->ArgsProduct({{0, 1}, {12}, {0, 1}})
+    ->ArgNames({"f", "p", "kept"})
+    ->Unit(benchmark::kMicrosecond);
+
 // Peer of the z section: its level search alone (no plane, no joining).
 void BM_PlanZSearch(benchmark::State& state) {
   Scene s = scene(state);

@@ -88,7 +88,7 @@ LevelSearch sectionZSearch(const EntreesPlan& s, extended k) {
   return p;
 }
 
-DrawList buildPlanZ(const EntreesPlan& s, extended k) {
+DrawList buildPlanZ(const EntreesPlan& s, extended k, LignesGardees* gardees) {
   DrawList d;
   debutPlan(s, d, gl::CLIP_PLANE2, {0, 0, 1});
   const double z = dessin(k, s.gradz);
@@ -99,9 +99,15 @@ DrawList buildPlanZ(const EntreesPlan& s, extended k) {
   d.color(0, 0, 0);
   if (fonctionvalide(s) && s.intersections) {
     if (s.programme) {
-      TExpress e(*s.programme);
-      appendLevelSegments(d, collectLevelPoints(e, sectionZSearch(s, k)).points, s.gradx, s.grady,
-                          s.gradz);
+      const LevelSearch p = sectionZSearch(s, k);
+      LevelPoints r;
+      if (gardees) {
+        r = collectLevelPoints(s.programme, p, *gardees);
+      } else {
+        TExpress e(*s.programme);
+        r = collectLevelPoints(e, p);
+      }
+      appendLevelSegments(d, r.points, s.gradx, s.grady, s.gradz);
     }
   }
   sectionSolide(s, d, Axe::z, k);

@@ -9,8 +9,9 @@
 
 namespace quadrel {
 
-// Contents of listeplanz for the plane z = k (user units).
-DrawList buildPlanZ(const EntreesPlan& s, extended k);
+// Contents of listeplanz for the plane z = k (user units). With `gardees`, the curve's
+// search reads the values kept from the previous k and keeps its own for the next.
+DrawList buildPlanZ(const EntreesPlan& s, extended k, LignesGardees* gardees = nullptr);
 
 // Work units of one search of the section's curve (about 100 ms here for the costliest
 // ordinary frames); past them, a second search of a third as many spreads its rows over

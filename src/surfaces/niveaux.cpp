@@ -153,10 +153,58 @@ class Resultats {
   std::unordered_map<Cle, Resultat, HashCle> r_;
 };
 
+}  // namespace
+
+// The lines of each pass, their samples, and the path points they may still keep, for the
+// formula and the box and steps they were made for.
+struct LignesGardees::Etat {
+  struct Passe {
+    std::vector<extended> w;
+    std::vector<std::unique_ptr<LigneEnCache>> lignes;
+  };
+  std::shared_ptr<const expr::CompiledFormula> formule;
+  std::unique_ptr<TExpress> e;
+  LevelSearch grille;  // its levels and budgets aside
+  Passe passes[2];     // along x, along y
+  long places = kMaxPointsChemins;
+
+  static bool memeGrille(const LevelSearch& a, const LevelSearch& b) {
+    return a.xmin == b.xmin && a.xmax == b.xmax && a.ymin == b.ymin && a.ymax == b.ymax &&
+           a.pasx == b.pasx && a.pasy == b.pasy && a.scanStep == b.scanStep &&
+           a.maxLignes == b.maxLignes && a.maxIntervalles == b.maxIntervalles;
+  }
+  // Ready for a search of `f` with `p`: what was kept for another formula or grid goes, and
+  // so do lines whose paths hold a good part of the points they may keep.
+  void pour(const std::shared_ptr<const expr::CompiledFormula>& f, const LevelSearch& p) {
+    if (!formule || !(*formule == *f)) {
+      formule = f;
+      e = std::make_unique<TExpress>(*f);
+      oublier();
+    }
+    if (!memeGrille(grille, p) || places < kMaxPointsChemins * 3 / 4) oublier();
+    grille = p;
+  }
+  void oublier() {
+    for (Passe& passe : passes) passe = Passe{};
+    places = kMaxPointsChemins;
+  }
+};
+
+LignesGardees::LignesGardees() = default;
+LignesGardees::~LignesGardees() = default;
+
+namespace {
+
 class Collecte {
  public:
-  Collecte(TExpress& e, const LevelSearch& p, SearchMethod m)
-      : e_(e), p_(p), cache_(m == SearchMethod::cached && !e.RandomDraws()), budget_{p.budget} {
+  Collecte(TExpress& e, const LevelSearch& p, SearchMethod m,
+           LignesGardees::Etat* gardees = nullptr)
+      : e_(e),
+        p_(p),
+        cache_(m == SearchMethod::cached && !e.RandomDraws()),
+        gardees_(cache_ ? gardees : nullptr),
+        budget_{p.budget},
+        places_(gardees_ ? gardees_->places : placesPropres_) {
     for (const extended k : p.levels) niveauMax_ = std::max(niveauMax_, std::fabs(commeTexte(k)));
   }
 
@@ -184,8 +232,11 @@ class Collecte {
     std::vector<extended> fixes;  // the rows as a text writes them, met first at level 0
     const Sampling s = echantillons(enX ? p_.xmin : p_.ymin, enX ? p_.xmax : p_.ymax, p_.scanStep,
                                     p_.maxIntervalles);
-    const std::vector<extended> w = sampleSequence(s);
-    std::vector<std::unique_ptr<LigneEnCache>> lignes;  // by row, kept across the levels
+    LignesGardees::Etat::Passe propre;
+    LignesGardees::Etat::Passe& passe = gardees_ ? gardees_->passes[enX ? 0 : 1] : propre;
+    if (passe.w.empty()) passe.w = sampleSequence(s);
+    const std::vector<extended>& w = passe.w;
+    auto& lignes = passe.lignes;  // by row, kept across the levels
     Resultats deja;
     const std::vector<bool> revient = revenants(p_.levels);
     const long coutLigne = p_.coutEchantillon * static_cast<long>(w.size());
@@ -223,8 +274,8 @@ class Collecte {
             t_.ajouteUnique(v, r.value[i], k);
           }
         }
-        // Last level: the line's values are of no further use.
-        if (cache_ && j + 1 == p_.levels.size()) lignes[n].reset();
+        // Last level: the line's values are of no further use, unless kept for the next search.
+        if (cache_ && !gardees_ && j + 1 == p_.levels.size()) lignes[n].reset();
       }
     }
   }
@@ -327,8 +378,10 @@ class Collecte {
   TExpress& e_;
   const LevelSearch& p_;
   const bool cache_;
+  LignesGardees::Etat* const gardees_;
   WorkBudget budget_;
-  long places_ = kMaxPointsChemins;
+  long placesPropres_ = kMaxPointsChemins;
+  long& places_;  // path points the lines may still keep: their own, or the kept lines'
   extended niveauMax_ = 0;  // the largest |level| as a text writes it
   long depenseEtale_ = 0;
   Table t_;
@@ -363,6 +416,15 @@ std::vector<extended> levelSequence(extended zmin, extended zmax, extended gz) {
 LevelPoints collectLevelPoints(TExpress& e, const LevelSearch& p, SearchMethod m) {
   if (e.CompileError()) return {};
   return Collecte(e, p, m).run();
+}
+
+LevelPoints collectLevelPoints(const std::shared_ptr<const expr::CompiledFormula>& formule,
+                               const LevelSearch& p, LignesGardees& gardees) {
+  if (!formule) return {};
+  if (!gardees.etat_) gardees.etat_ = std::make_unique<LignesGardees::Etat>();
+  LignesGardees::Etat& g = *gardees.etat_;
+  g.pour(formule, p);
+  return Collecte(*g.e, p, SearchMethod::cached, &g).run();
 }
 
 LevelSearch levelLinesSearch(const EntreesFonction& s) {

@@ -20,6 +20,7 @@
 // domain), with the arithmetic of chercheracines.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "parsor.h"
@@ -89,6 +90,31 @@ enum class SearchMethod { cached, reference };
 // level comes twice. No variable: nothing.
 LevelPoints collectLevelPoints(TExpress& e, const LevelSearch& p,
                                SearchMethod m = SearchMethod::cached);
+
+// The lines of one search, kept for the next search along the same rows and columns at
+// another level: a z section whose k moves reads f at the same samples at every step, and
+// its derivative's bisections walk the same paths. They keep the formula's evaluator too,
+// whose native code is then made once. A search with them finds what a search afresh finds,
+// bit for bit, and charges the same work.
+class LignesGardees {
+ public:
+  LignesGardees();
+  ~LignesGardees();
+  LignesGardees(const LignesGardees&) = delete;
+  LignesGardees& operator=(const LignesGardees&) = delete;
+
+  struct Etat;
+
+ private:
+  friend LevelPoints collectLevelPoints(const std::shared_ptr<const expr::CompiledFormula>&,
+                                        const LevelSearch&, LignesGardees&);
+  std::unique_ptr<Etat> etat_;
+};
+
+// The search for `formule` with the lines `gardees` kept from the previous one, when it was
+// for the same formula, box and steps; they are made afresh otherwise, and kept for the next.
+LevelPoints collectLevelPoints(const std::shared_ptr<const expr::CompiledFormula>& formule,
+                               const LevelSearch& p, LignesGardees& gardees);
 
 // The parameters of the surface's z lines: steps range / (10 p), every level of the z
 // graduation, the usual scan steps.

@@ -21,6 +21,7 @@
 #include "sections/section_rules.h"
 #include "solids/solide.h"
 #include "surfaces/entrees_fonction.h"
+#include "surfaces/niveaux.h"
 #include "view/cache_liste.h"
 #include "view/frame.h"
 #include "view/renderer.h"
@@ -131,6 +132,7 @@ class TFeuille : public QWidget, public quadrel::FeuilleSections {
   QTimer* affinage_ = nullptr;        // draws the multisampled frame once frames stop
   bool lisse_ = false;                // the last frame was multisampled
   quadrel::MemoirePlan memoireplan_;  // what each section list was built from
+  quadrel::LignesGardees courbez_;    // the z section's search, kept from one k to the next
   quadrel::CacheListe<quadrel::Repere> axes_;
   quadrel::CacheListe<quadrel::EntreesFonction> surface_, lignes_;
   quadrel::CacheListe<quadrel::EntreesSolide> pyramide_;

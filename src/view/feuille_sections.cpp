@@ -18,7 +18,7 @@ void TFeuille::prepareplany(extended k) {
 
 void TFeuille::prepareplanz(extended k) {
   if (memoireplan_.inchange(scene, 3, k)) return;
-  enregistrer(Liste::planz, quadrel::buildPlanZ(scene, k));
+  enregistrer(Liste::planz, quadrel::buildPlanZ(scene, k, &courbez_));
 }
 
 void TFeuille::prepareplanxy(const std::string& ligne, extended k) {

@@ -156,6 +156,42 @@ TEST(LevelPoints, CachedSearchGivesTheReferenceTable) {
   }
 }
 
+// Lines kept from one search to the next, as a section whose k moves keeps them, find what
+// a search afresh finds, with the same work: k up and back, a level with no curve, another
+// box, another formula with domain borders, a budget cut short (then spread).
+TEST(LevelPoints, KeptLinesGiveTheFreshTable) {
+  const struct {
+    const char* formule;
+    extended bord, k;
+    long budget = 12000000;
+  } pas[] = {
+      {"sin(x)*cos(y)", 4, 0.5L},   {"sin(x)*cos(y)", 4, 0.45L}, {"sin(x)*cos(y)", 4, -0.9L},
+      {"sin(x)*cos(y)", 4, 0.5L},   {"sin(x)*cos(y)", 4, 3},     {"sin(x)*cos(y)", 3, 0.2L},
+      {"sqrt(4-x\xB2-y\xB2)", 3, 1}, {"sqrt(4-x\xB2-y\xB2)", 3, 1.9L},
+      {"sin(x)*cos(y)", 4, 0.3L, 20000},
+      {"sin(x)*cos(y)", 4, 0.35L},
+  };
+  LignesGardees gardees;
+  for (const auto& c : pas) {
+    const auto f = expr::CompiledFormula::compile(normalise(c.formule));
+    ASSERT_TRUE(f) << c.formule;
+    LevelSearch p = recherche({c.formule, -c.bord, c.bord, -c.bord, c.bord, -4, 4, 1, 12});
+    p.levels = {c.k};
+    p.pasx = p.pasy = 0.25L;
+    p.scanStep = 0.5L;
+    p.budget = c.budget;
+    p.budgetEtale = c.budget / 3;
+    TExpress e(*f);
+    const LevelPoints afresh = collectLevelPoints(e, p);
+    const LevelPoints kept = collectLevelPoints(f, p, gardees);
+    const std::string quoi = std::string(c.formule) + " k=" + std::to_string(double(c.k));
+    EXPECT_EQ(kept.complete, afresh.complete) << quoi;
+    EXPECT_EQ(kept.work, afresh.work) << quoi;
+    EXPECT_EQ(kept.etale, afresh.etale) << quoi;
+    memeTable(kept.points, afresh.points, quoi);
+  }
+}
+
 TEST(LevelPoints, WorkIsBoundedOnHugeFramesAndManyLevels) {
   struct Cas {
     Cadre c;

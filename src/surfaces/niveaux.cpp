@@ -117,6 +117,11 @@ std::vector<bool> revenants(const std::vector<extended>& niveaux) {
 // it, the bisections evaluate afresh.
 constexpr long kMaxPointsChemins = 400000;
 
+// What kept lines may hold from one search to the next (about 70 and 100 bytes each): the
+// samples of a pass's grid, the points of their paths.
+constexpr std::size_t kMaxEchantillonsGardes = 50000;
+constexpr long kMaxPointsCheminsGardes = 50000;
+
 // Most row results kept for a level met again: past it, such rows are searched again.
 constexpr std::size_t kMaxResultatsGardes = 200000;
 
@@ -181,7 +186,7 @@ struct LignesGardees::Etat {
       e = std::make_unique<TExpress>(*f);
       oublier();
     }
-    if (!memeGrille(grille, p) || places < kMaxPointsChemins * 3 / 4) oublier();
+    if (!memeGrille(grille, p) || places < kMaxPointsChemins - kMaxPointsCheminsGardes) oublier();
     grille = p;
   }
   void oublier() {
@@ -233,7 +238,11 @@ class Collecte {
     const Sampling s = echantillons(enX ? p_.xmin : p_.ymin, enX ? p_.xmax : p_.ymax, p_.scanStep,
                                     p_.maxIntervalles);
     LignesGardees::Etat::Passe propre;
-    LignesGardees::Etat::Passe& passe = gardees_ ? gardees_->passes[enX ? 0 : 1] : propre;
+    LignesGardees::Etat::Passe* gardee = gardees_ ? &gardees_->passes[enX ? 0 : 1] : nullptr;
+    if (gardee && gardee->w.empty()) gardee->w = sampleSequence(s);
+    // A grid too large to keep whole is searched line by line, each one let go once done.
+    if (gardee && rangs.size() * gardee->w.size() > kMaxEchantillonsGardes) gardee = nullptr;
+    LignesGardees::Etat::Passe& passe = gardee ? *gardee : propre;
     if (passe.w.empty()) passe.w = sampleSequence(s);
     const std::vector<extended>& w = passe.w;
     auto& lignes = passe.lignes;  // by row, kept across the levels
@@ -275,7 +284,7 @@ class Collecte {
           }
         }
         // Last level: the line's values are of no further use, unless kept for the next search.
-        if (cache_ && !gardees_ && j + 1 == p_.levels.size()) lignes[n].reset();
+        if (cache_ && !gardee && j + 1 == p_.levels.size()) lignes[n].reset();
       }
     }
   }
@@ -381,7 +390,7 @@ class Collecte {
   LignesGardees::Etat* const gardees_;
   WorkBudget budget_;
   long placesPropres_ = kMaxPointsChemins;
-  long& places_;  // path points the lines may still keep: their own, or the kept lines'
+  long& places_;            // path points the lines may still keep: their own, or the kept lines'
   extended niveauMax_ = 0;  // the largest |level| as a text writes it
   long depenseEtale_ = 0;
   Table t_;

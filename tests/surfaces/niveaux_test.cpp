@@ -158,18 +158,20 @@ TEST(LevelPoints, CachedSearchGivesTheReferenceTable) {
 
 // Lines kept from one search to the next, as a section whose k moves keeps them, find what
 // a search afresh finds, with the same work: k up and back, a level with no curve, another
-// box, another formula with domain borders, a budget cut short (then spread).
+// box, another formula with domain borders, a budget cut short (then spread), a grid too
+// large to keep.
 TEST(LevelPoints, KeptLinesGiveTheFreshTable) {
   const struct {
     const char* formule;
     extended bord, k;
     long budget = 12000000;
   } pas[] = {
-      {"sin(x)*cos(y)", 4, 0.5L},   {"sin(x)*cos(y)", 4, 0.45L}, {"sin(x)*cos(y)", 4, -0.9L},
-      {"sin(x)*cos(y)", 4, 0.5L},   {"sin(x)*cos(y)", 4, 3},     {"sin(x)*cos(y)", 3, 0.2L},
-      {"sqrt(4-x\xB2-y\xB2)", 3, 1}, {"sqrt(4-x\xB2-y\xB2)", 3, 1.9L},
-      {"sin(x)*cos(y)", 4, 0.3L, 20000},
-      {"sin(x)*cos(y)", 4, 0.35L},
+      {"sin(x)*cos(y)", 4, 0.5L},        {"sin(x)*cos(y)", 4, 0.45L},
+      {"sin(x)*cos(y)", 4, -0.9L},       {"sin(x)*cos(y)", 4, 0.5L},
+      {"sin(x)*cos(y)", 4, 3},           {"sin(x)*cos(y)", 3, 0.2L},
+      {"sqrt(4-x\xB2-y\xB2)", 3, 1},     {"sqrt(4-x\xB2-y\xB2)", 3, 1.9L},
+      {"sin(x)*cos(y)", 4, 0.3L, 20000}, {"sin(x)*cos(y)", 4, 0.35L},
+      {"sin(x)*cos(y)", 40, 0.35L},      {"sin(x)*cos(y)", 4, 0.6L},
   };
   LignesGardees gardees;
   for (const auto& c : pas) {

@@ -53,7 +53,7 @@ class Maillage {
     if (!parRangees_ || e_.RandomDraws()) {
       long k = 0;
       for (extended y = s_.ymin; y < s_.ymax && k < lignes; y += h_, ++k) ligne(y);
-      return std::move(m_);
+      return fin();
     }
     // Row by row: the upper row of one line of cells is the lower row of the next (the same
     // y, as both are the previous y plus the step), so each grid point is evaluated once.
@@ -65,7 +65,7 @@ class Maillage {
       cellulesEntre(y, dessous, dessus);
       std::swap(dessous, dessus);
     }
-    return std::move(m_);
+    return fin();
   }
 
  private:
@@ -97,27 +97,42 @@ class Maillage {
 
   bool dessinable(const Valeur& v) const { return !v.erreur && bas_ <= v.v && v.v <= haut_; }
 
-  void sommet(double x, double y, double z) {
-    m_.vertices.push_back(static_cast<float>(x));
-    m_.vertices.push_back(static_cast<float>(y));
-    m_.vertices.push_back(static_cast<float>(z));
+  static void sommet(PackedMesh& m, double x, double y, double z) {
+    m.vertices.push_back(static_cast<float>(x));
+    m.vertices.push_back(static_cast<float>(y));
+    m.vertices.push_back(static_cast<float>(z));
   }
 
-  // The cell with corners a (x0, y0), b (x1, y0), c (x1, y1), d (x0, y1).
+  // The cell with corners a (x0, y0), b (x1, y0), c (x1, y1), d (x0, y1). A cell that
+  // reaches past the frame's x or y bound (the walk's last row or column may) goes last.
   void cellule(const Valeur& a, const Valeur& b, const Valeur& c, const Valeur& d, double x0,
-               double x1, double y0, double y1) {
+               double x1, double y0, double y1, bool dehors) {
     if (dessinable(a) && dessinable(b) && dessinable(c) && dessinable(d)) {
-      normale(a.v, b.v, d.v);
-      sommet(x0, y0, a.z), sommet(x1, y0, b.z), sommet(x1, y1, c.z);
-      sommet(x0, y0, a.z), sommet(x1, y1, c.z), sommet(x0, y1, d.z);
+      PackedMesh& m = dehors ? bord_ : m_;
+      normale(m, a.v, b.v, d.v);
+      sommet(m, x0, y0, a.z), sommet(m, x1, y0, b.z), sommet(m, x1, y1, c.z);
+      sommet(m, x0, y0, a.z), sommet(m, x1, y1, c.z), sommet(m, x0, y1, d.z);
     }
   }
+
+  // Software GL sends every triangle of a batch one by one through its clipper once one
+  // vertex of the batch lies outside a clip plane: cells past the frame, clipped to a
+  // sliver, are drawn after all the others, so that the batches before them go in bulk.
+  PackedMesh fin() {
+    m_.normals.insert(m_.normals.end(), bord_.normals.begin(), bord_.normals.end());
+    m_.vertices.insert(m_.vertices.end(), bord_.vertices.begin(), bord_.vertices.end());
+    return std::move(m_);
+  }
+
+  bool colonneDehors(std::size_t i) const { return xs_[i + 1] > s_.xmax; }
 
   void cellulesEntre(extended y, const std::vector<Valeur>& bas, const std::vector<Valeur>& haut) {
     const double y0 = dessin(y, s_.grady);
     const double y1 = dessin(y + h_, s_.grady);
+    const bool rangeeDehors = y + h_ > s_.ymax;
     for (std::size_t i = 0; i + 1 < xs_.size(); ++i)
-      cellule(bas[i], bas[i + 1], haut[i + 1], haut[i], xd_[i], xd_[i + 1], y0, y1);
+      cellule(bas[i], bas[i + 1], haut[i + 1], haut[i], xd_[i], xd_[i + 1], y0, y1,
+              rangeeDehors || colonneDehors(i));
   }
 
   // One row of cells with its lower edge at y, point by point; each column reuses the
@@ -127,21 +142,22 @@ class Maillage {
     const double y1 = dessin(y + h_, s_.grady);
     Valeur ga = evalue(xs_[0], y);
     Valeur gd = evalue(xs_[0], y + h_);
+    const bool rangeeDehors = y + h_ > s_.ymax;
     for (std::size_t i = 0; i + 1 < xs_.size(); ++i) {
       const Valeur b = evalue(xs_[i + 1], y);
       const Valeur c = evalue(xs_[i + 1], y + h_);
-      cellule(ga, b, c, gd, xd_[i], xd_[i + 1], y0, y1);
+      cellule(ga, b, c, gd, xd_[i], xd_[i + 1], y0, y1, rangeeDehors || colonneDehors(i));
       ga = b;
       gd = c;
     }
   }
 
   // One normal for both triangles of the cell, in user units, sent as single floats.
-  void normale(extended a, extended b, extended d) {
+  void normale(PackedMesh& m, extended a, extended b, extended d) {
     const vecteur n = produitvectoriel({h_, 0, b - a}, {0, h_, d - a});
     const extended l = norme(n);
-    m_.normals.insert(m_.normals.end(), {static_cast<float>(n.x / l), static_cast<float>(n.y / l),
-                                         static_cast<float>(n.z / l)});
+    m.normals.insert(m.normals.end(), {static_cast<float>(n.x / l), static_cast<float>(n.y / l),
+                                       static_cast<float>(n.z / l)});
   }
 
   const EntreesFonction& s_;
@@ -150,6 +166,7 @@ class Maillage {
   const extended bas_, haut_;
   const bool parRangees_;
   PackedMesh m_;
+  PackedMesh bord_;  // the cells past the frame, appended at the end
   std::vector<extended> xs_;
   std::vector<double> xd_;
   std::vector<extended> valeurs_;

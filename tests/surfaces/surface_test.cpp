@@ -75,6 +75,39 @@ TEST(Surface, TrianglesWindCounterClockwiseUnderTheUserUnitNormal) {
   }
 }
 
+// The cells past the frame's x or y bound (the walk's last column or row, when its step
+// does not divide the range) come after all the others, each with its own normal.
+TEST(Surface, CellsPastTheFrameComeLast) {
+  const struct {
+    const char* formule;
+    int precision;
+    long double xmax;
+    bool depasse;
+  } cas[] = {{"sin(x)*cos(y)", 12, 4, true}, {"x*y", 7, 3, true}, {"x+y", 4, 4, false}};
+  for (const auto& c : cas) {
+    Scene s = sceneAvec(c.formule, c.precision);
+    s.xmax = c.xmax;
+    const auto d = buildSurface(s);
+    ASSERT_TRUE(d);
+    const auto t = triangles(*d);
+    const auto n = normales(*d);
+    bool dehors = false;
+    for (std::size_t k = 0; k < t.size(); ++k) {
+      bool ici = false;
+      for (const Vec3& v : t[k]) ici = ici || v.x > double(s.xmax) || v.y > double(s.ymax);
+      ASSERT_TRUE(ici || !dehors) << c.formule << " triangle " << k;
+      dehors = ici;
+      // The cell's normal is square to its edges from a to b (first triangle) and from a
+      // to d (second): each cell keeps its own.
+      const Vec3& m = n[k / 2];
+      const Vec3 &a = t[k][0], &b = t[k][k % 2 ? 2 : 1];
+      ASSERT_NEAR(m.x * (b.x - a.x) + m.y * (b.y - a.y) + m.z * (b.z - a.z), 0, 1e-4)
+          << c.formule << " triangle " << k;
+    }
+    EXPECT_EQ(dehors, c.depasse) << c.formule;
+  }
+}
+
 // Formulas whose drawn cells must all lie in a part of the plane, and must reach both sides.
 struct Regions {
   const char* formule;

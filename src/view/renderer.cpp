@@ -295,7 +295,9 @@ bool Renderer::preparer(QSize taille, int echantillons) {
 }
 
 // A colour texture (with an alpha channel software GL reads back twice as fast) and a
-// depth buffer, made again when the size changes; left bound.
+// depth buffer, made again when the size changes; left bound. The texture's format is
+// left to GL, told the pixels come as BGRA: software GL then keeps them in the order they
+// are read back in, and the read-back is a copy rather than a swap of red and blue.
 bool Renderer::preparertampon(QSize pixels) {
   if (simple_.fbo && simple_.taille == pixels) {
     glBindFramebuffer(GL_FRAMEBUFFER, simple_.fbo);
@@ -310,7 +312,7 @@ bool Renderer::preparertampon(QSize pixels) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, pixels.width(), pixels.height(), 0, GL_RGBA,
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, pixels.width(), pixels.height(), 0, GL_BGRA,
                GL_UNSIGNED_BYTE, nullptr);
   glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, simple_.couleur, 0);
   glBindTexture(GL_TEXTURE_2D, 0);

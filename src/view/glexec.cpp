@@ -4,6 +4,7 @@
 #include <GL/glu.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "view/shapes.h"
@@ -73,21 +74,57 @@ void quadriques(const ContexteGl& gl, const Command& c) {
 }
 
 // From client arrays, which glNewList copies into the list: far cheaper to record than a
-// call per vertex. GL wants a normal per vertex: each run's normal is repeated.
-void maillage(const PackedMesh& m) {
-  const std::size_t n = m.vertexCount();
+// call per vertex. GL wants a normal per vertex: each run's normal is repeated. Vertices
+// [debut, debut + n) of the mesh.
+void maillage(const PackedMesh& m, std::size_t debut, std::size_t n) {
   if (n == 0) return;
-  const std::size_t parNormale = m.perNormal > 0 ? std::size_t(m.perNormal) : n;
+  const std::size_t parNormale = m.perNormal > 0 ? std::size_t(m.perNormal) : m.vertexCount();
   std::vector<GLfloat> normales(3 * n, 0.0f);
-  for (std::size_t k = 0; k < n && k / parNormale < m.normalCount(); ++k)
-    std::copy_n(m.normals.data() + 3 * (k / parNormale), 3, normales.data() + 3 * k);
+  for (std::size_t k = 0; k < n && (debut + k) / parNormale < m.normalCount(); ++k)
+    std::copy_n(m.normals.data() + 3 * ((debut + k) / parNormale), 3, normales.data() + 3 * k);
   glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_NORMAL_ARRAY);
-  glVertexPointer(3, GL_FLOAT, 0, m.vertices.data());
+  glVertexPointer(3, GL_FLOAT, 0, m.vertices.data() + 3 * debut);
   glNormalPointer(GL_FLOAT, 0, normales.data());
   glDrawArrays(GLenum(m.mode), 0, GLsizei(n));
   glPopClientAttrib();
+}
+
+// Vertices of one piece of a mesh cut at `limite`: whole primitives; a strip or a loop
+// is never cut.
+std::size_t pasMorceau(const PackedMesh& m, std::size_t limite) {
+  const std::size_t n = m.vertexCount();
+  std::size_t primitive = 0;
+  switch (m.mode) {
+    case GL_POINTS:
+      primitive = 1;
+      break;
+    case GL_LINES:
+      primitive = 2;
+      break;
+    case GL_TRIANGLES:
+      primitive = 3;
+      break;
+    case GL_QUADS:
+      primitive = 4;
+      break;
+    default:
+      return n;
+  }
+  return limite < primitive ? n : std::max(primitive, limite / primitive * primitive);
+}
+
+// A list recorded in pieces goes to GL piece by piece, each flushed: software GL's
+// rasteriser threads draw one piece while the next one is sent.
+void appeler(const ContexteGl& gl, unsigned nom) {
+  const GLuint id = idliste(gl, nom);
+  const int n = nom < gl.morceaux.size() ? gl.morceaux[nom] : 1;
+  if (n <= 1) return glCallList(id);
+  for (int k = 0; k < n; ++k) {
+    glCallList(id + GLuint(k));
+    glFlush();
+  }
 }
 
 void un(const DrawList& liste, const Command& c, const ContexteGl& gl) {
@@ -155,7 +192,7 @@ void un(const DrawList& liste, const Command& c, const ContexteGl& gl) {
     case Op::ClipPlane:
       return glClipPlane(e(0), d.data());
     case Op::CallList:
-      return glCallList(idliste(gl, c.list()));
+      return appeler(gl, c.list());
     case Op::GlutSphere:
     case Op::GlutCube:
       return formeglut(c);
@@ -168,11 +205,12 @@ void un(const DrawList& liste, const Command& c, const ContexteGl& gl) {
     case Op::ClearColor:
       return glClearColor(GLfloat(d[0]), GLfloat(d[1]), GLfloat(d[2]), GLfloat(d[3]));
     case Op::Clear:
-      return glClear(GLbitfield(c.i[0]));
+      glClear(GLbitfield(c.i[0]));
+      return glFlush();  // software GL clears while what follows is sent
     case Op::PolygonOffset:
       return glPolygonOffset(GLfloat(d[0]), GLfloat(d[1]));
     case Op::Mesh:
-      return maillage(liste.mesh(c));
+      return maillage(liste.mesh(c), 0, liste.mesh(c).vertexCount());
     default:
       return quadriques(gl, c);
   }
@@ -184,11 +222,36 @@ void executer(const DrawList& liste, const ContexteGl& gl) {
   for (const Command& c : liste.commands()) un(liste, c, gl);
 }
 
-void enregistrer(unsigned id, const DrawList& liste, const ContexteGl& gl) {
-  if (id == 0) return;
-  glNewList(id, GL_COMPILE);
-  executer(liste, gl);
+int enregistrer(unsigned premier, int most, const DrawList& liste, const ContexteGl& gl) {
+  if (premier == 0 || most < 1) return 0;
+  const std::size_t limite = gl.sommetsmorceau > 0 ? gl.sommetsmorceau : SIZE_MAX;
+  int k = 0;
+  std::size_t dans = 0;  // vertices in the piece being recorded
+  glNewList(premier, GL_COMPILE);
+  for (const Command& c : liste.commands()) {
+    if (c.op != Op::Mesh) {
+      un(liste, c, gl);
+      continue;
+    }
+    const PackedMesh& m = liste.mesh(c);
+    const std::size_t pas = pasMorceau(m, limite);
+    for (std::size_t debut = 0; debut < m.vertexCount(); debut += pas) {
+      const std::size_t n = std::min(pas, m.vertexCount() - debut);
+      if (dans > 0 && dans + n > limite && k + 1 < most) {
+        glEndList();
+        glNewList(premier + GLuint(++k), GL_COMPILE);
+        dans = 0;
+      }
+      maillage(m, debut, n);
+      dans += n;
+    }
+  }
   glEndList();
+  for (int vide = k + 1; vide < most; ++vide) {  // what an earlier recording left there
+    glNewList(premier + GLuint(vide), GL_COMPILE);
+    glEndList();
+  }
+  return k + 1;
 }
 
 }  // namespace quadrel

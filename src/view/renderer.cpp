@@ -105,13 +105,10 @@ bool Renderer::demarrer(QSize taille, const QFont& police) {
   gl_.basepolice = construireglyphes(police, kProfondeurGlyphes, metriques_);
   dureeglyphes_ = double(chrono.nsecsElapsed()) / 1e6;
   for (int q : {kQuadPoint, kQuadCyl, kQuadCone}) gl_.quadriques[std::size_t(q)] = gluNewQuadric();
-  for (int l = 0; l < 10; ++l) id(Liste(l)) = glGenLists(1);
+  for (int l = 0; l < 10; ++l) id(Liste(l)) = glGenLists(kMorceauxMax);
   lectureinversee_ = extension("GL_MESA_pack_invert");
   pret_ = true;
-  for (int l = 0; l < 10; ++l)
-    if (!gardees_[std::size_t(l)].empty())
-      quadrel::enregistrer(id(Liste(l)), gardees_[std::size_t(l)], gl_);
-  ignorererreurs();
+  reenregistrer();
   return true;
 }
 
@@ -120,7 +117,20 @@ void Renderer::enregistrer(Liste l, DrawList commandes) {
   if (!pret_) return;  // recorded when the context comes
   Courant c(*this);
   if (!c) return;
-  quadrel::enregistrer(id(l), gardees_[std::size_t(l)], gl_);
+  graver(l);
+  ignorererreurs();
+}
+
+// List l's kept commands into its GL lists.
+void Renderer::graver(Liste l) {
+  const auto k = std::size_t(l);
+  gl_.morceaux[k] = quadrel::enregistrer(id(l), kMorceauxMax, gardees_[k], gl_);
+}
+
+// Every kept list again, as the context now records it.
+void Renderer::reenregistrer() {
+  for (int l = 0; l < 10; ++l)
+    if (!gardees_[std::size_t(l)].empty()) graver(Liste(l));
   ignorererreurs();
 }
 
@@ -129,8 +139,9 @@ void Renderer::liberer() {
   Courant c(*this);
   if (!c) return;
   for (int l = 0; l < 10; ++l) {
-    glDeleteLists(id(Liste(l)), 1);
+    glDeleteLists(id(Liste(l)), kMorceauxMax);
     id(Liste(l)) = 0;
+    gl_.morceaux[std::size_t(l)] = 0;
   }
   if (gl_.basepolice) glDeleteLists(gl_.basepolice, 256);
   gl_.basepolice = 0;
@@ -233,11 +244,15 @@ void Renderer::epaisseur(double facteur) {
   gl_.epaisseur = facteur;
   if (!pret_) return;
   Courant c(*this);
-  if (!c) return;
-  for (int l = 0; l < 10; ++l)
-    if (!gardees_[std::size_t(l)].empty())
-      quadrel::enregistrer(id(Liste(l)), gardees_[std::size_t(l)], gl_);
-  ignorererreurs();
+  if (c) reenregistrer();
+}
+
+void Renderer::limitermorceaux(std::size_t sommets) {
+  if (sommets == gl_.sommetsmorceau) return;
+  gl_.sommetsmorceau = sommets;
+  if (!pret_) return;
+  Courant c(*this);
+  if (c) reenregistrer();
 }
 
 void Renderer::limitertuiles(int cote, bool parprojection) {

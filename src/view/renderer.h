@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QSize>
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <memory>
 
@@ -66,6 +67,11 @@ class Renderer {
   // span the whole picture. For tests of the seams.
   void limitertuiles(int cote, bool parprojection = false);
 
+  // The most vertices of packed meshes one GL list holds before the next piece of the list
+  // starts (see glexec.h), 0: lists are never cut; and how many pieces a list fills.
+  void limitermorceaux(std::size_t sommets);
+  int morceaux(Liste l) const { return gl_.morceaux[std::size_t(l)]; }
+
   // The context made current around GL work between frames; calls nest.
   bool makeCurrent();
   void doneCurrent();
@@ -95,6 +101,8 @@ class Renderer {
   void dessinertuile(const DrawList& commandes, const Decoupe& d, QPoint origine);
   static void detruire(Tampon& t);
   void detruiretampons();
+  void graver(Liste l);
+  void reenregistrer();
   void lire(QSize pixels, QImage& image);
   void coller(const Decoupe& d, QPoint origine, QImage& image);
 

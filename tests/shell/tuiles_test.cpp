@@ -1,5 +1,6 @@
 // A picture drawn in tiles is the picture drawn in one piece: no seam where tiles meet,
-// whether the viewport is shifted under each tile or the projection cut onto it.
+// whether the viewport is shifted under each tile or the projection cut onto it. And a
+// surface recorded in several GL lists draws the picture of one list.
 #include <QGuiApplication>
 #include <QTest>
 #include <algorithm>
@@ -8,6 +9,9 @@
 
 #include "shell/dessin_lecon.h"
 #include "shell/fichier_lecon.h"
+#include "solids/solide.h"
+#include "view/contexte_egl.h"
+#include "view/frame.h"
 #include "view/glyphes.h"
 
 namespace {
@@ -71,6 +75,39 @@ class TestTuiles : public QObject {
     // Rounding moves a few edge samples (the shifted viewport's sums round apart); a seam
     // loses or doubles whole runs of pixels along a tile's edge.
     QVERIFY(ecarts <= taille.width() * taille.height() / 5000);
+  }
+
+  // Every piece of a list is called, with as many pieces as the limit asks for: pixel for
+  // pixel the picture of uncut lists.
+  void morceaux() {
+    std::string erreur;
+    std::unique_ptr<quadrel::ContexteEgl> c = quadrel::ContexteEgl::creer(erreur);
+    QVERIFY2(c, erreur.c_str());
+    quadrel::Renderer r(std::move(c));
+    const QSize taille(500, 400);
+    QVERIFY(r.demarrer(taille, QFont(QStringLiteral("Comics Sans MS"))));
+    quadrel::Scene s = scene(QStringLiteral("06-sinus-cosinus-lignes-z.quadrel"));
+    quadrel::construireListes(r, s);
+    quadrel::FrameHooks crochets;
+    crochets.dessinesolide = quadrel::dessinesolide;
+    const auto image = [&] {
+      QImage i;
+      r.rendre(
+          taille, taille, [&] { return quadrel::buildFrame(s, crochets).commands; }, i);
+      return i;
+    };
+    const struct {
+      std::size_t sommets;
+      int morceaux;
+    } cas[] = {{0, 1}, {quadrel::kSommetsMorceau, 4}, {30000, 3}, {1000, quadrel::kMorceauxMax}};
+    const QImage entiere = image();  // as recorded (four pieces); then each limit in turn
+    QCOMPARE(r.morceaux(quadrel::Liste::surface), 4);
+    for (const auto& k : cas) {
+      r.limitermorceaux(k.sommets);
+      QCOMPARE(r.morceaux(quadrel::Liste::surface), k.morceaux);
+      QCOMPARE(r.morceaux(quadrel::Liste::lignesz), 1);
+      QVERIFY(image() == entiere);
+    }
   }
 };
 

@@ -443,6 +443,59 @@ void pasK(Application& a) {
   d->close();
 }
 
+// Notes when a timer event comes: an animation frame's work starts there.
+class DebutImage : public QObject {
+ public:
+  QElapsedTimer depuis;
+  bool ignorer = false;  // while waiting for the X server, which may let timers through
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Timer && !ignorer) depuis.start();
+    return false;
+  }
+};
+
+// "Animer k" playing: each frame's work, from its timer's event to the frame with the X
+// server (the timer asks for a frame every 15 ms), with no solid, a sphere and a cube.
+void animationK(Application& a) {
+  fonction(a, "sin(x)*cos(y)", 12);
+  Tchoixsection* d = a.choixsection;
+  d->p3->setChecked(true);
+  d->edits[2]->setText(QStringLiteral("k"));
+  a.hote->ouvrir(d);
+  QCoreApplication::processEvents();
+  DebutImage debut;
+  qApp->installEventFilter(&debut);
+  const Solide solides[] = {
+      {"none", 0, 0, 0, 0, 0}, {"sphere", 1, 0, 0, 0, 2}, {"cube", 2, 0, 0, 0, 3}};
+  for (const Solide& k : solides) {
+    if (k.type)
+      poser(a, k);
+    else
+      a.scene.quadriqueok = false;
+    std::vector<double> durees;
+    a.Feuille->apresimage = [&] {
+      if (!debut.depuis.isValid()) return;
+      debut.ignorer = true;
+      QGuiApplication::sync();
+      debut.ignorer = false;
+      durees.push_back(debut.depuis.nsecsElapsed() / 1e6);
+      debut.depuis.invalidate();
+    };
+    d->animer->click();
+    const std::clock_t cpu = std::clock();
+    while (durees.size() < 120) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const std::clock_t fin = std::clock() - cpu;
+    a.Feuille->apresimage = nullptr;
+    d->animer->click();
+    char quoi[64];
+    std::snprintf(quoi, sizeof quoi, "  animation frame, %s:", k.nom);
+    ligne(quoi, mediane(durees, fin));
+  }
+  qApp->removeEventFilter(&debut);
+  a.scene.quadriqueok = false;
+  d->close();
+}
+
 // From a click on the function dialog's go to the new picture with the X server, for two
 // formulas taking turns (each press builds anew).
 void goImage(Application& a) {
@@ -513,6 +566,7 @@ int main(int argc, char** argv) {
   if (enimages) return images(*a, dossier) ? 0 : 1;
   if (argc > 1 && QByteArray(argv[1]) == "--pas") {
     pasK(*a);
+    animationK(*a);
     goImage(*a);
     return 0;
   }
@@ -546,6 +600,7 @@ int main(int argc, char** argv) {
   sectionZ(*a, "sin(x)*cos(y)");
   std::printf("sin(x)*cos(y) p12 + lines, z section shown, k moved:\n");
   pasK(*a);
+  animationK(*a);
   goImage(*a);
   return 0;
 }

@@ -4,6 +4,7 @@
 #include <QShortcut>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <cstring>
 #include <utility>
 
@@ -108,8 +109,9 @@ void Tchoixsection::creerk() {
     synchronise();
     valkChange();
   });
-  animer = new QPushButton(QStringLiteral("\u25B6"), GroupBox2);
+  animer = new QPushButton(GroupBox2);
   animer->setObjectName(QStringLiteral("animer"));
+  montrerLecture();
   animer->setAccessibleName(QStringLiteral("Animer k"));
   animer->setGeometry(120, 0, 30, 20);  // on the title row: within reach even folded
   vitesse = new QComboBox(GroupBox2);
@@ -323,15 +325,20 @@ void Tchoixsection::animerClick() {
   if (v.erreurMin || v.erreurMax) return;  // bounds that cannot be read: nothing to sweep
   phase_ = valk->maximum() > 0 ? double(valk->value()) / valk->maximum() : 0;
   sens_ = phase_ >= 1 ? -1 : 1;
-  animer->setText(QStringLiteral("\u23F8"));
   horloge_.start();
   minuterie_.start();
+  montrerLecture();
+}
+
+// Play or pause, as the style draws them: a pause sign is missing from common fonts.
+void Tchoixsection::montrerLecture() {
+  animer->setIcon(style()->standardIcon(anime() ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
 }
 
 void Tchoixsection::arreter() {
   if (!anime()) return;
   minuterie_.stop();
-  animer->setText(QStringLiteral("\u25B6"));
+  montrerLecture();
   hote.FormPaint();  // the last k, now a step of its own
 }
 

@@ -55,6 +55,7 @@ class Tchoixsection : public DialogBase {
   // The sweep of k between kmin and kmax and back, until stopped.
   void animerClick();
   void arreter();
+  void montrerLecture();
   bool anime() const { return minuterie_.isActive(); }
 
   // What the sheet reads of the controls.

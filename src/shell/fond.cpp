@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -15,6 +16,28 @@
 #include "services/dialog_base.h"
 #include "services/sons.h"
 #include "shell/cahier.h"
+
+namespace {
+
+// A child window takes a press on its title bar for the control it last saw the pointer
+// move over. A frame that opened under a still pointer, or a touch screen tapped where it
+// was tapped last, gives it no move, and a click on the close box did nothing: the press
+// comes after the move it would have had.
+class SurvolAuClic : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::MouseButtonPress) {
+      const auto* m = static_cast<QMouseEvent*>(e);
+      QMouseEvent survol(QEvent::MouseMove, m->position(), m->scenePosition(), m->globalPosition(),
+                         Qt::NoButton, Qt::NoButton, m->modifiers(), m->pointingDevice());
+      QCoreApplication::sendEvent(o, &survol);
+    }
+    return false;
+  }
+};
+
+}  // namespace
 
 ZoneFond::ZoneFond(QWidget* parent) : QMdiArea(parent) {
   setBackground(Qt::white);
@@ -78,6 +101,7 @@ QMdiSubWindow* Tfond::enfant(QWidget* w, bool boutons) {
   if (boutons) f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   QMdiSubWindow* s = zone->addSubWindow(w, f);
   s->setOption(QMdiSubWindow::RubberBandResize, false);
+  s->installEventFilter(new SurvolAuClic(s));
   s->setWindowTitle(w->windowTitle());
   s->setWindowIcon(windowIcon());
   poser(s, Role::defaut);

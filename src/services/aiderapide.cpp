@@ -2,12 +2,15 @@
 
 #include <QCursor>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
+#include <QScreen>
 #include <QScrollBar>
 
 #include "services/curseurs.h"
+#include "services/dialog_base.h"
 #include "services/sons.h"
 
 namespace {
@@ -54,11 +57,15 @@ void TAiderapide::montrer(const QString& texte) {
   helptext->setPlainText(texte);
 }
 
-// Left of the mouse, vertically centred on it; a running count is not restarted, so a new
-// text shown meanwhile goes when the first 4 s are up.
+// Left of the mouse, vertically centred on it, and on the screen whole (a button pressed by
+// keyboard or by a screen reader leaves the pointer anywhere, by a screen's edge too); a
+// running count is not restarted, so a new text shown meanwhile goes when the first 4 s
+// are up.
 void TAiderapide::FormShow() {
   const QPoint souris = QCursor::pos();
-  const QPoint place(souris.x() - width() - 20, souris.y() - height() / 2);
+  QPoint place(souris.x() - width() - 20, souris.y() - height() / 2);
+  if (const QScreen* ecran = QGuiApplication::screenAt(souris))
+    place = dedans(ecran->availableGeometry(), place, size());
   if (pos() != place) move(place);
   if (!Timer1.isActive()) Timer1.start();
 }

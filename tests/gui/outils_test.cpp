@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QElapsedTimer>
+#include <QScreen>
 #include <memory>
 
 #include "principal.h"
@@ -142,11 +143,23 @@ class TestOutils : public QObject {
     QVERIFY2(depuis.elapsed() < 2300, qPrintable(QString::number(depuis.elapsed())));
   }
 
+  // Left of the mouse and centred on it, unless that leaves the screen: near an edge it
+  // stays whole on the screen.
   void aidePlaceeAGaucheDeLaSouris() {
-    QCursor::setPos(700, 500);
-    QTRY_COMPARE(QCursor::pos(), QPoint(700, 500));
-    aide()->montrer(QStringLiteral("x"));
-    QCOMPARE(aide()->pos(), QPoint(700 - 257 - 20, 500 - 161 / 2));
+    const QRect ecran = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+      QPoint souris, place;
+    } cas[] = {{{700, 500}, {700 - 257 - 20, 500 - 161 / 2}},
+               {{ecran.left() + 100, ecran.top() + 10}, {ecran.left(), ecran.top()}},
+               {{ecran.right() - 5, ecran.bottom() - 5},
+                {ecran.right() - 5 - 257 - 20, ecran.bottom() + 1 - 161}}};
+    for (const auto& c : cas) {
+      QCursor::setPos(c.souris);
+      QTRY_COMPARE(QCursor::pos(), c.souris);
+      aide()->montrer(QStringLiteral("x"));
+      QCOMPARE(aide()->pos(), c.place);
+      aide()->hide();
+    }
   }
 
   // The count runs from the first show: a second text does not buy more time.

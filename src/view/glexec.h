@@ -11,13 +11,13 @@ struct GLUquadric;
 
 namespace quadrel {
 
-// GL objects of the sheet's context that commands refer to by id.
 // A list is recorded into at most this many consecutive GL lists, its pieces.
 inline constexpr int kMorceauxMax = 8;
 // Vertices a piece holds before the next one starts: a surface of the finest precision
 // goes in four.
 inline constexpr std::size_t kSommetsMorceau = 24000;
 
+// GL objects of the sheet's context that commands refer to by id.
 struct ContexteGl {
   std::array<GLUquadric*, 4> quadriques{};       // by quadric id (kQuadPoint, kQuadCyl, kQuadCone)
   std::array<unsigned, kNombreListes> listes{};  // by Liste: the first of kMorceauxMax ids

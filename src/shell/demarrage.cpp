@@ -70,6 +70,8 @@ void creerfond(Application& a, const QString& dossier) {
 }  // namespace
 
 std::unique_ptr<Application> demarrer(const QString& dossier) {
+  // Settings in ~/.config/Quadrel/Quadrel.conf, not under Qt's "Unknown Organization".
+  QGuiApplication::setOrganizationName(QStringLiteral("Quadrel"));
   QGuiApplication::setApplicationName(QStringLiteral("Quadrel"));
   quadrel::substituerpolices();
   auto a = std::make_unique<Application>();

@@ -191,10 +191,25 @@ void Lecons::majrecents() {
   if (!recents_) return;
   recents_->clear();
   const QStringList r = QSettings().value(QStringLiteral("recents")).toStringList();
-  for (const QString& c : r)
-    connect(recents_->addAction(QFileInfo(c).fileName()), &QAction::triggered, this,
-            [this, c] { ouvrir(c); });
+  const QStringList libelles = libellesRecents(r);
+  for (qsizetype k = 0; k < r.size(); ++k)
+    connect(recents_->addAction(libelles[k]), &QAction::triggered, this,
+            [this, c = r[k]] { ouvrir(c); });
   recents_->setEnabled(!r.isEmpty());
+}
+
+QStringList Lecons::libellesRecents(const QStringList& chemins) {
+  QStringList noms;
+  for (const QString& c : chemins) noms << QFileInfo(c).fileName();
+  QStringList libelles;
+  for (qsizetype k = 0; k < chemins.size(); ++k) {
+    QString l = noms[k];
+    if (noms.count(noms[k]) > 1)
+      l += QStringLiteral(" (") + QDir::toNativeSeparators(QFileInfo(chemins[k]).absolutePath()) +
+           QLatin1Char(')');
+    libelles << l.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  }
+  return libelles;
 }
 
 void Lecons::retenir(const QString& chemin) {

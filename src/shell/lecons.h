@@ -45,6 +45,9 @@ class Lecons : public QObject {
   // Forgotten when a lesson is opened; set at start-up.
   class Historique* historique = nullptr;
   static QString dossierExemples();
+  // The menu's names for recent lessons: the file's name, with its folder when another
+  // has the same name; an & shown as such, not taken for a shortcut.
+  static QStringList libellesRecents(const QStringList& chemins);
 
  protected:
   bool eventFilter(QObject* objet, QEvent* e) override;

@@ -59,6 +59,12 @@ class TestLecons : public QObject {
   }
   void cleanupTestCase() { app_.reset(); }
 
+  void libellesRecents() {
+    const QStringList chemins{"/a/x.quadrel", "/b/x.quadrel", "/c/y&z.quadrel"};
+    QCOMPARE(Lecons::libellesRecents(chemins),
+             (QStringList{"x.quadrel (/a)", "x.quadrel (/b)", "y&&z.quadrel"}));
+  }
+
   void exemplesAllerRetour() {
     const QDir exemples(QStringLiteral(QUADREL_SOURCE_DIR "/exemples"));
     const QStringList noms = exemples.entryList({QStringLiteral("*.quadrel")});

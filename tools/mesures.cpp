@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -473,7 +474,9 @@ void animationK(Application& a) {
     else
       a.scene.quadriqueok = false;
     std::vector<double> durees;
+    const std::function<void()> avant = a.Feuille->apresimage;  // the history's, kept
     a.Feuille->apresimage = [&] {
+      if (avant) avant();
       if (!debut.depuis.isValid()) return;
       debut.ignorer = true;
       QGuiApplication::sync();
@@ -485,7 +488,7 @@ void animationK(Application& a) {
     const std::clock_t cpu = std::clock();
     while (durees.size() < 120) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const std::clock_t fin = std::clock() - cpu;
-    a.Feuille->apresimage = nullptr;
+    a.Feuille->apresimage = avant;
     d->animer->click();
     char quoi[64];
     std::snprintf(quoi, sizeof quoi, "  animation frame, %s:", k.nom);

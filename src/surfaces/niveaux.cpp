@@ -241,7 +241,10 @@ class Collecte {
     LignesGardees::Etat::Passe* gardee = gardees_ ? &gardees_->passes[enX ? 0 : 1] : nullptr;
     if (gardee && gardee->w.empty()) gardee->w = sampleSequence(s);
     // A grid too large to keep whole is searched line by line, each one let go once done.
-    if (gardee && rangs.size() * gardee->w.size() > kMaxEchantillonsGardes) gardee = nullptr;
+    if (gardee && rangs.size() * gardee->w.size() > kMaxEchantillonsGardes) {
+      propre.w = gardee->w;
+      gardee = nullptr;
+    }
     LignesGardees::Etat::Passe& passe = gardee ? *gardee : propre;
     if (passe.w.empty()) passe.w = sampleSequence(s);
     const std::vector<extended>& w = passe.w;
